@@ -1,0 +1,27 @@
+// Pictures held in memory (PNG, JPEG) decoded into GDI bitmaps.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <type_traits>
+
+namespace vorn::runtime {
+
+struct GdiObjectDeleter {
+    void operator()(HGDIOBJ object) const noexcept {
+        if (object) DeleteObject(object);
+    }
+};
+using UniqueBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectDeleter>;
+
+// A 32-bit top-down DIB section with premultiplied alpha (opaque for JPEG),
+// ready for BitBlt or AlphaBlend. Empty when the bytes cannot be decoded.
+UniqueBitmap DecodePicture(std::span<const std::uint8_t> bytes);
+
+// Width and height of a bitmap; 0 x 0 for none.
+SIZE BitmapSize(HBITMAP bitmap);
+
+}  // namespace vorn::runtime
