@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "runtime/picture_win.h"
+
+namespace vorn::runtime {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+void AppendBigEndian(Bytes& out, std::uint32_t value) {
+    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<std::uint8_t>(value >> shift));
+}
+
+std::uint32_t Crc32(const Bytes& bytes, std::size_t from) {
+    std::uint32_t crc = 0xFFFFFFFFu;
+    for (std::size_t i = from; i < bytes.size(); ++i) {
+        crc ^= bytes[i];
+        for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+void AppendChunk(Bytes& png, const char* type, const Bytes& data) {
+    AppendBigEndian(png, static_cast<std::uint32_t>(data.size()));
+    const std::size_t typeStart = png.size();
+    png.insert(png.end(), type, type + 4);
+    png.insert(png.end(), data.begin(), data.end());
+    AppendBigEndian(png, Crc32(png, typeStart));
+}
+
+// An RGBA PNG whose image data is one stored (uncompressed) deflate block.
+Bytes BuildRgbaPng(std::uint32_t width, std::uint32_t height, const Bytes& rgbaRows) {
+    Bytes raw(std::size_t{height} * (width * 4 + 1));
+    auto out = raw.begin();
+    for (std::uint32_t y = 0; y < height; ++y) {
+        *out++ = 0;  // filter: none
+        const auto row = rgbaRows.begin() + static_cast<std::ptrdiff_t>(y * width * 4);
+        out = std::copy(row, row + static_cast<std::ptrdiff_t>(width * 4), out);
+    }
+    Bytes zlib = {0x78, 0x01, 0x01};
+    const auto length = static_cast<std::uint16_t>(raw.size());
+    zlib.push_back(static_cast<std::uint8_t>(length));
+    zlib.push_back(static_cast<std::uint8_t>(length >> 8));
+    zlib.push_back(static_cast<std::uint8_t>(~length));
+    zlib.push_back(static_cast<std::uint8_t>(~length >> 8));
+    zlib.insert(zlib.end(), raw.begin(), raw.end());
+    std::uint32_t a = 1, b = 0;
+    for (std::uint8_t byte : raw) {
+        a = (a + byte) % 65521;
+        b = (b + a) % 65521;
+    }
+    AppendBigEndian(zlib, (b << 16) | a);
+
+    Bytes png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    Bytes header;
+    AppendBigEndian(header, width);
+    AppendBigEndian(header, height);
+    header.insert(header.end(), {8, 6, 0, 0, 0});  // 8 bits, RGBA
+    AppendChunk(png, "IHDR", header);
+    AppendChunk(png, "IDAT", zlib);
+    AppendChunk(png, "IEND", {});
+    return png;
+}
+
+// Pixel (x, y) of a decoded picture as B, G, R, A.
+std::array<int, 4> PixelAt(HBITMAP bitmap, int x, int y) {
+    DIBSECTION section{};
+    EXPECT_EQ(GetObjectW(bitmap, sizeof(section), &section), static_cast<int>(sizeof(section)));
+    const auto* row = static_cast<const std::uint8_t*>(section.dsBm.bmBits) + y * section.dsBm.bmWidthBytes;
+    const std::uint8_t* pixel = row + x * 4;
+    return {pixel[0], pixel[1], pixel[2], pixel[3]};
+}
+
+const std::uint8_t kBlueJpeg8x4[] = {  // 8 x 4, every pixel #2040C0
+    0xff, 0xd8, 0xff, 0xe0, 0x00, 0x10, 0x4a, 0x46, 0x49, 0x46, 0x00, 0x01,
+    0x01, 0x00, 0x00, 0x01, 0x00, 0x01, 0x00, 0x00, 0xff, 0xdb, 0x00, 0x43,
+    0x00, 0x02, 0x01, 0x01, 0x01, 0x01, 0x01, 0x02, 0x01, 0x01, 0x01, 0x02,
+    0x02, 0x02, 0x02, 0x02, 0x04, 0x03, 0x02, 0x02, 0x02, 0x02, 0x05, 0x04,
+    0x04, 0x03, 0x04, 0x06, 0x05, 0x06, 0x06, 0x06, 0x05, 0x06, 0x06, 0x06,
+    0x07, 0x09, 0x08, 0x06, 0x07, 0x09, 0x07, 0x06, 0x06, 0x08, 0x0b, 0x08,
+    0x09, 0x0a, 0x0a, 0x0a, 0x0a, 0x0a, 0x06, 0x08, 0x0b, 0x0c, 0x0b, 0x0a,
+    0x0c, 0x09, 0x0a, 0x0a, 0x0a, 0xff, 0xdb, 0x00, 0x43, 0x01, 0x02, 0x02,
+    0x02, 0x02, 0x02, 0x02, 0x05, 0x03, 0x03, 0x05, 0x0a, 0x07, 0x06, 0x07,
+    0x0a, 0x0a, 0x0a, 0x0a, 0x0a, 0x0a, 0x0a, 0x0a, 0x0a, 0x0a, 0x0a, 0x0a,
+    0x0a, 0x0a, 0x0a, 0x0a, 0x0a, 0x0a, 0x0a, 0x0a, 0x0a, 0x0a, 0x0a, 0x0a,
+    0x0a, 0x0a, 0x0a, 0x0a, 0x0a, 0x0a, 0x0a, 0x0a, 0x0a, 0x0a, 0x0a, 0x0a,
+    0x0a, 0x0a, 0x0a, 0x0a, 0x0a, 0x0a, 0x0a, 0x0a, 0x0a, 0x0a, 0x0a, 0x0a,
+    0x0a, 0x0a, 0xff, 0xc0, 0x00, 0x11, 0x08, 0x00, 0x04, 0x00, 0x08, 0x03,
+    0x01, 0x11, 0x00, 0x02, 0x11, 0x01, 0x03, 0x11, 0x01, 0xff, 0xc4, 0x00,
+    0x14, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
+    0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x08, 0xff, 0xc4, 0x00, 0x14, 0x10,
+    0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
+    0x00, 0x00, 0x00, 0x00, 0x00, 0xff, 0xc4, 0x00, 0x15, 0x01, 0x01, 0x01,
+    0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
+    0x00, 0x00, 0x07, 0x09, 0xff, 0xc4, 0x00, 0x14, 0x11, 0x01, 0x00, 0x00,
+    0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
+    0x00, 0x00, 0xff, 0xda, 0x00, 0x0c, 0x03, 0x01, 0x00, 0x02, 0x11, 0x03,
+    0x11, 0x00, 0x3f, 0x00, 0x09, 0xa8, 0xa0, 0x5d, 0xff, 0xd9
+};
+
+TEST(DecodePicture, PngKeepsSizeAndPremultipliesAlpha) {
+    const Bytes png = BuildRgbaPng(3, 2, {
+        255, 0, 0, 255,    0, 255, 0, 255,   0, 0, 255, 128,
+        255, 255, 255, 0,  10, 20, 30, 255,  200, 100, 50, 255,
+    });
+    const UniqueBitmap bitmap = DecodePicture(png);
+    ASSERT_TRUE(bitmap);
+    const SIZE size = BitmapSize(bitmap.get());
+    EXPECT_EQ(size.cx, 3);
+    EXPECT_EQ(size.cy, 2);
+
+    DIBSECTION section{};
+    ASSERT_EQ(GetObjectW(bitmap.get(), sizeof(section), &section), static_cast<int>(sizeof(section)));
+    EXPECT_EQ(section.dsBm.bmBitsPixel, 32);
+
+    EXPECT_EQ(PixelAt(bitmap.get(), 0, 0), (std::array<int, 4>{0, 0, 255, 255}));
+    EXPECT_EQ(PixelAt(bitmap.get(), 1, 0), (std::array<int, 4>{0, 255, 0, 255}));
+    const auto halfBlue = PixelAt(bitmap.get(), 2, 0);
+    EXPECT_NEAR(halfBlue[0], 128, 1);
+    EXPECT_EQ(halfBlue[3], 128);
+    EXPECT_EQ(PixelAt(bitmap.get(), 0, 1), (std::array<int, 4>{0, 0, 0, 0}));
+    EXPECT_EQ(PixelAt(bitmap.get(), 1, 1), (std::array<int, 4>{30, 20, 10, 255}));
+    EXPECT_EQ(PixelAt(bitmap.get(), 2, 1), (std::array<int, 4>{50, 100, 200, 255}));
+}
+
+TEST(DecodePicture, JpegIsOpaque) {
+    const UniqueBitmap bitmap = DecodePicture(kBlueJpeg8x4);
+    ASSERT_TRUE(bitmap);
+    const SIZE size = BitmapSize(bitmap.get());
+    EXPECT_EQ(size.cx, 8);
+    EXPECT_EQ(size.cy, 4);
+    for (const auto& [x, y] : {std::pair{0, 0}, std::pair{7, 3}, std::pair{4, 1}}) {
+        const auto pixel = PixelAt(bitmap.get(), x, y);
+        EXPECT_NEAR(pixel[0], 0xC0, 6);
+        EXPECT_NEAR(pixel[1], 0x40, 6);
+        EXPECT_NEAR(pixel[2], 0x20, 6);
+        EXPECT_EQ(pixel[3], 255);
+    }
+}
+
+TEST(DecodePicture, UnreadableBytesGiveNoBitmap) {
+    EXPECT_FALSE(DecodePicture({}));
+    const std::uint8_t garbage[] = {0x13, 0x37, 0x00, 0xFF, 'n', 'o', 't', ' ', 'a', 'n', ' ', 'i', 'm', 'a', 'g', 'e'};
+    EXPECT_FALSE(DecodePicture(garbage));
+    // A PNG cut off inside its image data.
+    Bytes png = BuildRgbaPng(2, 2, Bytes(16, 0x80));
+    png.resize(40);
+    EXPECT_FALSE(DecodePicture(png));
+}
+
+TEST(BitmapSize, NoBitmapIsEmpty) {
+    const SIZE size = BitmapSize(nullptr);
+    EXPECT_EQ(size.cx, 0);
+    EXPECT_EQ(size.cy, 0);
+}
+
+}  // namespace
+}  // namespace vorn::runtime
