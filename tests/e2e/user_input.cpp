@@ -1,0 +1,137 @@
+#include "e2e/user_input.h"
+
+#include <thread>
+#include <vector>
+
+namespace vorn::e2e {
+namespace {
+
+// A short pause between events, so the receiving queue sees them as separate
+// moves and presses, as from a hand.
+void Pause() { Sleep(15); }
+
+void Send(std::vector<INPUT> inputs) {
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+INPUT MouseEvent(DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    return input;
+}
+
+INPUT KeyEvent(WORD virtualKey, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return input;
+}
+
+INPUT UnicodeEvent(wchar_t character, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wScan = character;
+    input.ki.dwFlags = KEYEVENTF_UNICODE | (up ? KEYEVENTF_KEYUP : 0);
+    return input;
+}
+
+void TypeCharacter(wchar_t character) {
+    const SHORT mapped = VkKeyScanW(character);
+    const bool onLayout = mapped != -1 && (HIBYTE(mapped) & ~1) == 0;  // at most Shift
+    if (!onLayout) {
+        Send({UnicodeEvent(character, false), UnicodeEvent(character, true)});
+        return;
+    }
+    const WORD key = LOBYTE(mapped);
+    if (HIBYTE(mapped) & 1)
+        PressChord(VK_SHIFT, key);
+    else
+        PressKey(key);
+}
+
+}  // namespace
+
+bool BringToFront(HWND topLevel) {
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        if (GetForegroundWindow() == topLevel) return true;
+        // Windows only lets the process that got the last input change the
+        // foreground; a harmless Alt tap makes the driver that process.
+        Send({KeyEvent(VK_MENU, false), KeyEvent(VK_MENU, true)});
+        SetForegroundWindow(topLevel);
+        Sleep(20);
+    }
+    return GetForegroundWindow() == topLevel;
+}
+
+void MoveMouseTo(POINT screen) {
+    // SetCursorPos then a zero relative move: exact pixels, no absolute
+    // 0..65535 scaling with its rounding.
+    SetCursorPos(screen.x, screen.y);
+    Send({MouseEvent(MOUSEEVENTF_MOVE)});
+    Pause();
+}
+
+void ClickAt(POINT screen) {
+    MoveMouseTo(screen);
+    Send({MouseEvent(MOUSEEVENTF_LEFTDOWN)});
+    Pause();
+    Send({MouseEvent(MOUSEEVENTF_LEFTUP)});
+    Pause();
+}
+
+void ClickWindow(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    ClickWindowAt(window, {client.right / 2, client.bottom / 2});
+}
+
+void ClickWindowAt(HWND window, POINT client) {
+    ClientToScreen(window, &client);
+    ClickAt(client);
+}
+
+void DragMouse(POINT from, POINT to, int steps) {
+    MoveMouseTo(from);
+    Send({MouseEvent(MOUSEEVENTF_LEFTDOWN)});
+    Pause();
+    for (int step = 1; step <= steps; ++step) {
+        MoveMouseTo({from.x + (to.x - from.x) * step / steps,
+                     from.y + (to.y - from.y) * step / steps});
+        Pause();
+    }
+    Send({MouseEvent(MOUSEEVENTF_LEFTUP)});
+    Pause();
+}
+
+void TypeText(std::wstring_view text) {
+    for (wchar_t character : text) TypeCharacter(character);
+}
+
+void PressKey(WORD virtualKey) {
+    Send({KeyEvent(virtualKey, false)});
+    Pause();
+    Send({KeyEvent(virtualKey, true)});
+    Pause();
+}
+
+void PressChord(WORD modifier, WORD virtualKey) {
+    Send({KeyEvent(modifier, false)});
+    Pause();
+    PressKey(virtualKey);
+    Send({KeyEvent(modifier, true)});
+    Pause();
+}
+
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        if (condition()) return true;
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
+}  // namespace vorn::e2e

@@ -1,0 +1,108 @@
+// The borderless window is moved by dragging its background, its panels and
+// its labels; presses on fields do not move it.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "e2e/app_session.h"
+#include "e2e/program_under_test.h"
+#include "e2e/user_input.h"
+#include "e2e/window_probe.h"
+#include "mainwindow/control_ids.h"
+#include "mainwindow/main_window_layout.h"
+
+namespace vorn::e2e {
+namespace {
+
+namespace id = mainwindow::id;
+
+class WindowDrag : public testing::Test {
+protected:
+    static void SetUpTestSuite() { app_ = AppSession::Launch(ProgramUnderTest()); }
+    static void TearDownTestSuite() {
+        if (app_) app_->CloseAsUser();
+        app_.reset();
+    }
+    void SetUp() override {
+        ASSERT_TRUE(app_) << "the program did not start";
+        ASSERT_TRUE(BringToFront(app_->MainWindow()));
+    }
+
+    // Drags from `start` (screen) by (dx, dy) and waits until the window has
+    // moved by that much; returns how far it moved.
+    POINT DragAndMeasure(POINT start, int dx, int dy) {
+        const RECT before = ScreenRect(app_->MainWindow());
+        DragMouse(start, {start.x + dx, start.y + dy});
+        WaitUntil([&] {
+            const RECT now = ScreenRect(app_->MainWindow());
+            return now.left == before.left + dx && now.top == before.top + dy;
+        });
+        const RECT after = ScreenRect(app_->MainWindow());
+        return {after.left - before.left, after.top - before.top};
+    }
+
+    // The screen point of the field panel's own black background in the gap
+    // below the first row's caption label.
+    POINT PanelGapPoint() const {
+        const runtime::ControlLayout* caption =
+            runtime::FindControl(mainwindow::MainWindowLayout(), id::kJobCaption);
+        const POINT client{caption->left + caption->width / 2, caption->top + caption->height};
+        return ClientToScreenPoint(app_->Control(id::kFieldPanel), client);
+    }
+
+    static std::unique_ptr<AppSession> app_;
+};
+
+std::unique_ptr<AppSession> WindowDrag::app_;
+
+TEST_F(WindowDrag, DraggingThePanelBackgroundMovesTheWindowByTheMouseDelta) {
+    const POINT start = PanelGapPoint();
+    ASSERT_EQ(WindowFromPoint(start), app_->Control(id::kFieldPanel))
+        << "the press must land on the panel itself, between two rows";
+    const POINT moved = DragAndMeasure(start, 60, 40);
+    EXPECT_EQ(moved.x, 60);
+    EXPECT_EQ(moved.y, 40);
+}
+
+TEST_F(WindowDrag, DraggingACaptionLabelMovesTheWindowByTheMouseDelta) {
+    const HWND caption = app_->Control(id::kGenderCaption);
+    ASSERT_NE(caption, nullptr);
+    RECT client{};
+    GetClientRect(caption, &client);
+    const POINT start = ClientToScreenPoint(caption, {client.right / 2, client.bottom / 2});
+    ASSERT_EQ(WindowFromPoint(start), caption);
+    const POINT moved = DragAndMeasure(start, -50, -30);
+    EXPECT_EQ(moved.x, -50);
+    EXPECT_EQ(moved.y, -30);
+}
+
+TEST_F(WindowDrag, DraggingTheWindowBackgroundMovesTheWindow) {
+    // Left of the helmet button, above the weapon button: bare background.
+    const POINT start = ClientToScreenPoint(app_->MainWindow(), {30, 50});
+    ASSERT_EQ(WindowFromPoint(start), app_->MainWindow());
+    const POINT moved = DragAndMeasure(start, 25, -20);
+    EXPECT_EQ(moved.x, 25);
+    EXPECT_EQ(moved.y, -20);
+}
+
+TEST_F(WindowDrag, DraggingInsideAnEditBoxLeavesTheWindowInPlace) {
+    const HWND nameBox = app_->Control(id::kMonsterName);
+    ASSERT_NE(nameBox, nullptr);
+    RECT client{};
+    GetClientRect(nameBox, &client);
+    const POINT inEdit = ClientToScreenPoint(nameBox, {client.right / 2, client.bottom / 2});
+    ASSERT_EQ(WindowFromPoint(inEdit), nameBox);
+    const RECT before = ScreenRect(app_->MainWindow());
+    DragMouse(inEdit, {inEdit.x + 40, inEdit.y + 30});
+    // Input is handled in order: after a later panel drag of known size has
+    // been applied, the window's total move shows whether the first drag counted.
+    const POINT moved = DragAndMeasure(PanelGapPoint(), -20, -10);
+    const RECT after = ScreenRect(app_->MainWindow());
+    EXPECT_EQ(moved.x, -20);
+    EXPECT_EQ(moved.y, -10);
+    EXPECT_EQ(after.left - before.left, -20) << "the drag in the edit box moved the window";
+    EXPECT_EQ(after.top - before.top, -10);
+}
+
+}  // namespace
+}  // namespace vorn::e2e
