@@ -29,14 +29,32 @@ class MainWindowController final : public runtime::EventSink {
 public:
     explicit MainWindowController(const Services& services) : services_(services) {}
 
+    // Events of other windows and events nobody handles are ignored. Nothing
+    // thrown inside a handler leaves this call.
     void OnEvent(const runtime::Event& event) override;
 
     // The main window's close and destroy notifications (message codes 16 and
     // 2): 1 = handled, the message goes no further; 0 = normal processing.
     int CloseHandler(runtime::WindowHandle window, unsigned message);
 
+    // Click routines of the bottom-strip links and the generate button. The
+    // layout's own controls raise them as Clicked events; the skinned
+    // replacements call them directly.
+    void ShowAboutBox();
+    void OpenAuthorPage();
+    void GenerateFiles();
+
+    static constexpr unsigned kCloseMessage = 16;
+    static constexpr unsigned kDestroyMessage = 2;
+
 private:
+    void Dispatch(const runtime::Event& event);
+
     Services services_;
+    // Answers of the boxes the handlers open. The program takes no decision on
+    // them, but keeps the last one of each kind.
+    BoxAnswer slotTipAnswer_ = 0;
+    BoxAnswer aboutAnswer_ = 0;
 };
 
 }  // namespace vorn::mainwindow

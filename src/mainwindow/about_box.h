@@ -1,0 +1,17 @@
+// The about box behind the "关于程序" link.
+#pragma once
+
+#include <string>
+
+#include "mainwindow/box_request.h"
+#include "runtime/control_commands.h"
+
+namespace vorn::mainwindow {
+
+// Program name and version, greeting, purpose, then the contact and author lines.
+std::string AboutText();
+
+// Shows the about box on the main window and returns its answer.
+BoxAnswer ShowAbout(runtime::ControlCommands& commands, BoxService& boxes);
+
+}  // namespace vorn::mainwindow
