@@ -1,20 +1,55 @@
 // File operations the monster-file writer needs, so the writer itself stays
-// platform-free. Paths are UTF-8.
+// platform-free. Paths are UTF-8; error texts are Chinese sentences fit for a
+// message box, with the system's own reason where it helps.
 #pragma once
 
-#include <cstdint>
 #include <optional>
-#include <span>
 #include <string>
-#include <vector>
+#include <string_view>
 
 namespace vorn::profile {
+
+struct FileContent {
+    enum class Status { Read, Missing, Failed };
+    Status status = Status::Missing;
+    std::string bytes;  // when Read
+    std::string error;  // when Failed
+};
 
 class FileStore {
 public:
     virtual ~FileStore() = default;
-    // Placeholder until the writer lands; replaced by the real interface.
+
+    // The separator the writer puts between directory and file names.
+    virtual char Separator() const { return '\\'; }
+
     virtual bool DirectoryExists(const std::string& path) = 0;
+
+    // The whole content of a file, or Missing when there is no such file.
+    virtual FileContent ReadWholeFile(const std::string& path) {
+        return {FileContent::Status::Failed, {}, NotSupported(path)};
+    }
+
+    // Whether ReplaceFile could put a new file at `path` now: nothing when it
+    // could, otherwise why not (read-only, in use, a folder of that name).
+    virtual std::optional<std::string> CheckReplaceable(const std::string& path) {
+        return NotSupported(path);
+    }
+
+    // Gives `path` exactly these bytes or leaves it as it was: the bytes go to a
+    // temporary file in the same directory, which is flushed and then renamed
+    // over `path` in one step. A read-only target is not replaced. Nothing when
+    // done, otherwise the reason; the temporary file never stays behind.
+    virtual std::optional<std::string> ReplaceFile(const std::string& path,
+                                                   std::string_view bytes) {
+        (void)bytes;
+        return NotSupported(path);
+    }
+
+private:
+    // A store that only answers DirectoryExists (a test double for code that
+    // never writes) refuses every other request.
+    static std::string NotSupported(const std::string&) { return "此处不支持读写文件"; }
 };
 
 }  // namespace vorn::profile

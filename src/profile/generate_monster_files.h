@@ -1,0 +1,25 @@
+// The generate command: reads the monster from the window, writes its monster
+// file and (when digging is allowed) its drop-rate file into MonUseItems
+// beside the program, and tells the user how it went.
+#pragma once
+
+#include <string_view>
+
+#include "mainwindow/box_request.h"
+#include "profile/file_store.h"
+#include "runtime/control_commands.h"
+#include "runtime/property_access.h"
+
+namespace vorn::profile {
+
+// Everything is checked before the first byte is written (the name, that every
+// field fits GBK, that MonUseItems exists, that the targets can be replaced),
+// and each file is replaced in one step, so a failure leaves the old files as
+// they were. A drop-rate file the administrator has filled with a dig list is
+// kept. Success shows the generate tip box, a failure an error box that says
+// what went wrong; both are owned by `owner`.
+void GenerateMonsterFiles(runtime::PropertyAccess& properties, FileStore& files,
+                          mainwindow::BoxService& boxes, runtime::WindowHandle owner,
+                          std::string_view programDirectory);
+
+}  // namespace vorn::profile

@@ -1,0 +1,143 @@
+#include "profile/monster_text.h"
+
+#include "mainwindow/control_ids.h"
+#include "runtime/text_number.h"
+
+namespace vorn::profile {
+namespace {
+
+using namespace std::string_literals;
+
+constexpr std::string_view kInfoSection = "[Info]\r\n";
+constexpr std::string_view kUseItemsSection = "[UseItems]\r\n";
+
+std::string Piece(std::string_view comment, std::string_view key, std::string_view value) {
+    std::string piece;
+    piece.reserve(comment.size() + key.size() + value.size() + 6);
+    piece.append(";").append(comment).append("\r\n");
+    piece.append(key).append("=").append(value).append("\r\n");
+    return piece;
+}
+
+std::string_view JobName(int job) {
+    switch (job) {
+        case 1: return "法师";
+        case 2: return "道士";
+        default: return "战士";
+    }
+}
+
+std::string Code(int value) { return runtime::IntegerText(value); }
+
+// Appends at the end of whatever the buffer holds, through the property
+// interface only, as typing at the end of the edit would.
+class TextBuffer {
+public:
+    explicit TextBuffer(runtime::PropertyAccess& properties) : properties_(properties) {}
+
+    void Clear() { Write(""); }
+    void Append(std::string_view piece) {
+        std::string text = properties_.ReadText(mainwindow::kMainWindowId, mainwindow::id::kTextBuffer,
+                                                runtime::prop::edit::kContent);
+        text.append(piece);
+        Write(text);
+    }
+
+private:
+    void Write(std::string_view text) {
+        properties_.WriteText(mainwindow::kMainWindowId, mainwindow::id::kTextBuffer,
+                              runtime::prop::edit::kContent, text);
+    }
+
+    runtime::PropertyAccess& properties_;
+};
+
+class AppendingObserver final : public ProfileReadObserver {
+public:
+    explicit AppendingObserver(TextBuffer& buffer) : buffer_(buffer) {}
+
+    void FieldRead(ProfileField field, int slot, const MonsterProfile& soFar) override {
+        if (field == ProfileField::MonsterName) return;
+        buffer_.Append(FieldPiece(field, slot, soFar));
+        if (field == ProfileField::UseSkill) buffer_.Append(kUseItemsSection);
+    }
+
+private:
+    TextBuffer& buffer_;
+};
+
+}  // namespace
+
+std::string MonsterHeaderLine(std::string_view monsterName) {
+    return ";;==============人型怪物 "s.append(monsterName).append(
+        " 配制文件=======================\r\n");
+}
+
+std::string DropRateLine(std::string_view monsterName) {
+    return ";"s.append(monsterName).append("爆率文件\r\n");
+}
+
+std::string FieldPiece(ProfileField field, int slot, const MonsterProfile& profile) {
+    switch (field) {
+        case ProfileField::Job:
+            return Piece("职业："s.append(JobName(profile.job)), "Job", Code(profile.job));
+        case ProfileField::Gender:
+            return Piece(profile.gender == 0 ? "性别：男" : "性别：女", "Gender",
+                         Code(profile.gender));
+        case ProfileField::Hair:
+            return Piece("发型", "Hair", Code(profile.hair));
+        case ProfileField::DropUseItem:
+            return Piece("是否掉装备，1=掉，0=不掉", "DropUseItem", Code(profile.dropUseItem));
+        case ProfileField::DropUseItemRate:
+            return Piece("装备掉落几率%", "DropUseItemRate", profile.dropUseItemRate);
+        case ProfileField::ButchUseItem:
+            return Piece("是否允许挖取身上装备 1=是，0=否", "ButchUseItem",
+                         Code(profile.butchUseItem));
+        case ProfileField::ButchRate:
+            return Piece(
+                "挖取身上装备机率0为百分百，数字越大，机率越小(无论是否成功，都将会收取费用)",
+                "ButchRate", profile.butchRate);
+        case ProfileField::ButchChargeClass:
+            return Piece("挖取身上装备收费模式(0金币，1元宝，2金刚石，3灵符)", "ButchChargeClass",
+                         Code(profile.butchChargeClass));
+        case ProfileField::ButchChargeCount:
+            return Piece("挖取身上装备每次收费点数", "ButchChargeCount", profile.butchChargeCount);
+        case ProfileField::UseSkill:
+            return Piece("使用魔法(2种技能之间用逗号隔开，例如：烈火剑法,半月弯刀,刺杀剑术)",
+                         "UseSkill", profile.useSkillOn ? profile.useSkill : std::string());
+        case ProfileField::UseItem: {
+            if (slot < 0 || slot >= kSlotCount) return {};
+            const auto index = static_cast<std::size_t>(slot);
+            return Piece(EquipSlots()[index].word, "UseItems" + Code(slot),
+                         profile.useItems[index]);
+        }
+        case ProfileField::MonsterName:
+            break;
+    }
+    return {};
+}
+
+std::string MonsterBody(const MonsterProfile& profile) {
+    std::string body(kInfoSection);
+    for (ProfileField field :
+         {ProfileField::Job, ProfileField::Gender, ProfileField::Hair, ProfileField::DropUseItem,
+          ProfileField::DropUseItemRate, ProfileField::ButchUseItem, ProfileField::ButchRate,
+          ProfileField::ButchChargeClass, ProfileField::ButchChargeCount,
+          ProfileField::UseSkill}) {
+        body += FieldPiece(field, 0, profile);
+    }
+    body += kUseItemsSection;
+    for (int slot = 0; slot < kSlotCount; ++slot)
+        body += FieldPiece(ProfileField::UseItem, slot, profile);
+    return body;
+}
+
+MonsterProfile BuildMonsterText(runtime::PropertyAccess& properties) {
+    TextBuffer buffer(properties);
+    buffer.Clear();
+    buffer.Append(kInfoSection);
+    AppendingObserver appender(buffer);
+    return ReadProfile(properties, appender);
+}
+
+}  // namespace vorn::profile

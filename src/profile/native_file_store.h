@@ -1,0 +1,21 @@
+// The file system of the machine the program runs on: W APIs with UTF-16 paths
+// on Windows, POSIX calls on Linux (where the native tests run).
+#pragma once
+
+#include "profile/file_store.h"
+
+namespace vorn::profile {
+
+class NativeFileStore final : public FileStore {
+public:
+    NativeFileStore() = default;
+
+    char Separator() const override;
+    bool DirectoryExists(const std::string& path) override;
+    FileContent ReadWholeFile(const std::string& path) override;
+    std::optional<std::string> CheckReplaceable(const std::string& path) override;
+    std::optional<std::string> ReplaceFile(const std::string& path,
+                                           std::string_view bytes) override;
+};
+
+}  // namespace vorn::profile

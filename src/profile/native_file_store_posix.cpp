@@ -1,0 +1,163 @@
+#include <errno.h>
+#include <fcntl.h>
+#include <string.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <string>
+
+#include "profile/native_file_store.h"
+
+namespace vorn::profile {
+namespace {
+
+class UniqueFd {
+public:
+    explicit UniqueFd(int fd) : fd_(fd) {}
+    ~UniqueFd() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    UniqueFd(const UniqueFd&) = delete;
+    UniqueFd& operator=(const UniqueFd&) = delete;
+
+    int get() const { return fd_; }
+    bool valid() const { return fd_ >= 0; }
+    // Closes now and reports the result: a delayed write error shows up here.
+    bool Close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+// Removes the temporary file unless it was renamed into place.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(std::string path) : path_(std::move(path)) {}
+    ~TemporaryFile() {
+        if (!path_.empty()) ::unlink(path_.c_str());
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    const std::string& path() const { return path_; }
+    void Release() { path_.clear(); }
+
+private:
+    std::string path_;
+};
+
+std::string SystemReason(int error) { return std::string("（系统信息：") + strerror(error) + "）"; }
+
+std::string WriteError(int error) {
+    switch (error) {
+        case ENOSPC:
+        case EDQUOT: return "磁盘已满" + SystemReason(error);
+        case EACCES:
+        case EPERM:
+        case EROFS: return "没有写入权限" + SystemReason(error);
+        default: return "写入失败" + SystemReason(error);
+    }
+}
+
+std::string DirectoryOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+bool WriteAll(int fd, std::string_view bytes, int& error) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            error = errno;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+}  // namespace
+
+char NativeFileStore::Separator() const { return '/'; }
+
+bool NativeFileStore::DirectoryExists(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+FileContent NativeFileStore::ReadWholeFile(const std::string& path) {
+    UniqueFd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!file.valid()) {
+        if (errno == ENOENT) return {FileContent::Status::Missing, {}, {}};
+        return {FileContent::Status::Failed, {}, "无法打开文件" + SystemReason(errno)};
+    }
+    FileContent content{FileContent::Status::Read, {}, {}};
+    char block[4096];
+    for (;;) {
+        const ssize_t got = ::read(file.get(), block, sizeof block);
+        if (got == 0) break;
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            return {FileContent::Status::Failed, {}, "无法读取文件" + SystemReason(errno)};
+        }
+        content.bytes.append(block, static_cast<std::size_t>(got));
+    }
+    return content;
+}
+
+std::optional<std::string> NativeFileStore::CheckReplaceable(const std::string& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0) {
+        if (errno == ENOENT) return std::nullopt;
+        return "无法访问文件" + SystemReason(errno);
+    }
+    if (S_ISDIR(info.st_mode)) return std::string("已有同名的文件夹");
+    if (!S_ISREG(info.st_mode)) return std::string("不是普通文件");
+    // Judged by the mode bits, not access(): root may write anything, but a
+    // file marked read-only is meant to stay as it is.
+    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return std::string("文件只读");
+    return std::nullopt;
+}
+
+std::optional<std::string> NativeFileStore::ReplaceFile(const std::string& path,
+                                                        std::string_view bytes) {
+    if (auto problem = CheckReplaceable(path)) return problem;
+
+    // O_EXCL with mode 0666 lets the umask decide a new file's permissions;
+    // an existing file keeps its own.
+    std::string temporaryPath;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporaryPath = path + "." + std::to_string(::getpid()) + "-" + std::to_string(attempt) + ".tmp";
+        fd = ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) break;
+    }
+    if (fd < 0) return "无法建立临时文件：" + WriteError(errno);
+    TemporaryFile temporary(temporaryPath);
+    UniqueFd file(fd);
+
+    struct stat existing {};
+    if (::stat(path.c_str(), &existing) == 0 && ::fchmod(file.get(), existing.st_mode & 07777) != 0)
+        return WriteError(errno);
+
+    int error = 0;
+    if (!WriteAll(file.get(), bytes, error)) return WriteError(error);
+    if (::fsync(file.get()) != 0) return WriteError(errno);
+    if (!file.Close()) return WriteError(errno);
+    if (::rename(temporary.path().c_str(), path.c_str()) != 0) return WriteError(errno);
+    temporary.Release();
+
+    // Make the rename itself durable; failing here no longer risks the content.
+    UniqueFd directory(::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (directory.valid()) ::fsync(directory.get());
+    return std::nullopt;
+}
+
+}  // namespace vorn::profile

@@ -1,0 +1,184 @@
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+
+#include "profile/native_file_store.h"
+#include "runtime/utf_win.h"
+
+namespace vorn::profile {
+namespace {
+
+class UniqueHandle {
+public:
+    explicit UniqueHandle(HANDLE handle) : handle_(handle) {}
+    ~UniqueHandle() {
+        if (valid()) CloseHandle(handle_);
+    }
+    UniqueHandle(const UniqueHandle&) = delete;
+    UniqueHandle& operator=(const UniqueHandle&) = delete;
+
+    HANDLE get() const { return handle_; }
+    bool valid() const { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
+    // Closes now and reports the result.
+    bool Close() {
+        const HANDLE handle = handle_;
+        handle_ = INVALID_HANDLE_VALUE;
+        return CloseHandle(handle) != 0;
+    }
+
+private:
+    HANDLE handle_;
+};
+
+// Removes the temporary file unless it was moved into place.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(std::wstring path) : path_(std::move(path)) {}
+    ~TemporaryFile() {
+        if (!path_.empty()) DeleteFileW(path_.c_str());
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    const std::wstring& path() const { return path_; }
+    void Release() { path_.clear(); }
+
+private:
+    std::wstring path_;
+};
+
+// Long absolute paths need the \\?\ form to get past MAX_PATH.
+std::wstring WidePath(const std::string& path) {
+    std::wstring wide = runtime::Widen(path);
+    const bool driveAbsolute = wide.size() > 2 && wide[1] == L':' && wide[2] == L'\\';
+    if (driveAbsolute && wide.size() >= MAX_PATH - 24) wide.insert(0, L"\\\\?\\");
+    return wide;
+}
+
+std::string SystemReason(DWORD error) {
+    wchar_t* text = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring message(text ? text : L"", length);
+    if (text) LocalFree(text);
+    while (!message.empty() && (message.back() == L'\r' || message.back() == L'\n' ||
+                                message.back() == L' ' || message.back() == L'.')) {
+        message.pop_back();
+    }
+    std::string reason = "（系统错误 " + std::to_string(error);
+    if (!message.empty()) reason += "：" + runtime::Narrow(message);
+    return reason + "）";
+}
+
+std::string WriteError(DWORD error) {
+    switch (error) {
+        case ERROR_DISK_FULL:
+        case ERROR_HANDLE_DISK_FULL: return "磁盘已满" + SystemReason(error);
+        case ERROR_SHARING_VIOLATION:
+        case ERROR_LOCK_VIOLATION: return "文件正被其他程序占用" + SystemReason(error);
+        case ERROR_ACCESS_DENIED: return "文件被占用或只读，或没有写入权限" + SystemReason(error);
+        case ERROR_WRITE_PROTECT: return "磁盘写保护" + SystemReason(error);
+        default: return "写入失败" + SystemReason(error);
+    }
+}
+
+bool IsMissing(DWORD error) {
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+}  // namespace
+
+char NativeFileStore::Separator() const { return '\\'; }
+
+bool NativeFileStore::DirectoryExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesW(WidePath(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+FileContent NativeFileStore::ReadWholeFile(const std::string& path) {
+    UniqueHandle file(CreateFileW(WidePath(path).c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) {
+        const DWORD error = GetLastError();
+        if (IsMissing(error)) return {FileContent::Status::Missing, {}, {}};
+        return {FileContent::Status::Failed, {}, "无法打开文件" + SystemReason(error)};
+    }
+    FileContent content{FileContent::Status::Read, {}, {}};
+    char block[4096];
+    for (;;) {
+        DWORD got = 0;
+        if (!ReadFile(file.get(), block, sizeof block, &got, nullptr))
+            return {FileContent::Status::Failed, {}, "无法读取文件" + SystemReason(GetLastError())};
+        if (got == 0) break;
+        content.bytes.append(block, got);
+    }
+    return content;
+}
+
+std::optional<std::string> NativeFileStore::CheckReplaceable(const std::string& path) {
+    const std::wstring wide = WidePath(path);
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const DWORD error = GetLastError();
+        if (IsMissing(error)) return std::nullopt;
+        return "无法访问文件" + SystemReason(error);
+    }
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) return std::string("已有同名的文件夹");
+    if (attributes & FILE_ATTRIBUTE_READONLY) return std::string("文件只读");
+    // Replacing needs delete access; a program holding the file open without
+    // sharing it would make the final move fail.
+    UniqueHandle probe(CreateFileW(wide.c_str(), DELETE,
+                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!probe.valid()) {
+        const DWORD error = GetLastError();
+        if (IsMissing(error)) return std::nullopt;
+        return WriteError(error);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> NativeFileStore::ReplaceFile(const std::string& path,
+                                                        std::string_view bytes) {
+    if (auto problem = CheckReplaceable(path)) return problem;
+
+    const std::wstring target = WidePath(path);
+    std::wstring temporaryPath;
+    HANDLE handle = INVALID_HANDLE_VALUE;
+    DWORD error = ERROR_SUCCESS;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporaryPath = target + L"." + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                        std::to_wstring(attempt) + L".tmp";
+        handle = CreateFileW(temporaryPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (handle != INVALID_HANDLE_VALUE) break;
+        error = GetLastError();
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) break;
+    }
+    if (handle == INVALID_HANDLE_VALUE) return "无法建立临时文件：" + WriteError(error);
+    // Declared in this order so the handle is closed before the file is deleted.
+    TemporaryFile temporary(temporaryPath);
+    UniqueHandle file(handle);
+
+    while (!bytes.empty()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 20));
+        DWORD written = 0;
+        if (!WriteFile(file.get(), bytes.data(), chunk, &written, nullptr) || written == 0) {
+            return WriteError(GetLastError());
+        }
+        bytes.remove_prefix(written);
+    }
+    if (!FlushFileBuffers(file.get())) return WriteError(GetLastError());
+    if (!file.Close()) return WriteError(GetLastError());
+    if (!MoveFileExW(temporary.path().c_str(), target.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return WriteError(GetLastError());
+    }
+    temporary.Release();
+    return std::nullopt;
+}
+
+}  // namespace vorn::profile
