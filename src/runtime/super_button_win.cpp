@@ -1,0 +1,141 @@
+#include "runtime/super_button_win.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include "runtime/gdi_win.h"
+#include "runtime/utf_win.h"
+
+namespace vorn::runtime {
+namespace {
+
+UniqueBitmap PictureOf(const ControlContext& context, PictureId picture) {
+    if (picture == kNoPicture || !context.pictures) return {};
+    return DecodePicture(context.pictures(picture));
+}
+
+void DrawPicture(HDC dc, HBITMAP picture, const RECT& client) {
+    HDC source = CreateCompatibleDC(dc);
+    {
+        SelectedObject selected(source, picture);
+        const SIZE size = BitmapSize(picture);
+        BitBlt(dc, 0, 0, std::min<LONG>(size.cx, client.right), std::min<LONG>(size.cy, client.bottom),
+               source, 0, 0, SRCCOPY);
+    }
+    DeleteDC(source);
+}
+
+}  // namespace
+
+bool SuperButton::Create(HWND parent) {
+    RegisterOwnClass(kClassName, 0, LoadCursorW(nullptr, IDC_HAND));
+    normal_ = PictureOf(context(), layout().normalPicture);
+    hover_ = PictureOf(context(), layout().hoverPicture);
+    if (!CreateOwn(kClassName, 0, CommonStyle(), Widen(layout().text), parent)) return false;
+    CreateTooltip();
+    return true;
+}
+
+void SuperButton::CreateTooltip() {
+    std::wstring text = Widen(layout().text);
+    if (text.empty()) return;
+    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                               WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, handle(), nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+    if (tooltip_ == nullptr) return;
+    SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(context().font), FALSE);
+    TOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;  // accepted by every comctl32 version
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = handle();
+    tool.uId = reinterpret_cast<UINT_PTR>(handle());
+    tool.lpszText = text.data();
+    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+LRESULT SuperButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT: Paint(); return 0;
+        case WM_ERASEBKGND: return 1;
+        case WM_MOUSEMOVE: OnMouseMove(); return 0;
+        case WM_MOUSELEAVE:
+            hovering_ = false;
+            InvalidateRect(handle(), nullptr, FALSE);
+            return 0;
+        case WM_LBUTTONDOWN:
+            if (layout().tabStop) SetFocus(handle());
+            pressed_ = true;
+            SetCapture(handle());
+            InvalidateRect(handle(), nullptr, FALSE);
+            return 0;
+        case WM_LBUTTONUP: OnButtonUp(lParam); return 0;
+        case WM_CAPTURECHANGED:
+            pressed_ = false;
+            InvalidateRect(handle(), nullptr, FALSE);
+            return 0;
+        case WM_GETDLGCODE: return OnGetDlgCode(lParam);
+        case WM_KEYDOWN:
+            // Only the first press, not the key's auto-repeat.
+            if ((wParam == VK_SPACE || wParam == VK_RETURN) && !(lParam & (1 << 30)))
+                Raise(EventKind::Clicked);
+            return 0;
+        case WM_DESTROY:
+            if (tooltip_) DestroyWindow(tooltip_);
+            tooltip_ = nullptr;
+            return Default(message, wParam, lParam);
+        default: return Default(message, wParam, lParam);
+    }
+}
+
+void SuperButton::OnMouseMove() {
+    if (hovering_) return;
+    hovering_ = true;
+    TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, handle(), 0};
+    TrackMouseEvent(&track);
+    InvalidateRect(handle(), nullptr, FALSE);
+}
+
+void SuperButton::OnButtonUp(LPARAM position) {
+    if (!pressed_) return;
+    pressed_ = false;
+    ReleaseCapture();
+    RECT client{};
+    GetClientRect(handle(), &client);
+    const POINT at{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+    InvalidateRect(handle(), nullptr, FALSE);
+    if (PtInRect(&client, at)) Raise(EventKind::Clicked);
+}
+
+LRESULT SuperButton::OnGetDlgCode(LPARAM lParam) const {
+    // Space and Enter press this button rather than the window's default one.
+    const auto* message = reinterpret_cast<const MSG*>(lParam);
+    if (message && message->message == WM_KEYDOWN &&
+        (message->wParam == VK_SPACE || message->wParam == VK_RETURN))
+        return DLGC_WANTMESSAGE;
+    return 0;
+}
+
+void SuperButton::Paint() {
+    BufferedPaint paint(handle());
+    HDC dc = paint.dc();
+    const RECT& client = paint.client();
+    HBITMAP picture = hovering_ && hover_ ? hover_.get() : normal_.get();
+    if (picture) {
+        DrawPicture(dc, picture, client);
+    } else {
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &client, nullptr, 0, nullptr);
+    }
+    // The XP-style frame: light and thin, brighter under the mouse, darker
+    // while pressed.
+    const COLORREF frame = pressed_ ? RGB(150, 150, 150)
+                           : hovering_ ? RGB(255, 255, 255)
+                                       : RGB(214, 214, 214);
+    UniquePen pen(CreatePen(PS_SOLID, 1, frame));
+    SelectedObject selectedPen(dc, pen.get());
+    SelectedObject hollow(dc, GetStockObject(NULL_BRUSH));
+    RoundRect(dc, client.left, client.top, client.right, client.bottom, 5, 5);
+}
+
+}  // namespace vorn::runtime

@@ -1,0 +1,48 @@
+// The frameless top-level window a layout describes: it paints its background
+// picture double-buffered, moves when its background is dragged, passes its
+// children's notifications and its timers on, and hands close and destroy to
+// the program's close handler.
+#pragma once
+
+#include <functional>
+
+#include "runtime/control_commands.h"
+#include "runtime/control_win.h"
+#include "runtime/picture_win.h"
+
+namespace vorn::runtime {
+
+// Gets the close request (16) and the destruction (2) of the window; for the
+// close request 1 refuses it, 0 lets the window be destroyed.
+using CloseHandler = std::function<int(WindowHandle window, unsigned message)>;
+
+class TopLevelWindow final : public WindowObject {
+public:
+    static constexpr const wchar_t* kClassName = L"VornMainWindow";
+
+    explicit TopLevelWindow(ControlDirectory& directory) : directory_(directory) {}
+
+    // Created hidden, centred on the primary monitor's work area.
+    bool Create(const WindowLayout& layout, UniqueBitmap background);
+    // Set once the window is complete: a window that failed to load is
+    // destroyed without telling anyone.
+    void SetCloseHandling(CloseHandler closeHandler, bool quitOnDestroy) {
+        closeHandler_ = std::move(closeHandler);
+        quitOnDestroy_ = quitOnDestroy;
+    }
+
+protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void PaintBackground(HDC dc) const;
+    LRESULT OnClose(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDestroy(WPARAM wParam, LPARAM lParam);
+
+    ControlDirectory& directory_;
+    CloseHandler closeHandler_;
+    bool quitOnDestroy_ = false;
+    UniqueBitmap background_;
+};
+
+}  // namespace vorn::runtime
