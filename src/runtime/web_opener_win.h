@@ -1,13 +1,25 @@
 // Opens web addresses with the system's default handler.
 #pragma once
 
+#include <windows.h>
+
 #include "runtime/system_services.h"
 
 namespace vorn::runtime {
 
 class ShellWebOpener final : public WebOpener {
 public:
+    // The shell call that opens; replaceable so the call can be observed.
+    using ExecuteFunction = HINSTANCE(WINAPI*)(HWND window, LPCWSTR verb, LPCWSTR file,
+                                               LPCWSTR parameters, LPCWSTR directory, INT show);
+
+    ShellWebOpener();
+    explicit ShellWebOpener(ExecuteFunction execute) : execute_(execute) {}
+
     void Open(std::string_view address) override;
+
+private:
+    ExecuteFunction execute_;
 };
 
 }  // namespace vorn::runtime
