@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "runtime/caption_text_win.h"
 #include "runtime/property_access.h"
 #include "runtime/text_number.h"
 #include "runtime/utf_win.h"
@@ -140,6 +141,13 @@ LRESULT EditBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_KILLFOCUS: return OnKillFocus(wParam, lParam);
         case WM_GETDLGCODE: return OnGetDlgCode(wParam, lParam);
         case WM_NOTIFY: return OnNotify(wParam, lParam);
+        case WM_PAINT:
+            if (IsWindowEnabled(handle())) return Default(message, wParam, lParam);
+            PaintDisabled();
+            return 0;
+        case WM_ERASEBKGND:
+            if (IsWindowEnabled(handle())) return Default(message, wParam, lParam);
+            return 1;
         case WM_SIZE: {
             const LRESULT result = Default(message, wParam, lParam);
             PlaceSpin();
@@ -147,6 +155,21 @@ LRESULT EditBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         default: return Default(message, wParam, lParam);
     }
+}
+
+void EditBox::PaintDisabled() {
+    // The system greys a disabled edit's text; ours keeps its own colours
+    // (the slot-name boxes wait disabled, blue on silver).
+    BufferedPaint paint(handle());
+    HDC dc = paint.dc();
+    SetBkColor(dc, backColour_);
+    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &paint.client(), nullptr, 0, nullptr);
+    RECT format{};
+    SendMessageW(handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    SelectedObject font(dc, context().font);
+    SetTextColor(dc, textColour_);
+    DrawCaption(dc, WideWindowText(handle()), format, layout().align, VAlign::Top,
+                layout().multiLine);
 }
 
 LRESULT EditBox::OnChar(WPARAM wParam, LPARAM lParam) {

@@ -37,6 +37,7 @@ private:
     LRESULT OnGetDlgCode(WPARAM wParam, LPARAM lParam);
     LRESULT OnNotify(WPARAM wParam, LPARAM lParam);
     void NormaliseInteger();
+    void PaintDisabled();
 
     COLORREF textColour_ = 0;
     COLORREF backColour_ = 0;

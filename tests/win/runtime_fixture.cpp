@@ -1,0 +1,81 @@
+#include "runtime_fixture.h"
+
+#include <algorithm>
+
+#include "runtime/message_loop_win.h"
+#include "runtime/utf_win.h"
+
+namespace vorn::runtime::testing {
+
+std::vector<Event> RecordingSink::Of(ControlId control, EventKind kind) const {
+    std::vector<Event> found;
+    std::copy_if(events.begin(), events.end(), std::back_inserter(found),
+                 [&](const Event& event) { return event.control == control && event.kind == kind; });
+    return found;
+}
+
+TestWindow::TestWindow(std::vector<ControlLayout> controlLayouts, LoadOptions options)
+    : controlLayouts_(std::move(controlLayouts)) {
+    layout_.name = "TestWindow";
+    layout_.id = kTestWindowId;
+    layout_.width = 320;
+    layout_.height = 200;
+    layout_.title = "运行时测试";
+    layout_.controls = controlLayouts_;
+    options.quitOnDestroy = false;  // the test thread's queue must stay usable
+    window_ = LoadWindow(layout_, sink, registry, std::move(options));
+}
+
+TestWindow::~TestWindow() {
+    window_.reset();
+    PumpMessages();
+}
+
+HWND TestWindow::Control(ControlId id) const {
+    const runtime::Control* control = window_ ? window_->FindControl(id) : nullptr;
+    return control ? control->handle() : nullptr;
+}
+
+void TestWindow::ShowActive() {
+    // Not a taskbar window during tests: Wine then leaves it to no window
+    // manager and need not wait for one when the window goes.
+    SetWindowLongW(handle(), GWL_EXSTYLE, GetWindowLongW(handle(), GWL_EXSTYLE) & ~WS_EX_APPWINDOW);
+    ShowWindow(handle(), SW_SHOWNORMAL);
+    SetForegroundWindow(handle());
+    SetActiveWindow(handle());
+    UpdateWindow(handle());
+    PumpMessages();
+}
+
+void PumpMessages() {
+    MSG message{};
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchWithNavigation(message);
+}
+
+bool PumpUntil(const std::function<bool()>& done) {
+    for (int round = 0; round < 500 && !done(); ++round) {
+        PumpMessages();
+        if (done()) break;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+    return done();
+}
+
+std::string TextOf(HWND window) {
+    const int length = GetWindowTextLengthW(window);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), length + 1)));
+    return Narrow(text);
+}
+
+std::wstring ClassOf(HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
+void TypeCharacter(HWND window, wchar_t character) {
+    SendMessageW(window, WM_CHAR, character, 1);
+}
+
+}  // namespace vorn::runtime::testing
