@@ -8,6 +8,7 @@
 #include "mainwindow/help_page.h"
 #include "mainwindow/slot_names.h"
 #include "profile/equip_slot.h"
+#include "profile/generate_monster_files.h"
 
 namespace vorn::mainwindow {
 namespace {
@@ -69,7 +70,11 @@ void MainWindowController::OpenAuthorPage() {
     services_.web.Open(HelpPageUrl(services_.program.ProgramDirectory()));
 }
 
-void MainWindowController::GenerateFiles() {}
+void MainWindowController::GenerateFiles() {
+    profile::GenerateMonsterFiles(services_.properties, services_.files, services_.boxes,
+                                  services_.commands.HandleOf(kMainWindowId),
+                                  services_.program.ProgramDirectory());
+}
 
 int MainWindowController::CloseHandler(runtime::WindowHandle window, unsigned message) {
     try {

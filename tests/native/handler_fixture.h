@@ -15,7 +15,7 @@
 #include "mainwindow/main_window_controller.h"
 #include "mainwindow/main_window_layout.h"
 #include "native/fake_window.h"
-#include "profile/file_store.h"
+#include "profile/native_file_store.h"
 #include "runtime/text_number.h"
 
 namespace vorn::testing {
@@ -86,12 +86,6 @@ private:
     std::vector<std::string>& journal_;
 };
 
-// The generate handler is not under test here; any file request fails.
-class RefusingFileStore final : public profile::FileStore {
-public:
-    bool DirectoryExists(const std::string&) override { return false; }
-};
-
 class HandlerTest : public ::testing::Test {
 protected:
     HandlerTest() { window.SetSink(&sink); }
@@ -115,7 +109,7 @@ protected:
     FakeClock clock;
     FakeWeb web;
     FakeProgram program;
-    RefusingFileStore files;
+    profile::NativeFileStore files;
     mainwindow::MainWindowController controller{
         {properties, commands, boxes, clock, sound, web, program, files}};
     JournalingSink sink{controller, journal};
