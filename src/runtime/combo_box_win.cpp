@@ -31,24 +31,24 @@ bool ComboBox::Create(HWND parent) {
     for (std::string_view item : layout.items)
         SendMessageW(handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
     SendMessageW(handle(), CB_SETITEMHEIGHT, 0, ListItemHeight());
-    FitFieldHeight();
+    FitFieldHeight(layout.height);
     SendMessageW(handle(), CB_SETCURSEL, static_cast<WPARAM>(layout.selection), 0);
     return true;
 }
 
-void ComboBox::FitFieldHeight() {
+void ComboBox::FitFieldHeight(int wanted) {
     // The closed field's height follows its item height; make the whole
-    // closed control exactly as tall as the layout asks.
-    const int wanted = layout().height;
-    for (int attempt = 0; attempt < 2; ++attempt) {
+    // closed control exactly as tall as the layout asks. Systems differ in
+    // whether the item height they report includes the field's padding, so
+    // correct by what the window measures.
+    auto field = static_cast<int>(SendMessageW(handle(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+    for (int attempt = 0; attempt < 3; ++attempt) {
         RECT rect{};
         GetWindowRect(handle(), &rect);
         const int difference = wanted - (rect.bottom - rect.top);
-        if (difference == 0) return;
-        const auto field = static_cast<int>(
-            SendMessageW(handle(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
-        if (field + difference <= 0) return;
-        SendMessageW(handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field + difference);
+        if (difference == 0 || field + difference <= 0) return;
+        field += difference;
+        SendMessageW(handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
     }
 }
 
@@ -66,8 +66,9 @@ void ComboBox::WriteInteger(int property, std::int64_t value) {
         return;
     }
     if (property == prop::kHeight) {
-        // Keep the dropped list below the field.
+        // The closed height is the field's; the dropped list stays below it.
         Control::WriteInteger(property, value + DroppedListHeight());
+        FitFieldHeight(static_cast<int>(value));
         return;
     }
     Control::WriteInteger(property, value);

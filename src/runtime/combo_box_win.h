@@ -25,7 +25,7 @@ protected:
 private:
     int ListItemHeight() const;
     int DroppedListHeight() const;
-    void FitFieldHeight();
+    void FitFieldHeight(int wanted);
 
     COLORREF textColour_ = 0;
     COLORREF backColour_ = 0;
