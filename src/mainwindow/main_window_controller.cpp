@@ -17,16 +17,21 @@ using runtime::EventKind;
 
 constexpr int kEnterKey = 13;
 
+// Every entry point is reached from a window procedure or a skin callback, so
+// nothing may escape: a failed handler leaves the window as it is.
+template <typename Handler>
+void Guarded(Handler&& handler) noexcept {
+    try {
+        handler();
+    } catch (...) {
+    }
+}
+
 }  // namespace
 
 void MainWindowController::OnEvent(const runtime::Event& event) {
     if (event.window != kMainWindowId) return;
-    try {
-        Dispatch(event);
-    } catch (...) {
-        // Events arrive from a window procedure; a failed handler leaves the
-        // controls as they are.
-    }
+    Guarded([&] { Dispatch(event); });
 }
 
 void MainWindowController::Dispatch(const runtime::Event& event) {
@@ -36,16 +41,19 @@ void MainWindowController::Dispatch(const runtime::Event& event) {
             if (const profile::EquipSlot* slot = profile::FindSlotByButton(event.control))
                 UnlockSlotName(s.properties, s.commands, s.sound, slot->nameBox);
             else if (event.control == id::kAboutLink)
-                ShowAboutBox();
+                aboutAnswer_ = ShowAbout(s.commands, s.boxes);
             else if (event.control == id::kAuthorLink)
-                OpenAuthorPage();
+                s.web.Open(HelpPageUrl(s.program.ProgramDirectory()));
             else if (event.control == id::kGenerate)
-                GenerateFiles();
+                profile::GenerateMonsterFiles(s.properties, s.files, s.boxes,
+                                              s.commands.HandleOf(kMainWindowId),
+                                              s.program.ProgramDirectory());
             return;
         case EventKind::KeyPressed:
             if (const profile::EquipSlot* slot = profile::FindSlotByNameBox(event.control)) {
                 if (event.argument == kEnterKey)
-                    slotTipAnswer_ = ConfirmSlotName(s.properties, s.commands, s.boxes, slot->nameBox);
+                    slotTipAnswer_ =
+                        ConfirmSlotName(s.properties, s.commands, s.boxes, slot->nameBox);
                 return;
             }
             break;
@@ -63,32 +71,30 @@ void MainWindowController::Dispatch(const runtime::Event& event) {
 }
 
 void MainWindowController::ShowAboutBox() {
-    aboutAnswer_ = ShowAbout(services_.commands, services_.boxes);
+    OnEvent({kMainWindowId, id::kAboutLink, EventKind::Clicked, 0});
 }
 
 void MainWindowController::OpenAuthorPage() {
-    services_.web.Open(HelpPageUrl(services_.program.ProgramDirectory()));
+    OnEvent({kMainWindowId, id::kAuthorLink, EventKind::Clicked, 0});
 }
 
 void MainWindowController::GenerateFiles() {
-    profile::GenerateMonsterFiles(services_.properties, services_.files, services_.boxes,
-                                  services_.commands.HandleOf(kMainWindowId),
-                                  services_.program.ProgramDirectory());
+    OnEvent({kMainWindowId, id::kGenerate, EventKind::Clicked, 0});
 }
 
 int MainWindowController::CloseHandler(runtime::WindowHandle window, unsigned message) {
-    try {
+    // Without an answer the window stays open, as after "不想退出".
+    int result = message == kCloseMessage ? 1 : 0;
+    Guarded([&] {
         if (message == kCloseMessage) {
             const BoxAnswer answer =
                 services_.boxes.ShowBox(ExitConfirmationRequest(window, services_.clock.Now()));
-            return ExitConfirmed(answer) ? 0 : 1;
+            result = ExitConfirmed(answer) ? 0 : 1;
+        } else if (message == kDestroyMessage) {
+            services_.program.EndProgram(0);
         }
-        if (message == kDestroyMessage) services_.program.EndProgram(0);
-        return 0;
-    } catch (...) {
-        // Without an answer the window stays open, as after "不想退出".
-        return message == kCloseMessage ? 1 : 0;
-    }
+    });
+    return result;
 }
 
 }  // namespace vorn::mainwindow

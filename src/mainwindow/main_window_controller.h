@@ -37,9 +37,9 @@ public:
     // 2): 1 = handled, the message goes no further; 0 = normal processing.
     int CloseHandler(runtime::WindowHandle window, unsigned message);
 
-    // Click routines of the bottom-strip links and the generate button. The
-    // layout's own controls raise them as Clicked events; the skinned
-    // replacements call them directly.
+    // Click routines of the bottom-strip links and the generate button, the
+    // same as a Clicked event of 标签_关于, 标签_空间 and 按钮_保存: the skinned
+    // replacements of those controls call these directly.
     void ShowAboutBox();
     void OpenAuthorPage();
     void GenerateFiles();

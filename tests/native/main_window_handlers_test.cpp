@@ -1,6 +1,8 @@
 // The skill line, the about box, the author-page link and event routing.
 #include <gtest/gtest.h>
 
+#include <new>
+
 #include "mainwindow/about_box.h"
 #include "native/handler_fixture.h"
 
@@ -153,6 +155,54 @@ TEST_F(MainWindowHandlers, EventsNobodyHandlesChangeNothing) {
     EXPECT_TRUE(boxes.requests.empty());
     EXPECT_TRUE(web.opened.empty());
     for (const std::string& line : journal) EXPECT_TRUE(line.starts_with("event ")) << line;
+}
+
+}  // namespace
+}  // namespace vorn::testing
+
+namespace vorn::testing {
+namespace {
+
+namespace id = mainwindow::id;
+
+TEST_F(MainWindowHandlers, ClickRoutinesOfTheSkinnedControlsMatchTheLayoutClicks) {
+    program.directory = "C:\\Vorn";
+    controller.ShowAboutBox();
+    controller.OpenAuthorPage();
+    ASSERT_EQ(boxes.requests.size(), 1u);
+    EXPECT_EQ(boxes.requests[0].title, "关于软件");
+    EXPECT_EQ(web.opened, std::vector<std::string>{"file:///C:/Vorn/help.html"});
+
+    controller.GenerateFiles();  // no MonUseItems under C:\Vorn here: an error box
+    ASSERT_EQ(boxes.requests.size(), 2u);
+    EXPECT_NE(boxes.requests[1].title, "生成提示：");
+}
+
+// A box service that fails the way an exhausted machine would.
+class FailingBoxService final : public mainwindow::BoxService {
+public:
+    mainwindow::BoxAnswer ShowBox(const mainwindow::BoxRequest&) override {
+        throw std::bad_alloc();
+    }
+    std::uintptr_t LoadPicture(std::span<const std::uint8_t>) override { return 0; }
+};
+
+TEST_F(MainWindowHandlers, AFailingHandlerNeitherThrowsNorClosesTheWindow) {
+    FailingBoxService failing;
+    mainwindow::MainWindowController guarded{
+        {properties, commands, failing, clock, sound, web, program, files}};
+    window.SetSink(&guarded);
+
+    EXPECT_NO_THROW(window.Click(id::kAboutLink));
+    window.Click(id::kHelmetButton);
+    ASSERT_FALSE(window.Control(id::kHelmetName).disabled);
+    EXPECT_NO_THROW(window.PressKey(id::kHelmetName, 13));
+    EXPECT_NO_THROW(guarded.ShowAboutBox());
+    EXPECT_EQ(guarded.CloseHandler(0x4242, mainwindow::MainWindowController::kCloseMessage), 1);
+    EXPECT_TRUE(window.Control(id::kHelmetName).disabled);  // locked before the box failed
+    // Handlers after the failure still run.
+    window.Select(id::kJob, 1);
+    EXPECT_EQ(Tip(), "友情提示：您选择了【法师】，代码为：1");
 }
 
 }  // namespace
