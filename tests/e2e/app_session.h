@@ -2,7 +2,8 @@
 //
 //   auto app = AppSession::Launch(ProgramUnderTest());
 //   HWND edit = app->Control(mainwindow::id::kDropRate);
-//   ... read it with window_probe.h, act on it with user_input.h ...
+//   ... read it with window_probe.h, act on it with app->UserMouse() and the
+//   keyboard functions of user_input.h ...
 //   EXPECT_EQ(app->CloseAsUser(), 0u);
 //
 // Launch copies the program into a fresh scratch directory holding an empty
@@ -20,6 +21,7 @@
 #include <optional>
 #include <string_view>
 
+#include "e2e/mouse.h"
 #include "e2e/scratch_directory.h"
 
 namespace vorn::e2e {
@@ -42,6 +44,9 @@ public:
     HWND MainWindow() const { return mainWindow_; }
     // The control with this identifier anywhere under the main window, or nullptr.
     HWND Control(std::uint32_t controlId) const;
+
+    // The mouse to click and drag with during this session.
+    Mouse& UserMouse() { return mouse_; }
 
     const std::filesystem::path& Directory() const { return directory_.Path(); }
     std::filesystem::path OutputDirectory() const { return Directory() / kOutputDirectoryName; }
@@ -68,6 +73,7 @@ private:
     HANDLE process_ = nullptr;
     DWORD processId_ = 0;
     HWND mainWindow_ = nullptr;
+    Mouse mouse_;
 };
 
 }  // namespace vorn::e2e

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "e2e/app_session.h"
+#include "e2e/mouse.h"
 #include "e2e/program_under_test.h"
 #include "e2e/user_input.h"
 #include "e2e/window_probe.h"
@@ -36,9 +37,10 @@ protected:
     void EnterAndEmptyField() {
         RECT client{};
         GetClientRect(field_, &client);
-        ClickWindowAt(field_, {client.right / 4, client.bottom / 2});
+        app_->UserMouse().ClickWindowAt(field_, {client.right / 4, client.bottom / 2});
         ASSERT_TRUE(WaitUntil([&] { return FocusOfThreadOwning(field_) == field_; }))
-            << "the click did not give the field the focus";
+            << "the click did not give the field the focus; it is on "
+            << Describe(FocusOfThreadOwning(field_));
         PressKey(VK_END);
         PressChord(VK_SHIFT, VK_HOME);
         PressKey(VK_DELETE);
@@ -83,7 +85,7 @@ TEST_F(DropRateTyping, LeavingWithZeroByClickingElsewhereEmptiesTheField) {
     ASSERT_EQ(AwaitText("0"), "0");
     const HWND nameBox = app_->Control(id::kMonsterName);
     ASSERT_NE(nameBox, nullptr);
-    ClickWindow(nameBox);
+    app_->UserMouse().ClickWindow(nameBox);
     ASSERT_TRUE(WaitUntil([&] { return FocusOfThreadOwning(field_) == nameBox; }));
     EXPECT_EQ(AwaitText(""), "");
 }

@@ -14,13 +14,6 @@ void Send(std::vector<INPUT> inputs) {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-INPUT MouseEvent(DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    return input;
-}
-
 INPUT KeyEvent(WORD virtualKey, bool up) {
     INPUT input{};
     input.type = INPUT_KEYBOARD;
@@ -64,46 +57,6 @@ bool BringToFront(HWND topLevel) {
         Sleep(20);
     }
     return GetForegroundWindow() == topLevel;
-}
-
-void MoveMouseTo(POINT screen) {
-    // SetCursorPos then a zero relative move: exact pixels, no absolute
-    // 0..65535 scaling with its rounding.
-    SetCursorPos(screen.x, screen.y);
-    Send({MouseEvent(MOUSEEVENTF_MOVE)});
-    Pause();
-}
-
-void ClickAt(POINT screen) {
-    MoveMouseTo(screen);
-    Send({MouseEvent(MOUSEEVENTF_LEFTDOWN)});
-    Pause();
-    Send({MouseEvent(MOUSEEVENTF_LEFTUP)});
-    Pause();
-}
-
-void ClickWindow(HWND window) {
-    RECT client{};
-    GetClientRect(window, &client);
-    ClickWindowAt(window, {client.right / 2, client.bottom / 2});
-}
-
-void ClickWindowAt(HWND window, POINT client) {
-    ClientToScreen(window, &client);
-    ClickAt(client);
-}
-
-void DragMouse(POINT from, POINT to, int steps) {
-    MoveMouseTo(from);
-    Send({MouseEvent(MOUSEEVENTF_LEFTDOWN)});
-    Pause();
-    for (int step = 1; step <= steps; ++step) {
-        MoveMouseTo({from.x + (to.x - from.x) * step / steps,
-                     from.y + (to.y - from.y) * step / steps});
-        Pause();
-    }
-    Send({MouseEvent(MOUSEEVENTF_LEFTUP)});
-    Pause();
 }
 
 void TypeText(std::wstring_view text) {

@@ -1,6 +1,6 @@
-// Input as a user gives it: real mouse and keyboard events through SendInput,
-// which go to whatever window is under the pointer or has the focus. Bring the
-// target's top-level window to the front first.
+// The keyboard as a user types on it: real key events through SendInput, which
+// go to the window with the focus. Bring the target's top-level window to the
+// front first. The mouse is in mouse.h.
 #pragma once
 
 #include <windows.h>
@@ -13,14 +13,6 @@ namespace vorn::e2e {
 
 // Makes `topLevel` the foreground window; true once it is.
 bool BringToFront(HWND topLevel);
-
-void MoveMouseTo(POINT screen);
-void ClickAt(POINT screen);
-// Left click in the middle of a window, or at a point of its client area.
-void ClickWindow(HWND window);
-void ClickWindowAt(HWND window, POINT client);
-// Press at `from`, move in steps (well past the drag threshold), release at `to`.
-void DragMouse(POINT from, POINT to, int steps = 10);
 
 // Types text key by key: characters on the keyboard layout as their key
 // (with Shift when needed), anything else as a Unicode key event.

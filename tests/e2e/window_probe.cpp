@@ -1,5 +1,7 @@
 #include "e2e/window_probe.h"
 
+#include <cstdio>
+
 #include "runtime/utf_win.h"
 
 namespace vorn::e2e {
@@ -95,6 +97,13 @@ std::vector<std::string> ComboItems(HWND combo) {
 }
 
 int ComboSelection(HWND combo) { return static_cast<int>(Ask(combo, CB_GETCURSEL, 0, 0)); }
+
+std::string Describe(HWND window) {
+    if (!window) return "none";
+    char id[16];
+    std::snprintf(id, sizeof id, "%08X", static_cast<unsigned>(ControlIdOf(window)));
+    return ClassNameOf(window) + " #" + id + " \"" + TextOf(window) + "\"";
+}
 
 HWND FocusOfThreadOwning(HWND window) {
     GUITHREADINFO info{};

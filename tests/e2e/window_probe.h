@@ -38,6 +38,9 @@ int ComboSelection(HWND combo);
 // The window with the keyboard focus in the thread that owns `window`.
 HWND FocusOfThreadOwning(HWND window);
 
+// "class #identifier \"text\"" for failure messages; "none" for nullptr.
+std::string Describe(HWND window);
+
 inline int Width(const RECT& rect) { return rect.right - rect.left; }
 inline int Height(const RECT& rect) { return rect.bottom - rect.top; }
 
