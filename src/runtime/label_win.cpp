@@ -26,6 +26,7 @@ void Label::WriteText(int property, std::string_view text) {
 
 LRESULT Label::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case WM_GETFONT: return reinterpret_cast<LRESULT>(context().font);
         case WM_PAINT: Paint(); return 0;
         case WM_ERASEBKGND: return 1;  // painted whole in WM_PAINT
         case WM_SETTEXT: {

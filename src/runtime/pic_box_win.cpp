@@ -22,6 +22,7 @@ LRESULT PicBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     if (ForwardToChild(*context().directory, message, wParam, lParam, result)) return result;
     switch (message) {
+        case WM_GETFONT: return reinterpret_cast<LRESULT>(context().font);
         case WM_ERASEBKGND: PaintBackground(reinterpret_cast<HDC>(wParam)); return 1;
         case WM_PRINTCLIENT: PaintBackground(reinterpret_cast<HDC>(wParam)); return 0;
         case WM_LBUTTONDOWN: drag_.OnButtonDown(handle(), lParam); return 0;

@@ -56,6 +56,7 @@ void SuperButton::CreateTooltip() {
 
 LRESULT SuperButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case WM_GETFONT: return reinterpret_cast<LRESULT>(context().font);
         case WM_PAINT: Paint(); return 0;
         case WM_ERASEBKGND: return 1;
         case WM_MOUSEMOVE: OnMouseMove(); return 0;

@@ -25,6 +25,7 @@ void TransLabel::WriteText(int property, std::string_view text) {
 
 LRESULT TransLabel::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case WM_GETFONT: return reinterpret_cast<LRESULT>(context().font);
         case WM_PAINT: Paint(); return 0;
         case WM_ERASEBKGND: return 1;
         case WM_NCHITTEST: return HTTRANSPARENT;

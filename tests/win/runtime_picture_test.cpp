@@ -1,73 +1,19 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "runtime/picture_win.h"
+#include "test_pictures.h"
 
 namespace vorn::runtime {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
-void AppendBigEndian(Bytes& out, std::uint32_t value) {
-    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<std::uint8_t>(value >> shift));
-}
-
-std::uint32_t Crc32(const Bytes& bytes, std::size_t from) {
-    std::uint32_t crc = 0xFFFFFFFFu;
-    for (std::size_t i = from; i < bytes.size(); ++i) {
-        crc ^= bytes[i];
-        for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
-void AppendChunk(Bytes& png, const char* type, const Bytes& data) {
-    AppendBigEndian(png, static_cast<std::uint32_t>(data.size()));
-    const std::size_t typeStart = png.size();
-    png.insert(png.end(), type, type + 4);
-    png.insert(png.end(), data.begin(), data.end());
-    AppendBigEndian(png, Crc32(png, typeStart));
-}
-
-// An RGBA PNG whose image data is one stored (uncompressed) deflate block.
-Bytes BuildRgbaPng(std::uint32_t width, std::uint32_t height, const Bytes& rgbaRows) {
-    Bytes raw(std::size_t{height} * (width * 4 + 1));
-    auto out = raw.begin();
-    for (std::uint32_t y = 0; y < height; ++y) {
-        *out++ = 0;  // filter: none
-        const auto row = rgbaRows.begin() + static_cast<std::ptrdiff_t>(y * width * 4);
-        out = std::copy(row, row + static_cast<std::ptrdiff_t>(width * 4), out);
-    }
-    Bytes zlib = {0x78, 0x01, 0x01};
-    const auto length = static_cast<std::uint16_t>(raw.size());
-    zlib.push_back(static_cast<std::uint8_t>(length));
-    zlib.push_back(static_cast<std::uint8_t>(length >> 8));
-    zlib.push_back(static_cast<std::uint8_t>(~length));
-    zlib.push_back(static_cast<std::uint8_t>(~length >> 8));
-    zlib.insert(zlib.end(), raw.begin(), raw.end());
-    std::uint32_t a = 1, b = 0;
-    for (std::uint8_t byte : raw) {
-        a = (a + byte) % 65521;
-        b = (b + a) % 65521;
-    }
-    AppendBigEndian(zlib, (b << 16) | a);
-
-    Bytes png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    Bytes header;
-    AppendBigEndian(header, width);
-    AppendBigEndian(header, height);
-    header.insert(header.end(), {8, 6, 0, 0, 0});  // 8 bits, RGBA
-    AppendChunk(png, "IHDR", header);
-    AppendChunk(png, "IDAT", zlib);
-    AppendChunk(png, "IEND", {});
-    return png;
-}
+using testing::BuildRgbaPng;
+using testing::Bytes;
 
 // Pixel (x, y) of a decoded picture as B, G, R, A.
 std::array<int, 4> PixelAt(HBITMAP bitmap, int x, int y) {
@@ -128,6 +74,19 @@ TEST(DecodePicture, PngKeepsSizeAndPremultipliesAlpha) {
     EXPECT_EQ(PixelAt(bitmap.get(), 0, 1), (std::array<int, 4>{0, 0, 0, 0}));
     EXPECT_EQ(PixelAt(bitmap.get(), 1, 1), (std::array<int, 4>{30, 20, 10, 255}));
     EXPECT_EQ(PixelAt(bitmap.get(), 2, 1), (std::array<int, 4>{50, 100, 200, 255}));
+}
+
+TEST(DecodePicture, LargePictureKeepsEveryPixelInPlace) {
+    // As large as the window's background, so the image data spans many blocks.
+    const UniqueBitmap bitmap = DecodePicture(testing::BuildOpaquePng(
+        532, 320, [](int x, int y) { return static_cast<std::uint32_t>((x & 0xFF) << 16 | y << 8 | (x >> 8)); }));
+    ASSERT_TRUE(bitmap);
+    const SIZE size = BitmapSize(bitmap.get());
+    EXPECT_EQ(size.cx, 532);
+    EXPECT_EQ(size.cy, 320);
+    EXPECT_EQ(PixelAt(bitmap.get(), 0, 0), (std::array<int, 4>{0, 0, 0, 255}));
+    EXPECT_EQ(PixelAt(bitmap.get(), 300, 200), (std::array<int, 4>{1, 200, 300 & 0xFF, 255}));
+    EXPECT_EQ(PixelAt(bitmap.get(), 531, 319), (std::array<int, 4>{2, 319 & 0xFF, 531 & 0xFF, 255}));
 }
 
 TEST(DecodePicture, JpegIsOpaque) {
