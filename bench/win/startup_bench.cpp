@@ -84,11 +84,9 @@ bool Measure(const std::wstring& path, Sample& sample) {
         memory.cb = sizeof memory;
         GetProcessMemoryInfo(info.hProcess, &memory, sizeof memory);
         sample = {shown - start, static_cast<double>(memory.PeakWorkingSetSize) / 1024.0};
-        PostMessageW(window, WM_CLOSE, 0, 0);
     }
-    // A program that asks before closing is not waited for.
-    if (WaitForSingleObject(info.hProcess, 3000) != WAIT_OBJECT_0)
-        TerminateProcess(info.hProcess, 1);
+    // Closing is not measured, and the program would ask before closing.
+    TerminateProcess(info.hProcess, 0);
     WaitForSingleObject(info.hProcess, 5000);
     CloseHandle(info.hProcess);
     return window != nullptr;
