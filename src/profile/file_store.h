@@ -30,7 +30,7 @@ public:
         return {FileContent::Status::Failed, {}, NotSupported(path)};
     }
 
-    // Whether ReplaceFile could put a new file at `path` now: nothing when it
+    // Whether ReplaceContent could put a new file at `path` now: nothing when it
     // could, otherwise why not (read-only, in use, a folder of that name).
     virtual std::optional<std::string> CheckReplaceable(const std::string& path) {
         return NotSupported(path);
@@ -40,7 +40,7 @@ public:
     // temporary file in the same directory, which is flushed and then renamed
     // over `path` in one step. A read-only target is not replaced. Nothing when
     // done, otherwise the reason; the temporary file never stays behind.
-    virtual std::optional<std::string> ReplaceFile(const std::string& path,
+    virtual std::optional<std::string> ReplaceContent(const std::string& path,
                                                    std::string_view bytes) {
         (void)bytes;
         return NotSupported(path);

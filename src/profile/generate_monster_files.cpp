@@ -207,7 +207,7 @@ void GenerateMonsterFiles(runtime::PropertyAccess& properties, FileStore& files,
         }
     }
 
-    if (auto problem = files.ReplaceFile(plan.monsterPath, plan.monsterBytes)) {
+    if (auto problem = files.ReplaceContent(plan.monsterPath, plan.monsterBytes)) {
         ShowFailure(boxes, owner, CannotWrite(plan.monsterPath, *problem).append(kNothingWritten));
         return;
     }
@@ -216,7 +216,7 @@ void GenerateMonsterFiles(runtime::PropertyAccess& properties, FileStore& files,
                              runtime::prop::edit::kContent, "");
     }
     if (plan.writeDropFile) {
-        if (auto problem = files.ReplaceFile(plan.dropPath, plan.dropBytes)) {
+        if (auto problem = files.ReplaceContent(plan.dropPath, plan.dropBytes)) {
             ShowFailure(boxes, owner,
                         "怪物文件已生成：\r\n"s.append(plan.monsterPath)
                             .append("\r\n\r\n但掉落文件没有写入，原有文件保持不变。\r\n")

@@ -14,7 +14,7 @@ public:
     bool DirectoryExists(const std::string& path) override;
     FileContent ReadWholeFile(const std::string& path) override;
     std::optional<std::string> CheckReplaceable(const std::string& path) override;
-    std::optional<std::string> ReplaceFile(const std::string& path,
+    std::optional<std::string> ReplaceContent(const std::string& path,
                                            std::string_view bytes) override;
 };
 

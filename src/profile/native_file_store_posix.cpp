@@ -126,7 +126,7 @@ std::optional<std::string> NativeFileStore::CheckReplaceable(const std::string& 
     return std::nullopt;
 }
 
-std::optional<std::string> NativeFileStore::ReplaceFile(const std::string& path,
+std::optional<std::string> NativeFileStore::ReplaceContent(const std::string& path,
                                                         std::string_view bytes) {
     if (auto problem = CheckReplaceable(path)) return problem;
 

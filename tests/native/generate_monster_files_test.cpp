@@ -30,9 +30,9 @@ public:
     std::optional<std::string> CheckReplaceable(const std::string& path) override {
         return next_.CheckReplaceable(path);
     }
-    std::optional<std::string> ReplaceFile(const std::string& path, std::string_view bytes) override {
+    std::optional<std::string> ReplaceContent(const std::string& path, std::string_view bytes) override {
         if (path.ends_with(suffix_)) return std::string("磁盘已满");
-        return next_.ReplaceFile(path, bytes);
+        return next_.ReplaceContent(path, bytes);
     }
 
 private:

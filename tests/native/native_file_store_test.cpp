@@ -44,11 +44,11 @@ TEST_F(NativeFileStoreTest, ReadsWholeFilesAndTellsMissingFromFailed) {
 }
 
 TEST_F(NativeFileStoreTest, ReplaceCreatesAndTruncatesWithoutLeavingTemporaries) {
-    EXPECT_EQ(store.ReplaceFile(PathOf("骷髅.txt"), std::string(5000, 'L')), std::nullopt);
+    EXPECT_EQ(store.ReplaceContent(PathOf("骷髅.txt"), std::string(5000, 'L')), std::nullopt);
     EXPECT_EQ(ReadBytes(FsPath("骷髅.txt")), std::string(5000, 'L'));
-    EXPECT_EQ(store.ReplaceFile(PathOf("骷髅.txt"), "short\r\n"), std::nullopt);
+    EXPECT_EQ(store.ReplaceContent(PathOf("骷髅.txt"), "short\r\n"), std::nullopt);
     EXPECT_EQ(ReadBytes(FsPath("骷髅.txt")), "short\r\n");
-    EXPECT_EQ(store.ReplaceFile(PathOf("empty.txt"), ""), std::nullopt);
+    EXPECT_EQ(store.ReplaceContent(PathOf("empty.txt"), ""), std::nullopt);
     EXPECT_EQ(ReadBytes(FsPath("empty.txt")), "");
     EXPECT_EQ(Snapshot(root.path()).size(), 2u);
 }
@@ -56,7 +56,7 @@ TEST_F(NativeFileStoreTest, ReplaceCreatesAndTruncatesWithoutLeavingTemporaries)
 TEST_F(NativeFileStoreTest, LargeContentArrivesWhole) {
     std::string bytes;
     for (int i = 0; i < (3 << 20) / 7; ++i) bytes += "abc\xB9\xD6\r\n";
-    EXPECT_EQ(store.ReplaceFile(PathOf("big.txt"), bytes), std::nullopt);
+    EXPECT_EQ(store.ReplaceContent(PathOf("big.txt"), bytes), std::nullopt);
     EXPECT_EQ(ReadBytes(FsPath("big.txt")), bytes);
 }
 
@@ -66,7 +66,7 @@ TEST_F(NativeFileStoreTest, ReadOnlyTargetIsRefusedAndUntouched) {
     const auto check = store.CheckReplaceable(PathOf("ro.txt"));
     ASSERT_TRUE(check);
     EXPECT_NE(check->find("只读"), std::string::npos) << *check;
-    const auto replace = store.ReplaceFile(PathOf("ro.txt"), "new");
+    const auto replace = store.ReplaceContent(PathOf("ro.txt"), "new");
     ASSERT_TRUE(replace);
     EXPECT_NE(replace->find("只读"), std::string::npos) << *replace;
     EXPECT_EQ(ReadBytes(FsPath("ro.txt")), "old");
@@ -82,10 +82,10 @@ TEST_F(NativeFileStoreTest, ReplaceableWhenMissingOrWritable) {
 }
 
 TEST_F(NativeFileStoreTest, FailuresCreateNothing) {
-    const auto noDirectory = store.ReplaceFile(PathOf("missing") + store.Separator() + "a.txt", "x");
+    const auto noDirectory = store.ReplaceContent(PathOf("missing") + store.Separator() + "a.txt", "x");
     EXPECT_TRUE(noDirectory);
     fs::create_directory(FsPath("d.txt"));
-    const auto onFolder = store.ReplaceFile(PathOf("d.txt"), "x");
+    const auto onFolder = store.ReplaceContent(PathOf("d.txt"), "x");
     ASSERT_TRUE(onFolder);
     EXPECT_NE(onFolder->find("文件夹"), std::string::npos) << *onFolder;
     EXPECT_EQ(Snapshot(root.path()), (std::map<std::string, std::string>{{"d.txt/", ""}}));
