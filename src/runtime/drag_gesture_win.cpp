@@ -5,33 +5,48 @@
 #include <cstdlib>
 
 namespace vorn::runtime {
+namespace {
 
-void DragGesture::OnButtonDown(HWND control, LPARAM position) {
+// Where the mouse was when the message being handled was posted; screen
+// coordinates stay valid while the window under the mouse moves.
+POINT MessagePoint() {
+    const DWORD position = GetMessagePos();
+    return {GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+}
+
+}  // namespace
+
+void DragGesture::OnButtonDown(HWND control) {
     pressed_ = true;
-    pressedAt_ = {GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+    dragging_ = false;
+    pressedAt_ = MessagePoint();
+    RECT window{};
+    GetWindowRect(GetAncestor(control, GA_ROOT), &window);
+    windowAtPress_ = {window.left, window.top};
     SetCapture(control);
 }
 
-void DragGesture::OnMouseMove(HWND control, LPARAM position) {
+void DragGesture::OnMouseMove(HWND control) {
     if (!pressed_ || GetCapture() != control) return;
-    const int dx = GET_X_LPARAM(position) - pressedAt_.x;
-    const int dy = GET_Y_LPARAM(position) - pressedAt_.y;
-    if (std::abs(dx) <= GetSystemMetrics(SM_CXDRAG) && std::abs(dy) <= GetSystemMetrics(SM_CYDRAG))
-        return;
-    pressed_ = false;
-    ReleaseCapture();
-    // From the press point, so the window catches up with the distance
-    // already moved; the system's move loop runs until the button is released.
-    POINT start = pressedAt_;
-    ClientToScreen(control, &start);
-    SendMessageW(GetAncestor(control, GA_ROOT), WM_NCLBUTTONDOWN, HTCAPTION,
-                 MAKELPARAM(start.x, start.y));
+    const POINT now = MessagePoint();
+    const int dx = now.x - pressedAt_.x;
+    const int dy = now.y - pressedAt_.y;
+    if (!dragging_) {
+        if (std::abs(dx) <= GetSystemMetrics(SM_CXDRAG) && std::abs(dy) <= GetSystemMetrics(SM_CYDRAG))
+            return;
+        dragging_ = true;
+    }
+    // Measured from the press: the window keeps the distance already moved.
+    SetWindowPos(GetAncestor(control, GA_ROOT), nullptr, windowAtPress_.x + dx,
+                 windowAtPress_.y + dy, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool DragGesture::OnButtonUp(HWND control, LPARAM position) {
     if (!pressed_) return false;
-    pressed_ = false;
+    const bool dragged = dragging_;
+    pressed_ = dragging_ = false;
     if (GetCapture() == control) ReleaseCapture();
+    if (dragged) return false;
     RECT client{};
     GetClientRect(control, &client);
     const POINT at{GET_X_LPARAM(position), GET_Y_LPARAM(position)};

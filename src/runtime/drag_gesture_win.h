@@ -8,17 +8,20 @@ namespace vorn::runtime {
 
 class DragGesture {
 public:
-    // Feed the control's mouse messages. OnButtonUp returns true for a click:
-    // pressed and released inside the control without the mouse having moved
-    // beyond the system's drag threshold.
-    void OnButtonDown(HWND control, LPARAM position);
-    void OnMouseMove(HWND control, LPARAM position);
+    // Feed the control's mouse messages. Once the mouse has moved beyond the
+    // system's drag threshold with the button down, the top-level window
+    // follows it. OnButtonUp returns true for a click: released inside the
+    // control without having dragged.
+    void OnButtonDown(HWND control);
+    void OnMouseMove(HWND control);
     bool OnButtonUp(HWND control, LPARAM position);
-    void OnCaptureLost() { pressed_ = false; }
+    void OnCaptureLost() { pressed_ = dragging_ = false; }
 
 private:
     bool pressed_ = false;
-    POINT pressedAt_{};  // client coordinates
+    bool dragging_ = false;
+    POINT pressedAt_{};     // screen
+    POINT windowAtPress_{};  // top-left of the top-level window
 };
 
 }  // namespace vorn::runtime

@@ -34,8 +34,8 @@ LRESULT Label::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             InvalidateRect(handle(), nullptr, FALSE);
             return result;
         }
-        case WM_LBUTTONDOWN: drag_.OnButtonDown(handle(), lParam); return 0;
-        case WM_MOUSEMOVE: drag_.OnMouseMove(handle(), lParam); return 0;
+        case WM_LBUTTONDOWN: drag_.OnButtonDown(handle()); return 0;
+        case WM_MOUSEMOVE: drag_.OnMouseMove(handle()); return 0;
         case WM_LBUTTONUP:
             if (drag_.OnButtonUp(handle(), lParam)) Raise(EventKind::Clicked);
             return 0;

@@ -25,8 +25,8 @@ LRESULT PicBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_GETFONT: return reinterpret_cast<LRESULT>(context().font);
         case WM_ERASEBKGND: PaintBackground(reinterpret_cast<HDC>(wParam)); return 1;
         case WM_PRINTCLIENT: PaintBackground(reinterpret_cast<HDC>(wParam)); return 0;
-        case WM_LBUTTONDOWN: drag_.OnButtonDown(handle(), lParam); return 0;
-        case WM_MOUSEMOVE: drag_.OnMouseMove(handle(), lParam); return 0;
+        case WM_LBUTTONDOWN: drag_.OnButtonDown(handle()); return 0;
+        case WM_MOUSEMOVE: drag_.OnMouseMove(handle()); return 0;
         case WM_LBUTTONUP: drag_.OnButtonUp(handle(), lParam); return 0;
         case WM_CAPTURECHANGED: drag_.OnCaptureLost(); return 0;
         default: return Default(message, wParam, lParam);

@@ -1,6 +1,8 @@
 #include "runtime_fixture.h"
 
 #include <algorithm>
+#include <atomic>
+#include <thread>
 
 #include "runtime/message_loop_win.h"
 #include "runtime/utf_win.h"
@@ -14,8 +16,10 @@ std::vector<Event> RecordingSink::Of(ControlId control, EventKind kind) const {
     return found;
 }
 
-TestWindow::TestWindow(std::vector<ControlLayout> controlLayouts, LoadOptions options)
+TestWindow::TestWindow(std::vector<ControlLayout> controlLayouts, LoadOptions options,
+                       PictureId background)
     : controlLayouts_(std::move(controlLayouts)) {
+    layout_.background = background;
     layout_.name = "TestWindow";
     layout_.id = kTestWindowId;
     layout_.width = 320;
@@ -76,6 +80,70 @@ std::wstring ClassOf(HWND window) {
 
 void TypeCharacter(HWND window, wchar_t character) {
     SendMessageW(window, WM_CHAR, character, 1);
+}
+
+namespace {
+
+void SendMouse(DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    SendInput(1, &input, sizeof(input));
+}
+
+}  // namespace
+
+void MoveMouseTo(POINT screen) {
+    // Exact pixels, without the rounding of absolute input coordinates.
+    SetCursorPos(screen.x, screen.y);
+    SendMouse(MOUSEEVENTF_MOVE);
+}
+
+void PressLeftButton(POINT screen) {
+    MoveMouseTo(screen);
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+}
+
+void ReleaseLeftButton(POINT screen) {
+    MoveMouseTo(screen);
+    SendMouse(MOUSEEVENTF_LEFTUP);
+}
+
+void DragMouse(POINT from, POINT to) {
+    // A hand's pace from another thread: the window's thread is busy inside
+    // the system's move loop meanwhile, and moves queued all at once would
+    // be merged into one before that loop starts.
+    std::atomic<bool> done = false;
+    std::thread hand([&] {
+        constexpr int kSteps = 8;
+        PressLeftButton(from);
+        for (int step = 1; step <= kSteps; ++step) {
+            Sleep(15);
+            MoveMouseTo({from.x + (to.x - from.x) * step / kSteps,
+                         from.y + (to.y - from.y) * step / kSteps});
+        }
+        Sleep(15);
+        ReleaseLeftButton(to);
+        done = true;
+    });
+    PumpUntil([&] { return done.load(); });
+    hand.join();
+    PumpMessages();
+}
+
+POINT CentreOf(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    POINT centre{client.right / 2, client.bottom / 2};
+    ClientToScreen(window, &centre);
+    return centre;
+}
+
+COLORREF PixelOf(HWND window, int x, int y) {
+    HDC dc = GetDC(window);
+    const COLORREF colour = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return colour;
 }
 
 }  // namespace vorn::runtime::testing

@@ -36,7 +36,8 @@ public:
 // A window of the given controls, loaded (not shown) for one test.
 class TestWindow {
 public:
-    explicit TestWindow(std::vector<ControlLayout> controlLayouts, LoadOptions options = {});
+    explicit TestWindow(std::vector<ControlLayout> controlLayouts, LoadOptions options = {},
+                        PictureId background = kNoPicture);
     ~TestWindow();
 
     bool loaded() const { return window_ != nullptr; }
@@ -66,5 +67,17 @@ std::wstring ClassOf(HWND window);
 
 // Sends a typed character as the keyboard would deliver it.
 void TypeCharacter(HWND window, wchar_t character);
+
+// Real mouse input through the system's input queue, in screen coordinates.
+void MoveMouseTo(POINT screen);
+void PressLeftButton(POINT screen);
+void ReleaseLeftButton(POINT screen);
+// Press at `from`, move there in small steps, release at `to`.
+void DragMouse(POINT from, POINT to);
+
+// Centre of a window's client area, in screen coordinates.
+POINT CentreOf(HWND window);
+// The colour on screen of a window's client pixel.
+COLORREF PixelOf(HWND window, int x, int y);
 
 }  // namespace vorn::runtime::testing
