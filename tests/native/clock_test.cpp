@@ -1,7 +1,6 @@
 // The clock label on each timer tick.
 #include <gtest/gtest.h>
 
-#include "mainwindow/clock_tick.h"
 #include "native/handler_fixture.h"
 
 namespace vorn::testing {
@@ -35,12 +34,6 @@ TEST_F(Clock, TickTouchesOnlyTheClock) {
                            WroteText(id::kClock, runtime::prop::translabel::kCaption,
                                      "北京时间：9：5"),
                        }));
-}
-
-TEST(ClockCaption, UsesTheFullWidthColonBetweenHourAndMinute) {
-    const std::string caption = mainwindow::ClockCaption({2026, 1, 1, 12, 30, 0});
-    EXPECT_EQ(caption, "北京时间：12：30");
-    EXPECT_EQ(caption.find(':'), std::string::npos);
 }
 
 }  // namespace

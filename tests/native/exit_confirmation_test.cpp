@@ -2,7 +2,6 @@
 // window's destruction ends the program.
 #include <gtest/gtest.h>
 
-#include "mainwindow/exit_confirmation.h"
 #include "native/handler_fixture.h"
 
 namespace vorn::testing {
@@ -88,14 +87,6 @@ TEST_F(ExitConfirmation, OtherMessagesPassThroughUntouched) {
         EXPECT_EQ(controller.CloseHandler(kOwner, message), 0) << message;
     EXPECT_TRUE(boxes.requests.empty());
     EXPECT_TRUE(program.endedWith.empty());
-}
-
-TEST(ExitConfirmed, ReadsOnlyThePressedButton) {
-    EXPECT_TRUE(mainwindow::ExitConfirmed(PackAnswer(2, false)));
-    EXPECT_FALSE(mainwindow::ExitConfirmed(PackAnswer(1, false)));
-    EXPECT_FALSE(mainwindow::ExitConfirmed(PackAnswer(3, true)));
-    EXPECT_FALSE(mainwindow::ExitConfirmed(0));
-    EXPECT_FALSE(mainwindow::ExitConfirmed(mainwindow::refusal::kNoCaptions));
 }
 
 }  // namespace

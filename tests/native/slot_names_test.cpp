@@ -142,16 +142,5 @@ TEST_F(SlotNames, MovingFromOneBoxToAnotherLocksTheFirst) {
     EXPECT_EQ(window.Focus(), id::kClothesName);
 }
 
-TEST_F(SlotNames, TheBoxAnswerChangesNothing) {
-    boxes.answers = {mainwindow::PackAnswer(2, true), mainwindow::PackAnswer(3, false)};
-    window.Click(id::kNecklaceButton);
-    window.PressKey(id::kNecklaceName, kEnter);
-    window.Click(id::kNecklaceButton);
-    window.PressKey(id::kNecklaceName, kEnter);
-    // "不再提示" ticked the first time; the second Enter still asks.
-    EXPECT_EQ(boxes.requests.size(), 2u);
-    EXPECT_TRUE(window.Control(id::kNecklaceName).disabled);
-}
-
 }  // namespace
 }  // namespace vorn::testing

@@ -78,6 +78,18 @@ TEST_F(SpinStep, StopsAtOneHundredGoingUpAndAtZeroGoingDown) {
     }
 }
 
+TEST_F(SpinStep, LeavesTheEndsInwards) {
+    Prepare(id::kDropRate, "0");
+    window.Spin(id::kDropRate, +1);
+    EXPECT_EQ(window.Text(id::kDropRate), "1");
+    EXPECT_EQ(TipsWritten(), (Lines{DropTip("1"), kDropUp, DropTip("1")}));
+
+    Prepare(id::kDropRate, "100");
+    window.Spin(id::kDropRate, -1);
+    EXPECT_EQ(window.Text(id::kDropRate), "99");
+    EXPECT_EQ(TipsWritten(), (Lines{DropTip("99"), kDropDown}));
+}
+
 TEST_F(SpinStep, ReachesTheEndsFromOneStepAway) {
     Prepare(id::kDropRate, "99");
     window.Spin(id::kDropRate, +1);
