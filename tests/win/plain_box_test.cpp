@@ -542,7 +542,8 @@ TEST_F(PlainBoxTest, IdleOpenBoxSleepsInsteadOfSpinning) {
                      1000);
     EXPECT_EQ(boxes.ShowBox(request), PackAnswer(2, false));
     ASSERT_EQ(script.stepsRun(), 2);
-    EXPECT_LT(last - first, 300u) << "CPU time used by the loop over a second of idling";
+    // A loop that polls instead of waiting burns a good part of that second.
+    EXPECT_LT(last - first, 50u) << "CPU milliseconds used by a second of idling";
 }
 
 TEST_F(PlainBoxTest, QuitInsideTheLoopClosesTheBoxAndIsPostedAgain) {
