@@ -3,6 +3,9 @@
 
 #include <windows.h>
 
+#include <functional>
+#include <utility>
+
 #include "runtime/system_services.h"
 
 namespace vorn::runtime {
@@ -10,10 +13,10 @@ namespace vorn::runtime {
 class WaveSoundPlayer final : public SoundPlayer {
 public:
     // The system call that plays; replaceable so the call can be observed.
-    using PlayFunction = BOOL(WINAPI*)(LPCWSTR sound, HMODULE module, DWORD flags);
+    using PlayFunction = std::function<BOOL(LPCWSTR sound, HMODULE module, DWORD flags)>;
 
     WaveSoundPlayer();
-    explicit WaveSoundPlayer(PlayFunction play) : play_(play) {}
+    explicit WaveSoundPlayer(PlayFunction play) : play_(std::move(play)) {}
 
     // Starts the sound and returns at once; a new sound cuts off the one still
     // playing. The system reads the bytes while it plays, so `wave` must stay

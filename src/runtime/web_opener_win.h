@@ -3,6 +3,9 @@
 
 #include <windows.h>
 
+#include <functional>
+#include <utility>
+
 #include "runtime/system_services.h"
 
 namespace vorn::runtime {
@@ -10,11 +13,11 @@ namespace vorn::runtime {
 class ShellWebOpener final : public WebOpener {
 public:
     // The shell call that opens; replaceable so the call can be observed.
-    using ExecuteFunction = HINSTANCE(WINAPI*)(HWND window, LPCWSTR verb, LPCWSTR file,
-                                               LPCWSTR parameters, LPCWSTR directory, INT show);
+    using ExecuteFunction = std::function<HINSTANCE(HWND window, LPCWSTR verb, LPCWSTR file,
+                                                    LPCWSTR parameters, LPCWSTR directory, INT show)>;
 
     ShellWebOpener();
-    explicit ShellWebOpener(ExecuteFunction execute) : execute_(execute) {}
+    explicit ShellWebOpener(ExecuteFunction execute) : execute_(std::move(execute)) {}
 
     void Open(std::string_view address) override;
 
