@@ -40,29 +40,27 @@ std::wstring TextOf(HWND window) {
     return text;
 }
 
+BOOL CALLBACK KeepVisibleBox(HWND window, LPARAM out) {
+    if (ClassOf(window) != L"VornPlainBox" || !IsWindowVisible(window)) return TRUE;
+    *reinterpret_cast<HWND*>(out) = window;
+    return FALSE;
+}
+
 // The visible box of this thread, or null.
 HWND FindBox() {
     HWND found = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM out) -> BOOL {
-            if (ClassOf(window) != L"VornPlainBox" || !IsWindowVisible(window)) return TRUE;
-            *reinterpret_cast<HWND*>(out) = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumThreadWindows(GetCurrentThreadId(), KeepVisibleBox, reinterpret_cast<LPARAM>(&found));
     return found;
+}
+
+BOOL CALLBACK CollectChild(HWND child, LPARAM out) {
+    reinterpret_cast<std::vector<HWND>*>(out)->push_back(child);
+    return TRUE;
 }
 
 std::vector<HWND> ChildrenOf(HWND box) {
     std::vector<HWND> children;
-    EnumChildWindows(
-        box,
-        [](HWND child, LPARAM out) -> BOOL {
-            reinterpret_cast<std::vector<HWND>*>(out)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&children));
+    EnumChildWindows(box, CollectChild, reinterpret_cast<LPARAM>(&children));
     return children;
 }
 
