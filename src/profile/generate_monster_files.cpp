@@ -107,32 +107,36 @@ std::optional<std::string> EncodingProblem(const MonsterProfile& profile) {
     return std::nullopt;
 }
 
-struct PlannedFiles {
-    std::string monsterPath;
-    std::string monsterBytes;
-    bool writeDropFile = false;
-    std::string dropPath;
-    std::string dropBytes;
-    bool keptDropFile = false;
+// One output file: where it goes, its new bytes, and what is there now.
+struct OutputFile {
+    std::string path;
+    std::string bytes;
+    bool write = false;    // the generation gives this file its bytes
+    bool current = false;  // it already holds exactly these bytes: no need to touch the disk
 };
+
+bool HoldsExactly(FileStore& files, const OutputFile& file) {
+    const FileContent existing = files.ReadWholeFile(file.path);
+    return existing.status == FileContent::Status::Read && existing.bytes == file.bytes;
+}
 
 // What to do with an existing drop-rate file: only an empty file or the
 // program's own comment line may be overwritten; anything else is the
-// administrator's dig list.
-std::optional<std::string> PlanDropFile(FileStore& files, PlannedFiles& plan) {
-    const FileContent existing = files.ReadWholeFile(plan.dropPath);
+// administrator's dig list. Returns why it cannot be decided.
+std::optional<std::string> PlanDropFile(FileStore& files, OutputFile& drop) {
+    const FileContent existing = files.ReadWholeFile(drop.path);
     switch (existing.status) {
         case FileContent::Status::Missing:
-            plan.writeDropFile = true;
+            drop.write = true;
             return std::nullopt;
         case FileContent::Status::Read:
-            plan.writeDropFile = existing.bytes.empty() || existing.bytes == plan.dropBytes;
-            plan.keptDropFile = !plan.writeDropFile;
+            drop.current = existing.bytes == drop.bytes;
+            drop.write = existing.bytes.empty() || drop.current;
             return std::nullopt;
         case FileContent::Status::Failed:
             break;
     }
-    return "无法读取已有的掉落文件：\r\n"s.append(plan.dropPath)
+    return "无法读取已有的掉落文件：\r\n"s.append(drop.path)
         .append("\r\n原因：")
         .append(existing.error)
         .append("\r\n为保护其中的挖取列表，")
@@ -188,43 +192,44 @@ void GenerateMonsterFiles(runtime::PropertyAccess& properties, FileStore& files,
         return;
     }
 
-    PlannedFiles plan;
-    plan.monsterPath = directory + separator + MonsterFileName(name);
-    plan.monsterBytes = *header + *bodyBytes;
-    plan.dropPath = directory + separator + DropRateFileName(name);
-    plan.dropBytes = *dropLine;
+    OutputFile monster{directory + separator + MonsterFileName(name), *header + *bodyBytes, true};
+    monster.current = HoldsExactly(files, monster);
+    OutputFile drop{directory + separator + DropRateFileName(name), *dropLine};
     if (digging) {
-        if (auto problem = PlanDropFile(files, plan)) {
+        if (auto problem = PlanDropFile(files, drop)) {
             ShowFailure(boxes, owner, std::move(*problem));
             return;
         }
     }
-    for (const std::string* path : {&plan.monsterPath, &plan.dropPath}) {
-        if (path == &plan.dropPath && !plan.writeDropFile) continue;
-        if (auto problem = files.CheckReplaceable(*path)) {
-            ShowFailure(boxes, owner, CannotWrite(*path, *problem).append(kNothingWritten));
+    for (const OutputFile* file : {&monster, &drop}) {
+        if (!file->write) continue;
+        if (auto problem = files.CheckReplaceable(file->path)) {
+            ShowFailure(boxes, owner, CannotWrite(file->path, *problem).append(kNothingWritten));
             return;
         }
     }
 
-    if (auto problem = files.ReplaceContent(plan.monsterPath, plan.monsterBytes)) {
-        ShowFailure(boxes, owner, CannotWrite(plan.monsterPath, *problem).append(kNothingWritten));
-        return;
+    if (!monster.current) {
+        if (auto problem = files.ReplaceContent(monster.path, monster.bytes)) {
+            ShowFailure(boxes, owner, CannotWrite(monster.path, *problem).append(kNothingWritten));
+            return;
+        }
     }
     if (digging) {
         properties.WriteText(mainwindow::kMainWindowId, id::kTextBuffer,
                              runtime::prop::edit::kContent, "");
     }
-    if (plan.writeDropFile) {
-        if (auto problem = files.ReplaceContent(plan.dropPath, plan.dropBytes)) {
+    if (drop.write && !drop.current) {
+        if (auto problem = files.ReplaceContent(drop.path, drop.bytes)) {
             ShowFailure(boxes, owner,
-                        "怪物文件已生成：\r\n"s.append(plan.monsterPath)
+                        "怪物文件已生成：\r\n"s.append(monster.path)
                             .append("\r\n\r\n但掉落文件没有写入，原有文件保持不变。\r\n")
-                            .append(CannotWrite(plan.dropPath, *problem)));
+                            .append(CannotWrite(drop.path, *problem)));
             return;
         }
     }
-    ShowSuccess(boxes, owner, plan.keptDropFile ? DropRateFileName(name) : std::string());
+    const bool keptDigList = digging && !drop.write;
+    ShowSuccess(boxes, owner, keptDigList ? DropRateFileName(name) : std::string());
 }
 
 }  // namespace vorn::profile

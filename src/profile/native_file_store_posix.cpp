@@ -63,13 +63,6 @@ std::string WriteError(int error) {
     }
 }
 
-std::string DirectoryOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
-}
-
 bool WriteAll(int fd, std::string_view bytes, int& error) {
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
@@ -153,10 +146,6 @@ std::optional<std::string> NativeFileStore::ReplaceContent(const std::string& pa
     if (!file.Close()) return WriteError(errno);
     if (::rename(temporary.path().c_str(), path.c_str()) != 0) return WriteError(errno);
     temporary.Release();
-
-    // Make the rename itself durable; failing here no longer risks the content.
-    UniqueFd directory(::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (directory.valid()) ::fsync(directory.get());
     return std::nullopt;
 }
 

@@ -63,6 +63,26 @@ private:
     std::size_t limit_;
 };
 
+// Counts the replacements that reach the disk.
+class CountingStore final : public profile::FileStore {
+public:
+    explicit CountingStore(profile::FileStore& next) : next_(next) {}
+    char Separator() const override { return next_.Separator(); }
+    bool DirectoryExists(const std::string& path) override { return next_.DirectoryExists(path); }
+    profile::FileContent ReadWholeFile(const std::string& path) override { return next_.ReadWholeFile(path); }
+    std::optional<std::string> CheckReplaceable(const std::string& path) override {
+        return next_.CheckReplaceable(path);
+    }
+    std::optional<std::string> ReplaceContent(const std::string& path, std::string_view bytes) override {
+        replaced.push_back(path.substr(path.find_last_of(next_.Separator()) + 1));
+        return next_.ReplaceContent(path, bytes);
+    }
+    std::vector<std::string> replaced;  // file names, in order
+
+private:
+    profile::FileStore& next_;
+};
+
 class GenerateMonsterFilesTest : public GenerateFixture {
 protected:
     GenerateMonsterFilesTest() { Name("骷髅"); }
@@ -295,6 +315,33 @@ TEST_F(GenerateMonsterFilesTest, FullDiskOnTheDropFileSaysTheMonsterFileWasWritt
     EXPECT_NE(message.find("磁盘已满"), std::string::npos) << message;
     EXPECT_TRUE(Output("骷髅.txt"));
     EXPECT_EQ(Output("骷髅-Item.txt"), "");
+}
+
+TEST_F(GenerateMonsterFilesTest, FilesAlreadyHoldingTheirBytesAreNotRewritten) {
+    CountingStore store(files);
+    Select(id::kButch, 1);
+    Generate(store);
+    EXPECT_EQ(store.replaced, (std::vector<std::string>{"骷髅.txt", "骷髅-Item.txt"}));
+
+    store.replaced.clear();
+    Generate(store);
+    EXPECT_TRUE(store.replaced.empty());
+    EXPECT_EQ(LastBoxTitle(), "生成提示：");
+
+    store.replaced.clear();
+    Select(id::kJob, 1);
+    Generate(store);
+    EXPECT_EQ(store.replaced, std::vector<std::string>{"骷髅.txt"});
+    EXPECT_NE(Output("骷髅.txt")->find("Job=1\r\n"), std::string::npos);
+    EXPECT_EQ(Output("骷髅-Item.txt"), kDefaultDropFile);
+}
+
+TEST_F(GenerateMonsterFilesTest, ReadOnlyFileIsReportedEvenWhenItsBytesWouldNotChange) {
+    Generate();
+    MakeReadOnly(OutputPath("骷髅.txt"));
+    boxes.requests.clear();
+    Generate();
+    EXPECT_NE(OnlyFailureMessage().find("只读"), std::string::npos);
 }
 
 TEST_F(GenerateMonsterFilesTest, ABufferThatLostTextWritesNothing) {
