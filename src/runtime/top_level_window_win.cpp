@@ -47,11 +47,13 @@ LRESULT TopLevelWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_PRINTCLIENT: PaintBackground(reinterpret_cast<HDC>(wParam)); return 0;
-        case WM_NCHITTEST: {
-            // The background is the title bar: a press there moves the window.
-            const LRESULT hit = Default(message, wParam, lParam);
-            return hit == HTCLIENT ? HTCAPTION : hit;
-        }
+        // The background acts as the title bar: a press there moves the
+        // window. Moved here rather than by the system's move loop, exactly
+        // as labels and panels move it.
+        case WM_LBUTTONDOWN: drag_.OnButtonDown(handle()); return 0;
+        case WM_MOUSEMOVE: drag_.OnMouseMove(handle()); return 0;
+        case WM_LBUTTONUP: drag_.OnButtonUp(handle(), lParam); return 0;
+        case WM_CAPTURECHANGED: drag_.OnCaptureLost(); return 0;
         case WM_NCLBUTTONDBLCLK:
             if (wParam == HTCAPTION) return 0;  // never maximise
             return Default(message, wParam, lParam);

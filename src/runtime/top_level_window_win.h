@@ -8,6 +8,7 @@
 
 #include "runtime/control_commands.h"
 #include "runtime/control_win.h"
+#include "runtime/drag_gesture_win.h"
 #include "runtime/picture_win.h"
 
 namespace vorn::runtime {
@@ -43,6 +44,7 @@ private:
     CloseHandler closeHandler_;
     bool quitOnDestroy_ = false;
     UniqueBitmap background_;
+    DragGesture drag_;
 };
 
 }  // namespace vorn::runtime

@@ -128,18 +128,20 @@ TEST_F(ShownControls, DraggingALabelMovesTheWindowAndIsNoClick) {
     DragBy(CentreOf(Control(kLink)), -40, -30);
 }
 
-TEST_F(ShownControls, DraggingThePanelOrTheWindowBackgroundMovesTheWindow) {
+TEST_F(ShownControls, DraggingThePanelMovesTheWindow) {
     POINT panelGap{2, 40};  // left of the panel's rows, on its own background
     ClientToScreen(Control(kPanel), &panelGap);
     ASSERT_EQ(WindowFromPoint(panelGap), Control(kPanel));
-    POINT moved = DragBy(panelGap, -25, 15);
+    const POINT moved = DragBy(panelGap, -25, 15);
     EXPECT_EQ(moved.x, -25);
     EXPECT_EQ(moved.y, 15);
+}
 
+TEST_F(ShownControls, DraggingTheWindowBackgroundMovesTheWindow) {
     POINT bare{150, 100};
     ClientToScreen(window_->handle(), &bare);
     ASSERT_EQ(WindowFromPoint(bare), window_->handle());
-    moved = DragBy(bare, 25, -15);
+    const POINT moved = DragBy(bare, 25, -15);
     EXPECT_EQ(moved.x, 25);
     EXPECT_EQ(moved.y, -15);
 }
