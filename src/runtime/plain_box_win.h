@@ -12,7 +12,10 @@ public:
     // dispatches every message of the thread, so the owner's timers and
     // painting go on; it sleeps while nothing happens. Refuses with
     // refusal::kBusy while a box is open and refusal::kNoCaptions without
-    // captions. A picture passed as the icon is freed in every case.
+    // captions; it needs no set-up, so never refusal::kNotInitialised. A
+    // picture passed as the icon is freed in every case. A WM_QUIT that
+    // arrives while the box is open closes it like its close button and is
+    // posted again for the caller's loop.
     mainwindow::BoxAnswer ShowBox(const mainwindow::BoxRequest& request) override;
 
     // A bitmap handle for a request's icon; 0 when the bytes do not decode.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "runtime/interface_font_win.h"
 #include "runtime/utf_win.h"
 
 namespace vorn::runtime {
@@ -12,7 +13,6 @@ constexpr int kOptionId = 0x50;
 constexpr int kCloseId = 0x51;
 constexpr int kFirstCaptionId = 0x100;  // caption i (1-based) has id kFirstCaptionId + i
 constexpr int kMinWindowWidth = 300;
-constexpr int kFontHeight = -12;
 
 constexpr DWORD kBoxStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kBoxExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
@@ -72,6 +72,14 @@ std::wstring LiteralCaption(const std::string& text) {
     return result;
 }
 
+struct ScreenDc {
+    ScreenDc() : dc(GetDC(nullptr)) {}
+    ~ScreenDc() { ReleaseDC(nullptr, dc); }
+    ScreenDc(const ScreenDc&) = delete;
+    ScreenDc& operator=(const ScreenDc&) = delete;
+    HDC dc;
+};
+
 SIZE MeasureLine(HDC dc, const std::wstring& text) {
     SIZE size{};
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
@@ -102,9 +110,7 @@ PlainBoxWindow::PlainBoxWindow(const mainwindow::BoxRequest& request, UniqueBitm
     separatorColour_ = palette.separator;
     messageBrush_.reset(CreateSolidBrush(messageColour_));
     barBrush_.reset(CreateSolidBrush(barColour_));
-    font_.reset(CreateFontW(kFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET,
-                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                            DEFAULT_PITCH | FF_DONTCARE, L"宋体"));
+    font_ = CreateInterfaceFont();
 }
 
 PlainBoxWindow::~PlainBoxWindow() { Destroy(); }
@@ -123,18 +129,16 @@ PlainBoxMeasures PlainBoxWindow::Measure(int minClientWidth) const {
     measures.centreVertically = request_.centreVertically;
     measures.minClientWidth = minClientWidth;
 
-    HDC dc = GetDC(nullptr);
-    const HGDIOBJ previous = SelectObject(dc, font_.get());
+    const ScreenDc screen;
+    const SelectedObject selected(screen.dc, font_.get());
     const std::wstring message = Widen(request_.message);
     RECT bounds{0, 0, 0, 0};
-    DrawTextW(dc, message.c_str(), static_cast<int>(message.size()), &bounds,
+    DrawTextW(screen.dc, message.c_str(), static_cast<int>(message.size()), &bounds,
               DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS);
     measures.message = SIZE{Width(bounds), Height(bounds)};
     for (const std::string& caption : request_.captions)
-        measures.captions.push_back(MeasureLine(dc, Widen(caption)));
-    if (request_.showOption) measures.option = MeasureLine(dc, Widen(request_.optionText));
-    SelectObject(dc, previous);
-    ReleaseDC(nullptr, dc);
+        measures.captions.push_back(MeasureLine(screen.dc, Widen(caption)));
+    if (request_.showOption) measures.option = MeasureLine(screen.dc, Widen(request_.optionText));
     return measures;
 }
 
@@ -349,11 +353,12 @@ void PlainBoxWindow::Paint(HDC dc) const {
     const RECT& icon = layout_.icon;
     if (picture_) {
         HDC source = CreateCompatibleDC(dc);
-        const HGDIOBJ previous = SelectObject(source, picture_.get());
-        const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-        AlphaBlend(dc, icon.left, icon.top, Width(icon), Height(icon), source, 0, 0,
-                   kPlainBoxIconSize, kPlainBoxIconSize, blend);
-        SelectObject(source, previous);
+        {
+            const SelectedObject selected(source, picture_.get());
+            const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+            AlphaBlend(dc, icon.left, icon.top, Width(icon), Height(icon), source, 0, 0,
+                       kPlainBoxIconSize, kPlainBoxIconSize, blend);
+        }
         DeleteDC(source);
     } else if (standardIcon_) {
         DrawIconEx(dc, icon.left, icon.top, standardIcon_, Width(icon), Height(icon), 0, nullptr,

@@ -5,20 +5,16 @@
 
 #include <windows.h>
 
-#include <memory>
-#include <type_traits>
 #include <vector>
 
 #include "mainwindow/box_request.h"
+#include "runtime/gdi_win.h"
 #include "runtime/picture_win.h"
 #include "runtime/plain_box_layout_win.h"
 
 namespace vorn::runtime {
 
 inline constexpr wchar_t kPlainBoxClass[] = L"VornPlainBox";
-
-template <typename Handle>
-using UniqueGdi = std::unique_ptr<std::remove_pointer_t<Handle>, GdiObjectDeleter>;
 
 class PlainBoxWindow {
 public:
@@ -66,8 +62,8 @@ private:
     mainwindow::BoxRequest request_;
     UniqueBitmap picture_;
     HICON standardIcon_ = nullptr;  // shared system icon, never destroyed
-    UniqueGdi<HFONT> font_;
-    UniqueGdi<HBRUSH> messageBrush_, barBrush_;
+    UniqueFont font_;
+    UniqueBrush messageBrush_, barBrush_;
     COLORREF messageColour_ = 0, barColour_ = 0, separatorColour_ = 0;
 
     HWND window_ = nullptr;
