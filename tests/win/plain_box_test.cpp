@@ -13,6 +13,7 @@
 #include "runtime/picture_win.h"
 #include "runtime/plain_box_win.h"
 #include "shell/assets.h"
+#include "test_pictures.h"
 
 namespace vorn::runtime {
 namespace {
@@ -563,57 +564,13 @@ TEST_F(PlainBoxTest, OwnerDestroyedUnderTheBoxEndsIt) {
 
 // --- pictures ----------------------------------------------------------------------------
 
-using Bytes = std::vector<std::uint8_t>;
-
-void PutBigEndian(Bytes& out, std::uint32_t value) {
-    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<std::uint8_t>(value >> shift));
-}
-
-void PutChunk(Bytes& png, const char (&type)[5], const Bytes& data) {
-    PutBigEndian(png, static_cast<std::uint32_t>(data.size()));
-    const std::size_t start = png.size();
-    png.insert(png.end(), type, type + 4);
-    png.insert(png.end(), data.begin(), data.end());
-    std::uint32_t crc = 0xFFFFFFFFu;
-    for (std::size_t i = start; i < png.size(); ++i) {
-        crc ^= png[i];
-        for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    PutBigEndian(png, ~crc);
-}
-
-// A PNG of one opaque colour, its pixels in one stored deflate block.
-Bytes SolidPng(std::uint32_t width, std::uint32_t height, std::uint8_t r, std::uint8_t g, std::uint8_t b) {
-    Bytes raw;
-    for (std::uint32_t y = 0; y < height; ++y) {
-        raw.push_back(0);  // no filter
-        for (std::uint32_t x = 0; x < width; ++x) raw.insert(raw.end(), {r, g, b, 0xFF});
-    }
-    Bytes zlib = {0x78, 0x01, 0x01};
-    const auto length = static_cast<std::uint16_t>(raw.size());
-    zlib.insert(zlib.end(), {static_cast<std::uint8_t>(length), static_cast<std::uint8_t>(length >> 8),
-                             static_cast<std::uint8_t>(~length), static_cast<std::uint8_t>(~length >> 8)});
-    zlib.insert(zlib.end(), raw.begin(), raw.end());
-    std::uint32_t a = 1, s = 0;
-    for (std::uint8_t byte : raw) {
-        a = (a + byte) % 65521;
-        s = (s + a) % 65521;
-    }
-    PutBigEndian(zlib, (s << 16) | a);
-
-    Bytes png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    Bytes header;
-    PutBigEndian(header, width);
-    PutBigEndian(header, height);
-    header.insert(header.end(), {8, 6, 0, 0, 0});
-    PutChunk(png, "IHDR", header);
-    PutChunk(png, "IDAT", zlib);
-    PutChunk(png, "IEND", {});
-    return png;
+// A PNG of one opaque colour (0xRRGGBB).
+testing::Bytes SolidPng(std::uint32_t width, std::uint32_t height, std::uint32_t colour) {
+    return testing::BuildOpaquePng(width, height, [colour](int, int) { return colour; });
 }
 
 TEST_F(PlainBoxTest, LoadPictureGivesABitmapHandleOrZero) {
-    const std::uintptr_t picture = boxes.LoadPicture(SolidPng(20, 10, 255, 0, 0));
+    const std::uintptr_t picture = boxes.LoadPicture(SolidPng(20, 10, 0xFF0000));
     ASSERT_GT(picture, mainwindow::icon::kLastIconCode);
     const auto bitmap = reinterpret_cast<HBITMAP>(picture);
     EXPECT_EQ(GetObjectType(bitmap), static_cast<DWORD>(OBJ_BITMAP));
@@ -622,7 +579,7 @@ TEST_F(PlainBoxTest, LoadPictureGivesABitmapHandleOrZero) {
     EXPECT_EQ(size.cy, 10);
     DeleteObject(bitmap);
 
-    const Bytes garbage = {'n', 'o', 't', ' ', 'a', ' ', 'p', 'i', 'c', 't', 'u', 'r', 'e'};
+    const testing::Bytes garbage = {'n', 'o', 't', ' ', 'a', ' ', 'p', 'i', 'c', 't', 'u', 'r', 'e'};
     EXPECT_EQ(boxes.LoadPicture(garbage), 0u);
     EXPECT_EQ(boxes.LoadPicture({}), 0u);
 }
@@ -649,7 +606,7 @@ int CountClientPixels(HWND box, COLORREF colour) {
 
 TEST_F(PlainBoxTest, PictureIconIsDrawnAndFreedWhenTheBoxCloses) {
     BoxRequest request = TwoButtonRequest(owner.id());
-    request.icon = boxes.LoadPicture(SolidPng(64, 64, 0, 200, 0));
+    request.icon = boxes.LoadPicture(SolidPng(64, 64, 0x00C800));
     ASSERT_GT(request.icon, mainwindow::icon::kLastIconCode);
     int greenPixels = 0;
     Run(request, {[&](HWND box) {
@@ -665,14 +622,14 @@ TEST_F(PlainBoxTest, PictureIconIsDrawnAndFreedWhenTheBoxCloses) {
 TEST_F(PlainBoxTest, RefusedRequestsFreeTheirPictureToo) {
     BoxRequest empty = TwoButtonRequest(owner.id());
     empty.captions.clear();
-    empty.icon = boxes.LoadPicture(SolidPng(4, 4, 1, 2, 3));
+    empty.icon = boxes.LoadPicture(SolidPng(4, 4, 0x010203));
     ASSERT_GT(empty.icon, mainwindow::icon::kLastIconCode);
     EXPECT_EQ(boxes.ShowBox(empty), refusal::kNoCaptions);
     EXPECT_EQ(GetObjectType(reinterpret_cast<HGDIOBJ>(empty.icon)), 0u);
 
     BoxRequest nested = TwoButtonRequest(owner.id());
     Run(TwoButtonRequest(owner.id()), {[&](HWND box) {
-        nested.icon = boxes.LoadPicture(SolidPng(4, 4, 1, 2, 3));
+        nested.icon = boxes.LoadPicture(SolidPng(4, 4, 0x010203));
         EXPECT_EQ(boxes.ShowBox(nested), refusal::kBusy);
         Click(ButtonNamed(box, L"确定"));
     }});
