@@ -11,37 +11,32 @@
 namespace vorn::runtime {
 namespace {
 
+BOOL CALLBACK RememberOwnMessageBox(HWND window, LPARAM found) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, 16);
+    if (process != GetCurrentProcessId() || std::wstring(className) != L"#32770") return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
 HWND FindOwnMessageBox() {
-    struct Search {
-        HWND found = nullptr;
-    } search;
-    EnumWindows(
-        [](HWND window, LPARAM context) -> BOOL {
-            DWORD process = 0;
-            GetWindowThreadProcessId(window, &process);
-            wchar_t className[16] = {};
-            GetClassNameW(window, className, 16);
-            if (process == GetCurrentProcessId() && std::wstring(className) == L"#32770") {
-                reinterpret_cast<Search*>(context)->found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    HWND found = nullptr;
+    EnumWindows(RememberOwnMessageBox, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+BOOL CALLBACK AppendChildText(HWND child, LPARAM texts) {
+    wchar_t text[512] = {};
+    GetWindowTextW(child, text, 512);
+    *reinterpret_cast<std::wstring*>(texts) += std::wstring(text) + L"|";
+    return TRUE;
 }
 
 std::wstring ChildTexts(HWND box) {
     std::wstring texts;
-    EnumChildWindows(
-        box,
-        [](HWND child, LPARAM context) -> BOOL {
-            wchar_t text[512] = {};
-            GetWindowTextW(child, text, 512);
-            *reinterpret_cast<std::wstring*>(context) += std::wstring(text) + L"|";
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&texts));
+    EnumChildWindows(box, AppendChildText, reinterpret_cast<LPARAM>(&texts));
     return texts;
 }
 

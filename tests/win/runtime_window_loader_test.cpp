@@ -51,16 +51,15 @@ std::vector<ControlLayout> SmallMainWindow(int timerPeriod = 100000) {
     };
 }
 
+BOOL CALLBACK AddChildById(HWND child, LPARAM children) {
+    const auto id = static_cast<ControlId>(GetDlgCtrlID(child));
+    if (id != 0) (*reinterpret_cast<std::map<ControlId, HWND>*>(children))[id] = child;
+    return TRUE;
+}
+
 std::map<ControlId, HWND> ChildrenById(HWND window) {
     std::map<ControlId, HWND> children;
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM context) -> BOOL {
-            const auto id = static_cast<ControlId>(GetDlgCtrlID(child));
-            if (id != 0) (*reinterpret_cast<std::map<ControlId, HWND>*>(context))[id] = child;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&children));
+    EnumChildWindows(window, AddChildById, reinterpret_cast<LPARAM>(&children));
     return children;
 }
 
