@@ -73,10 +73,23 @@ std::vector<std::string> OpenBox::CaptionsRightToLeft() const {
     return captions;
 }
 
-std::optional<std::string> OpenBox::OptionText() const {
+HWND OpenBox::Option() const {
     for (HWND child : Descendants(window_))
-        if (IsButton(child) && IsCheckBox(child)) return TextOf(child);
+        if (IsButton(child) && IsCheckBox(child)) return child;
+    return nullptr;
+}
+
+std::optional<std::string> OpenBox::OptionText() const {
+    if (const HWND option = Option()) return TextOf(option);
     return std::nullopt;
+}
+
+bool OpenBox::OptionTicked() const {
+    const HWND option = Option();
+    DWORD_PTR state = 0;
+    return option &&
+           SendMessageTimeoutW(option, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 5000, &state) &&
+           state == BST_CHECKED;
 }
 
 HWND OpenBox::Button(std::string_view caption) const {

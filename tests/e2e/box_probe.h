@@ -41,6 +41,9 @@ public:
     std::vector<std::string> CaptionsRightToLeft() const;
     // The option's caption, or nothing when the box shows no option.
     std::optional<std::string> OptionText() const;
+    // The option's check box, or nullptr; whether it is ticked.
+    HWND Option() const;
+    bool OptionTicked() const;
     HWND Button(std::string_view caption) const;
 
     // Clicks the button with this caption with the mouse; false when the box
