@@ -236,7 +236,7 @@ TEST_P(ComboTips, PickingTheItemWritesItsTip) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    EveryCombo, ComboTips,
+    FieldTips, ComboTips,
     testing::Values(
         ComboTip{id::kJob, 0, "友情提示：您选择了【战士】，代码为：0", "JobWarrior"},
         ComboTip{id::kJob, 1, "友情提示：您选择了【法师】，代码为：1", "JobWizard"},

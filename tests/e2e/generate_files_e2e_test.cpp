@@ -437,7 +437,7 @@ TEST_P(GenerateUnsafeName, IsRefusedWithAnErrorBoxAndWritesNothing) {
     EXPECT_EQ(Snapshot(app_->Directory()), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, GenerateUnsafeName,
+INSTANTIATE_TEST_SUITE_P(Generate, GenerateUnsafeName,
                          testing::Values(UnsafeName{L"..\\Boss", "BackslashToTheParent"},
                                          UnsafeName{L"a/b", "Slash"},
                                          UnsafeName{L"..", "TwoDots"},

@@ -169,7 +169,7 @@ TEST_P(SlotButtons, UnlockTheirOwnBoxOnly) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    EverySlot, SlotButtons,
+    SlotNames, SlotButtons,
     testing::Values(SlotPair{id::kClothesButton, id::kClothesName, "衣服名称", "Clothes"},
                     SlotPair{id::kWeaponButton, id::kWeaponName, "武器名称", "Weapon"},
                     SlotPair{id::kMedalButton, id::kMedalName, "勋章名称", "Medal"},
