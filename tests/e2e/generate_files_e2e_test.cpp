@@ -172,7 +172,9 @@ protected:
         if (!extraLine.empty()) text.append("\r\n").append(extraLine);
         EXPECT_EQ(box->Message(), text);
         EXPECT_EQ(box->CaptionsRightToLeft(), (std::vector<std::string>{"返回", "确定"}));
-        EXPECT_NE(box->Button(kBoxCloseCaption), nullptr) << "the box has its close button";
+        EXPECT_TRUE(WaitUntil([&] {
+            return FocusOfThreadOwning(box->Window()) == box->Button(kBoxCloseCaption);
+        })) << "no default button: the close button has the focus";
         EXPECT_EQ(box->OptionText(), "不再提示");
         ASSERT_TRUE(box->Press("确定"));
         ASSERT_TRUE(box->AwaitClosed());
@@ -299,6 +301,7 @@ TEST_F(Generate, EveryFieldSetByHandReachesTheFilesAndAnOverLargeDropRateIsCappe
 
 TEST_F(Generate, GeneratingTwiceKeepsOneHeaderAndTheShorterLatestContent) {
     ASSERT_TRUE(StepComboDownWithKeyboard(*app_, Control(id::kChargeClass)));  // 元宝
+    Retype(id::kDropRate, L"150");
     Retype(id::kButchRate, L"150");
     Pick(id::kSkillOn, 1);
     Retype(id::kSkills, L"烈火剑法,半月弯刀,刺杀剑术");
@@ -308,15 +311,17 @@ TEST_F(Generate, GeneratingTwiceKeepsOneHeaderAndTheShorterLatestContent) {
     GenerateExpectingSuccess();
 
     Lines longer = kInitialMonster;
+    longer[11] = "DropUseItemRate=100";
     longer[15] = "ButchRate=100";
     longer[17] = "ButchChargeClass=1";
     longer[21] = "UseSkill=烈火剑法,半月弯刀,刺杀剑术";
     longer[38] = "UseItems7=天魔神甲天魔神甲";
     longer[46] = "UseItems11=圣战头盔圣战头盔";
     ExpectFile(L"赤月恶魔.txt", FileBytes(longer));
+    EXPECT_EQ(TextOf(Control(id::kDropRate)), "100");
     EXPECT_EQ(TextOf(Control(id::kButchRate)), "100");
     EXPECT_EQ(TipLine(*app_), "友情提示：当前挖取人形怪身上装备成功概率为： 0%")
-        << "the capped dig rate leaves a success chance of 0%";
+        << "both rates are capped; the dig rate, read last, leaves its tip";
 
     // Back to the initial values: the second file is shorter than the first.
     Pick(id::kChargeClass, 0);
@@ -330,7 +335,9 @@ TEST_F(Generate, GeneratingTwiceKeepsOneHeaderAndTheShorterLatestContent) {
     ASSERT_TRUE(ClickSpin(*app_, Control(id::kButchRate), SpinArrow::Down));
     ASSERT_EQ(AwaitText(Control(id::kButchRate), "0"), "0");
     GenerateExpectingSuccess();
-    ExpectFile(L"赤月恶魔.txt", FileBytes(kInitialMonster));
+    Lines shorter = kInitialMonster;
+    shorter[11] = "DropUseItemRate=100";
+    ExpectFile(L"赤月恶魔.txt", FileBytes(shorter));
     EXPECT_EQ(Snapshot(app_->OutputDirectory()).size(), 1u);
 }
 
@@ -355,6 +362,27 @@ TEST_F(Generate, TheProgramsOwnDropRateLineIsRewrittenAgain) {
     Retype(id::kMonsterName, L"Boss");
     GenerateExpectingSuccess();
     ExpectFile(L"Boss-Item.txt", "\x3B" "Boss" "\xB1\xAC\xC2\xCA\xCE\xC4\xBC\xFE\r\n");
+}
+
+TEST_F(Generate, AnEmptyNameWritesDotTxtWithTwoBlanksInTheHeader) {
+    ASSERT_EQ(TextOf(Control(id::kMonsterName)), "") << "the name edit starts empty";
+    Pick(id::kButch, 1);
+    GenerateExpectingSuccess();
+    Lines expected = kInitialMonster;
+    expected[0] = ";;==============人型怪物  配制文件=======================";
+    expected[13] = "ButchUseItem=1";
+    ExpectFile(L".txt", FileBytes(expected));
+    ExpectFile(L"-Item.txt", FileBytes({";爆率文件"}));
+}
+
+TEST_F(Generate, AnItemNameGbkCannotHoldIsReportedAndNothingIsWritten) {
+    WriteBytes(OutputFile(*app_, L"Boss.txt"), "old content\r\n");
+    SlotName(id::kWeaponButton, id::kWeaponName, L"屠龙\uD55C");
+    Retype(id::kMonsterName, L"Boss");
+    const auto before = Snapshot(app_->Directory());
+    const std::string message = GenerateExpectingFailure();
+    EXPECT_NE(message.find("武器"), std::string::npos) << "the box names the slot: " << message;
+    EXPECT_EQ(Snapshot(app_->Directory()), before);
 }
 
 TEST_F(Generate, ClosingTheSuccessBoxWithItsCloseButtonLetsTheProgramCarryOn) {
@@ -400,8 +428,8 @@ struct UnsafeName {
     const char* kind;  // the test's name
 };
 
-// Names that would leave MonUseItems or are no valid file name. They change
-// nothing, so one program run serves them all.
+// Names that would leave MonUseItems, are no valid file name, or hold a
+// character GBK lacks. They change nothing, so one program run serves them all.
 class GenerateUnsafeName : public testing::TestWithParam<UnsafeName> {
 protected:
     static void SetUpTestSuite() { app_ = AppSession::Launch(ProgramUnderTest()); }
@@ -446,7 +474,8 @@ INSTANTIATE_TEST_SUITE_P(Generate, GenerateUnsafeName,
                                          UnsafeName{L"Boss.", "TrailingDot"},
                                          UnsafeName{L"Boss ", "TrailingBlank"},
                                          UnsafeName{L"Boss?", "QuestionMark"},
-                                         UnsafeName{L"a:b", "DriveColon"}),
+                                         UnsafeName{L"a:b", "DriveColon"},
+                                         UnsafeName{L"Boss\uD55C", "NotInGbk"}),
                          [](const testing::TestParamInfo<UnsafeName>& kind) {
                              return std::string(kind.param.kind);
                          });
