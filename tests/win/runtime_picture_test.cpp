@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "runtime/picture_win.h"
+#include "shell/assets.h"
 #include "test_pictures.h"
 
 namespace vorn::runtime {
@@ -101,6 +102,30 @@ TEST(DecodePicture, JpegIsOpaque) {
         EXPECT_NEAR(pixel[1], 0x40, 6);
         EXPECT_NEAR(pixel[2], 0x20, 6);
         EXPECT_EQ(pixel[3], 255);
+    }
+}
+
+TEST(DecodePicture, EveryEmbeddedPictureDecodesToItsSize) {
+    struct Expected {
+        PictureId asset;
+        LONG width, height;
+    };
+    std::vector<Expected> pictures = {{shell::kBackgroundJpeg, 532, 320},
+                                      {shell::kSaveIconPng, 16, 16},
+                                      {shell::kPictureLinkPng, 233, 42},
+                                      {shell::kTipIconPng, 128, 128}};
+    for (int slot = 0; slot < 14; ++slot)
+        for (bool hover : {false, true})
+            if (!shell::AssetFileName(shell::SlotPicture(slot, hover)).empty())
+                pictures.push_back({shell::SlotPicture(slot, hover), 36, 33});
+    EXPECT_EQ(pictures.size(), 4u + 24u) << "twelve slot buttons, two pictures each";
+    for (const Expected& picture : pictures) {
+        SCOPED_TRACE(std::string(shell::AssetFileName(picture.asset)));
+        const UniqueBitmap bitmap = DecodePicture(shell::AssetBytes(picture.asset));
+        ASSERT_TRUE(bitmap);
+        const SIZE size = BitmapSize(bitmap.get());
+        EXPECT_EQ(size.cx, picture.width);
+        EXPECT_EQ(size.cy, picture.height);
     }
 }
 
