@@ -104,7 +104,8 @@ TEST(SystemFunctionDeathTest, LibraryBesideTheProgramIsNotUsed) {
     // The death test's child runs this too, while the parent holds the copy loaded.
     const bool copied = CopyFileW((std::wstring(system) + L"\\version.dll").c_str(), planted.c_str(), TRUE);
     ASSERT_TRUE(copied || GetLastError() == ERROR_FILE_EXISTS);
-    ASSERT_NE(LoadLibraryW(planted.c_str()), nullptr) << "the planted copy must itself be loadable";
+    const HMODULE plantedModule = LoadLibraryW(planted.c_str());
+    ASSERT_NE(plantedModule, nullptr) << "the planted copy must itself be loadable";
 
     const auto callPlanted = [] {
         AnswerErrorBoxExpecting(L"“vorn_planted_version.dll”中的输出命令“GetFileVersionInfoSizeW”");
@@ -113,6 +114,8 @@ TEST(SystemFunctionDeathTest, LibraryBesideTheProgramIsNotUsed) {
         size(L"x", nullptr);
     };
     EXPECT_EXIT(callPlanted(), testing::ExitedWithCode(-1), "error box matched");
+    FreeLibrary(plantedModule);
+    DeleteFileW(planted.c_str());
 }
 
 }  // namespace
