@@ -50,10 +50,17 @@ void TypeCharacter(wchar_t character) {
 bool BringToFront(HWND topLevel) {
     for (int attempt = 0; attempt < 50; ++attempt) {
         if (GetForegroundWindow() == topLevel) return true;
-        // Windows only lets the process that got the last input change the
-        // foreground; a harmless Alt tap makes the driver that process.
-        Send({KeyEvent(VK_MENU, false), KeyEvent(VK_MENU, true)});
+        // Windows lets a process change the foreground only in some states;
+        // sharing the input state of the current foreground thread lifts
+        // that. (No Alt-tap trick: the Alt key would open the target's
+        // system-menu mode and swallow the next click.)
+        const DWORD foregroundThread =
+            GetWindowThreadProcessId(GetForegroundWindow(), nullptr);
+        const DWORD ownThread = GetCurrentThreadId();
+        const bool attached = foregroundThread && foregroundThread != ownThread &&
+                              AttachThreadInput(ownThread, foregroundThread, TRUE);
         SetForegroundWindow(topLevel);
+        if (attached) AttachThreadInput(ownThread, foregroundThread, FALSE);
         Sleep(20);
     }
     return GetForegroundWindow() == topLevel;
