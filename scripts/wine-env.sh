@@ -10,7 +10,9 @@ VORN_WINE=/usr/lib/wine/wine64
 VORN_WINESERVER=/usr/lib/wine/wineserver
 
 vorn_write_prefix_settings() {
-    # Chinese face names the program asks for map to the CJK font; winedbg's
+    # Chinese face names the program asks for map to the CJK font; 宋体 (SimSun)
+    # maps to the monospaced cut, whose half-width Latin and digits match
+    # SimSun's metrics, so texts sized for it fit their controls. winedbg's
     # crash dialog is off so a crash ends a test instead of hanging it.
     local reg
     reg=$(mktemp --suffix=.reg)
@@ -19,10 +21,10 @@ vorn_write_prefix_settings() {
         printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
         printf '"微软雅黑"="Noto Sans CJK SC"\r\n'
         printf '"黑体"="Noto Sans CJK SC"\r\n'
-        printf '"宋体"="Noto Sans CJK SC"\r\n'
-        printf '"新宋体"="Noto Sans CJK SC"\r\n'
+        printf '"宋体"="Noto Sans Mono CJK SC"\r\n'
+        printf '"新宋体"="Noto Sans Mono CJK SC"\r\n'
         printf '"Microsoft YaHei"="Noto Sans CJK SC"\r\n'
-        printf '"SimSun"="Noto Sans CJK SC"\r\n'
+        printf '"SimSun"="Noto Sans Mono CJK SC"\r\n'
         printf '"SimHei"="Noto Sans CJK SC"\r\n\r\n'
         printf '[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]\r\n'
         printf '"ShowCrashNotification"=dword:00000000\r\n\r\n'
@@ -34,7 +36,7 @@ vorn_write_prefix_settings() {
 }
 
 vorn_ensure_prefix() {
-    local stamp="$WINEPREFIX/.vorn-prefix-v1"
+    local stamp="$WINEPREFIX/.vorn-prefix-v2"
     if [ ! -f "$stamp" ]; then
         mkdir -p "$WINEPREFIX"
         echo "Setting up the Wine prefix in $WINEPREFIX (first run only)..." >&2
