@@ -61,14 +61,17 @@ protected:
 std::unique_ptr<AppSession> MainWindowAtStart::app_;
 
 TEST_F(MainWindowAtStart, IsABorderlessCentredTaskbarWindowOfTheLayoutsSize) {
+    const auto& layout = mainwindow::MainWindowLayout();
+    ASSERT_EQ(layout.width, 533);
+    ASSERT_EQ(layout.height, 320);
     const HWND window = app_->MainWindow();
     const RECT rect = ScreenRect(window);
-    EXPECT_EQ(Width(rect), 533);
-    EXPECT_EQ(Height(rect), 320);
+    EXPECT_EQ(Width(rect), layout.width);
+    EXPECT_EQ(Height(rect), layout.height);
     RECT client{};
     GetClientRect(window, &client);
-    EXPECT_EQ(Width(client), 533) << "no frame: the client area is the whole window";
-    EXPECT_EQ(Height(client), 320);
+    EXPECT_EQ(Width(client), layout.width) << "no frame: the client area is the whole window";
+    EXPECT_EQ(Height(client), layout.height);
 
     RECT work{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
@@ -76,7 +79,7 @@ TEST_F(MainWindowAtStart, IsABorderlessCentredTaskbarWindowOfTheLayoutsSize) {
     EXPECT_NEAR(rect.top - work.top, work.bottom - rect.bottom, 1) << "centred vertically";
 
     EXPECT_TRUE(IsWindowVisible(window));
-    EXPECT_EQ(TextOf(window), mainwindow::MainWindowLayout().title);
+    EXPECT_EQ(TextOf(window), layout.title);
     const LONG_PTR style = StyleOf(window);
     EXPECT_EQ(style & WS_CAPTION, 0) << "no caption of its own";
     EXPECT_EQ(style & WS_THICKFRAME, 0) << "no sizing frame";
