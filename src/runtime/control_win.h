@@ -17,6 +17,7 @@
 
 namespace vorn::runtime {
 
+class ButtonTips;
 class Control;
 
 // Finds the controls of one loaded window.
@@ -38,6 +39,7 @@ struct ControlContext {
     HFONT font = nullptr;  // the shared interface font
     ControlDirectory* directory = nullptr;
     PictureSource pictures;
+    ButtonTips* tips = nullptr;  // the window's one tooltip for its image buttons
 };
 
 class Control : public WindowObject {

@@ -3,16 +3,12 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "runtime/button_tips_win.h"
 #include "runtime/gdi_win.h"
 #include "runtime/utf_win.h"
 
 namespace vorn::runtime {
 namespace {
-
-UniqueBitmap PictureOf(const ControlContext& context, PictureId picture) {
-    if (picture == kNoPicture || !context.pictures) return {};
-    return DecodePicture(context.pictures(picture));
-}
 
 void DrawPicture(HDC dc, HBITMAP picture, const RECT& client) {
     HDC source = CreateCompatibleDC(dc);
@@ -27,31 +23,19 @@ void DrawPicture(HDC dc, HBITMAP picture, const RECT& client) {
 
 }  // namespace
 
-bool SuperButton::Create(HWND parent) {
-    RegisterOwnClass(kClassName, 0, LoadCursorW(nullptr, IDC_HAND));
-    normal_ = PictureOf(context(), layout().normalPicture);
-    hover_ = PictureOf(context(), layout().hoverPicture);
-    if (!CreateOwn(kClassName, 0, CommonStyle(), Widen(layout().text), parent)) return false;
-    CreateTooltip();
-    return true;
+HBITMAP SuperButton::LazyPicture::Get(const ControlContext& context) {
+    if (!decoded_) {
+        decoded_ = true;
+        if (id_ != kNoPicture && context.pictures) bitmap_ = DecodePicture(context.pictures(id_));
+    }
+    return bitmap_.get();
 }
 
-void SuperButton::CreateTooltip() {
-    std::wstring text = Widen(layout().text);
-    if (text.empty()) return;
-    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                               WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, handle(), nullptr,
-                               GetModuleHandleW(nullptr), nullptr);
-    if (tooltip_ == nullptr) return;
-    SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(context().font), FALSE);
-    TOOLINFOW tool{};
-    tool.cbSize = TTTOOLINFOW_V2_SIZE;  // accepted by every comctl32 version
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = handle();
-    tool.uId = reinterpret_cast<UINT_PTR>(handle());
-    tool.lpszText = text.data();
-    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+bool SuperButton::Create(HWND parent) {
+    RegisterOwnClass(kClassName, 0, LoadCursorW(nullptr, IDC_HAND));
+    if (!CreateOwn(kClassName, 0, CommonStyle(), Widen(layout().text), parent)) return false;
+    if (context().tips) context().tips->Add(handle(), Widen(layout().text), context().font);
+    return true;
 }
 
 LRESULT SuperButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -82,8 +66,7 @@ LRESULT SuperButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 Raise(EventKind::Clicked);
             return 0;
         case WM_DESTROY:
-            if (tooltip_) DestroyWindow(tooltip_);
-            tooltip_ = nullptr;
+            if (context().tips) context().tips->Remove(handle());
             return Default(message, wParam, lParam);
         default: return Default(message, wParam, lParam);
     }
@@ -121,7 +104,8 @@ void SuperButton::Paint() {
     BufferedPaint paint(handle());
     HDC dc = paint.dc();
     const RECT& client = paint.client();
-    HBITMAP picture = hovering_ && hover_ ? hover_.get() : normal_.get();
+    HBITMAP picture = hovering_ ? hover_.Get(context()) : nullptr;
+    if (picture == nullptr) picture = normal_.Get(context());
     if (picture) {
         DrawPicture(dc, picture, client);
     } else {

@@ -1,6 +1,7 @@
 // SuperBtn: an image button. It shows its normal picture, its hover picture
 // while the mouse is over it, a thin rounded light frame and a tooltip; its
-// window text is the tooltip text.
+// window text is the tooltip text. Each picture is decoded when first drawn,
+// so a window of many buttons shows without decoding pictures nobody sees.
 #pragma once
 
 #include "runtime/control_win.h"
@@ -15,21 +16,30 @@ public:
 
     bool Create(HWND parent) override;
     bool hovering() const { return hovering_; }
-    HWND tooltipHandle() const { return tooltip_; }
 
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void CreateTooltip();
+    // A picture of the layout, decoded at its first use.
+    class LazyPicture {
+    public:
+        explicit LazyPicture(PictureId id) : id_(id) {}
+        HBITMAP Get(const ControlContext& context);
+
+    private:
+        PictureId id_;
+        bool decoded_ = false;
+        UniqueBitmap bitmap_;
+    };
+
     void Paint();
     void OnMouseMove();
     void OnButtonUp(LPARAM position);
     LRESULT OnGetDlgCode(LPARAM lParam) const;
 
-    UniqueBitmap normal_;
-    UniqueBitmap hover_;
-    HWND tooltip_ = nullptr;
+    LazyPicture normal_{layout().normalPicture};
+    LazyPicture hover_{layout().hoverPicture};
     bool hovering_ = false;
     bool pressed_ = false;
 };

@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "runtime/button_tips_win.h"
 #include "runtime/control_win.h"
 #include "runtime/gdi_win.h"
 #include "runtime/top_level_window_win.h"
@@ -45,6 +46,7 @@ private:
     WindowRegistry& registry_;
     LoadOptions options_;
     UniqueFont font_;
+    ButtonTips tips_;
     ControlContext context_;
     TopLevelWindow frame_;
     std::vector<std::unique_ptr<Control>> controls_;
