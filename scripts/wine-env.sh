@@ -26,6 +26,10 @@ vorn_write_prefix_settings() {
         printf '"Microsoft YaHei"="Noto Sans CJK SC"\r\n'
         printf '"SimSun"="Noto Sans Mono CJK SC"\r\n'
         printf '"SimHei"="Noto Sans CJK SC"\r\n\r\n'
+        # Without a window manager (Xvfb) Wine waits ~2 s for one whenever a
+        # managed window goes away; its own window handling has no such wait.
+        printf '[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n'
+        printf '"Managed"="N"\r\n\r\n'
         printf '[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]\r\n'
         printf '"ShowCrashNotification"=dword:00000000\r\n\r\n'
         printf '[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\AeDebug]\r\n'
@@ -36,7 +40,7 @@ vorn_write_prefix_settings() {
 }
 
 vorn_ensure_prefix() {
-    local stamp="$WINEPREFIX/.vorn-prefix-v2"
+    local stamp="$WINEPREFIX/.vorn-prefix-v3"
     if [ ! -f "$stamp" ]; then
         mkdir -p "$WINEPREFIX"
         echo "Setting up the Wine prefix in $WINEPREFIX (first run only)..." >&2

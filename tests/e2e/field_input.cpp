@@ -50,20 +50,32 @@ AssertionResult NotInFront(const AppSession& app) {
 }
 
 AssertionResult PickComboItem(AppSession& app, HWND combo, int index) {
-    if (!BringToFront(app.MainWindow())) return NotInFront(app);
-    app.UserMouse().ClickWindow(combo);
-    HWND list = nullptr;
-    if (!WaitUntil([&] { return (list = DroppedListOf(app)) != nullptr; }))
-        return AssertionFailure() << "clicking " << Describe(combo) << " dropped no list";
-    const int rowHeight = ItemHeightOf(list);
-    if (rowHeight <= 0) return AssertionFailure() << "the dropped list has no item height";
-    RECT client{};
-    GetClientRect(list, &client);
-    app.UserMouse().ClickWindowAt(list, {client.right / 2, index * rowHeight + rowHeight / 2});
-    if (!WaitUntil([&] { return ComboSelection(combo) == index && !DroppedListOf(app); }))
-        return AssertionFailure() << "clicking item " << index << " left " << Describe(combo)
-                                  << " at selection " << ComboSelection(combo);
-    return AssertionSuccess();
+    // A loaded machine can show the dropped list before it has settled at its
+    // place, so a click may miss the row: a user would simply try again.
+    constexpr int kAttempts = 3;
+    for (int attempt = 1;; ++attempt) {
+        if (!BringToFront(app.MainWindow())) return NotInFront(app);
+        app.UserMouse().ClickWindow(combo);
+        HWND list = nullptr;
+        if (!WaitUntil([&] {
+                list = DroppedListOf(app);
+                return list != nullptr && IsWindowVisible(list);
+            }))
+            return AssertionFailure() << "clicking " << Describe(combo) << " dropped no list";
+        const int rowHeight = ItemHeightOf(list);
+        if (rowHeight <= 0) return AssertionFailure() << "the dropped list has no item height";
+        RECT client{};
+        GetClientRect(list, &client);
+        app.UserMouse().ClickWindowAt(list, {client.right / 2, index * rowHeight + rowHeight / 2});
+        if (WaitUntil([&] { return ComboSelection(combo) == index && !DroppedListOf(app); }))
+            return AssertionSuccess();
+        if (attempt == kAttempts)
+            return AssertionFailure() << "clicking item " << index << " left " << Describe(combo)
+                                      << " at selection " << ComboSelection(combo) << " after "
+                                      << kAttempts << " attempts";
+        if (DroppedListOf(app)) PressKey(VK_ESCAPE);
+        WaitUntil([&] { return !DroppedListOf(app); });
+    }
 }
 
 AssertionResult StepComboDownWithKeyboard(AppSession& app, HWND combo) {
