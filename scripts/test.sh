@@ -30,7 +30,12 @@ for preset in linux win64 win32; do
     step "build $preset" cmake --build --preset "$preset" -j "$jobs"
 done
 
-step "test linux" ctest --preset linux -j "$jobs"
+ctest_log=$(mktemp)
+run_ctest() {  # ctest with its output kept for the closing count
+    ctest "$@" 2>&1 | tee -a "$ctest_log"
+}
+
+step "test linux" run_ctest --preset linux -j "$jobs"
 
 . scripts/wine-env.sh
 vorn_ensure_prefix
@@ -42,13 +47,19 @@ cleanup() {
 }
 trap cleanup EXIT
 # One at a time: the end-to-end tests own the mouse and keyboard.
-step "test win64" ctest --preset win64
+step "test win64" run_ctest --preset win64
 
 echo
 echo "=== summary"
 printf '%s\n' "${results[@]}"
+# One closing line over both test runs: "N passed, N failed".
+read -r total failures < <(sed -n 's/.*tests passed, \([0-9]*\) tests\{0,1\} failed out of \([0-9]*\).*/\2 \1/p' "$ctest_log" |
+    awk '{t += $1; f += $2} END {print t + 0, f + 0}')
+rm -f "$ctest_log"
 if [ $failed -ne 0 ]; then
     echo "some steps FAILED"
-    exit 1
+else
+    echo "all steps passed"
 fi
-echo "all steps passed"
+echo "ctest: $((total - failures)) passed, $failures failed"
+exit $failed

@@ -198,7 +198,9 @@ def paint_panel_frame(canvas, rect):
 
 def paint_clock_plate(canvas, clock, button):
     top = button.bottom + 1
-    plate = routing.Rect(clock.x + 2, top, clock.w - 4, clock.bottom - 1 - top)
+    # A little wider than the label: its centred text needs every pixel of it,
+    # and dark grey text is only readable on the plate.
+    plate = routing.Rect(clock.x - 2, top, clock.w + 4, clock.bottom - 1 - top)
     drop_shadow(canvas, plate, 0, 0.7)
     edge = canvas.mask(lambda pen: pen.rounded(plate.x, plate.y, plate.right, plate.bottom, 4))
     canvas.fill(edge, canvas.linear((0, plate.y), (0, plate.bottom), "#9c7b45", "#5a4424"))
