@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "e2e/app_session.h"
+#include "e2e/shared_session.h"
 #include "e2e/box_probe.h"
 #include "e2e/field_input.h"
 #include "e2e/program_under_test.h"
@@ -33,20 +34,13 @@ std::string DigChanceTip(std::string_view chance) {
     return std::string("友情提示：当前挖取人形怪身上装备成功概率为： ").append(chance).append("%");
 }
 
-class FieldTips : public testing::Test {
+class FieldTips : public SharedSession<FieldTips> {
 protected:
-    static void SetUpTestSuite() { app_ = AppSession::Launch(ProgramUnderTest()); }
-    static void TearDownTestSuite() {
-        if (app_) app_->CloseAsUser();
-        app_.reset();
-    }
-
     void SetUp() override {
-        ASSERT_TRUE(app_) << "the program did not start";
-        ASSERT_TRUE(app_->IsRunning()) << "the program ended during an earlier test";
+        SharedSession::SetUp();
+        if (HasFatalFailure()) return;
         ASSERT_FALSE(OpenBox::Current(*app_)) << "a box is still open: "
                                               << OpenBox::Current(*app_)->Describe();
-        ASSERT_TRUE(BringToFront(app_->MainWindow()));
     }
 
     static HWND Control(std::uint32_t controlId) {
@@ -72,10 +66,8 @@ protected:
         ASSERT_EQ(AwaitTip(*app_, tip), tip);
     }
 
-    static std::unique_ptr<AppSession> app_;
 };
 
-std::unique_ptr<AppSession> FieldTips::app_;
 
 TEST_F(FieldTips, DropRateUpFrom50ShowsTheNewRateInEditAndTip) {
     TypeRate(id::kDropRate, L"50", DropRateTip("50"));

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "e2e/app_session.h"
+#include "e2e/shared_session.h"
 #include "e2e/mouse.h"
 #include "e2e/program_under_test.h"
 #include "e2e/user_input.h"
@@ -16,19 +17,13 @@ namespace {
 
 namespace id = mainwindow::id;
 
-class DropRateTyping : public testing::Test {
+class DropRateTyping : public SharedSession<DropRateTyping> {
 protected:
-    static void SetUpTestSuite() { app_ = AppSession::Launch(ProgramUnderTest()); }
-    static void TearDownTestSuite() {
-        if (app_) app_->CloseAsUser();
-        app_.reset();
-    }
-
     void SetUp() override {
-        ASSERT_TRUE(app_) << "the program did not start";
+        SharedSession::SetUp();
+        if (HasFatalFailure()) return;
         field_ = app_->Control(id::kDropRate);
         ASSERT_NE(field_, nullptr);
-        ASSERT_TRUE(BringToFront(app_->MainWindow()));
         EnterAndEmptyField();
     }
 
@@ -57,11 +52,9 @@ protected:
         return WaitUntil([&] { return FocusOfThreadOwning(field_) != field_; });
     }
 
-    static std::unique_ptr<AppSession> app_;
     HWND field_ = nullptr;
 };
 
-std::unique_ptr<AppSession> DropRateTyping::app_;
 
 TEST_F(DropRateTyping, LettersAreRefusedWhileDigitsAndMinusGetIn) {
     // Keys arrive in order, so once "-5" shows, the letters typed around it

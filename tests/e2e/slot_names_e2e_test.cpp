@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "e2e/app_session.h"
+#include "e2e/shared_session.h"
 #include "e2e/box_probe.h"
 #include "e2e/field_input.h"
 #include "e2e/program_under_test.h"
@@ -33,17 +34,11 @@ int Utf16Length(std::string_view utf8) {
     return static_cast<int>(runtime::Widen(utf8).size());
 }
 
-class SlotNames : public testing::Test {
+class SlotNames : public SharedSession<SlotNames> {
 protected:
-    static void SetUpTestSuite() { app_ = AppSession::Launch(ProgramUnderTest()); }
-    static void TearDownTestSuite() {
-        if (app_) app_->CloseAsUser();
-        app_.reset();
-    }
-
     void SetUp() override {
-        ASSERT_TRUE(app_) << "the program did not start";
-        ASSERT_TRUE(app_->IsRunning()) << "the program ended during an earlier test";
+        SharedSession::SetUp();
+        if (HasFatalFailure()) return;
         if (auto box = OpenBox::Current(*app_)) {
             box->PressClose();
             box->AwaitClosed();
@@ -63,10 +58,8 @@ protected:
         return ClickIntoEdit(*app_, Control(id::kMonsterName));
     }
 
-    static std::unique_ptr<AppSession> app_;
 };
 
-std::unique_ptr<AppSession> SlotNames::app_;
 
 TEST_F(SlotNames, BoxesStartLockedShowingTheirPlaceholders) {
     const HWND helmet = Control(id::kHelmetName);

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "e2e/app_session.h"
+#include "e2e/shared_session.h"
 #include "e2e/mouse.h"
 #include "e2e/program_under_test.h"
 #include "e2e/user_input.h"
@@ -17,18 +18,8 @@ namespace {
 
 namespace id = mainwindow::id;
 
-class WindowDrag : public testing::Test {
+class WindowDrag : public SharedSession<WindowDrag> {
 protected:
-    static void SetUpTestSuite() { app_ = AppSession::Launch(ProgramUnderTest()); }
-    static void TearDownTestSuite() {
-        if (app_) app_->CloseAsUser();
-        app_.reset();
-    }
-    void SetUp() override {
-        ASSERT_TRUE(app_) << "the program did not start";
-        ASSERT_TRUE(BringToFront(app_->MainWindow()));
-    }
-
     // Drags from `start` (screen) by (dx, dy) and waits until the window has
     // moved by that much; returns how far it moved.
     POINT DragAndMeasure(POINT start, int dx, int dy) {
@@ -51,10 +42,8 @@ protected:
         return ClientToScreenPoint(app_->Control(id::kFieldPanel), client);
     }
 
-    static std::unique_ptr<AppSession> app_;
 };
 
-std::unique_ptr<AppSession> WindowDrag::app_;
 
 TEST_F(WindowDrag, DraggingThePanelBackgroundMovesTheWindowByTheMouseDelta) {
     const POINT start = PanelGapPoint();
