@@ -28,6 +28,8 @@ private:
     Gdiplus::GpBitmap* bitmap_;
 };
 
+}  // namespace
+
 UniqueBitmap CreateTopDownDib(LONG width, LONG height, void** bits) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -38,8 +40,6 @@ UniqueBitmap CreateTopDownDib(LONG width, LONG height, void** bits) {
     info.bmiHeader.biCompression = BI_RGB;
     return UniqueBitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0));
 }
-
-}  // namespace
 
 UniqueBitmap DecodePicture(std::span<const std::uint8_t> bytes) {
     if (bytes.empty()) return {};

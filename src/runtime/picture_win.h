@@ -21,6 +21,9 @@ using UniqueBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectDe
 // ready for BitBlt or AlphaBlend. Empty when the bytes cannot be decoded.
 UniqueBitmap DecodePicture(std::span<const std::uint8_t> bytes);
 
+// An uninitialised 32-bit top-down DIB section; `bits` receives its pixels.
+UniqueBitmap CreateTopDownDib(LONG width, LONG height, void** bits);
+
 // Width and height of a bitmap; 0 x 0 for none.
 SIZE BitmapSize(HBITMAP bitmap);
 

@@ -103,15 +103,8 @@ UniqueBitmap MakeIconPicture(HBITMAP source, int side) {
         fitted.cx = std::max<LONG>(1, MulDiv(side, size.cx, size.cy));
     const std::vector<std::uint32_t> scaled = ResamplePixels(pixels, size, fitted);
 
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = side;
-    info.bmiHeader.biHeight = -side;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    UniqueBitmap result(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    UniqueBitmap result = CreateTopDownDib(side, side, &bits);
     if (!result || !bits) return {};
     auto* target = static_cast<std::uint32_t*>(bits);
     std::fill(target, target + static_cast<std::size_t>(side) * side, 0u);
