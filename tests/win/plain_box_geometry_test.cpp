@@ -186,15 +186,8 @@ TEST(ResamplePixels, RefusesSizesThatDoNotMatchThePixels) {
 
 // A top-down 32-bit DIB section filled with one value.
 UniqueBitmap FilledSection(int width, int height, std::uint32_t pixel) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    UniqueBitmap bitmap = CreateTopDownDib(width, height, &bits);
     auto* pixels = static_cast<std::uint32_t*>(bits);
     for (int i = 0; i < width * height; ++i) pixels[i] = pixel;
     return bitmap;
