@@ -18,11 +18,11 @@
 #include <system_error>
 #include <vector>
 
-#include "mainwindow/box_request.h"
+#include "runtime/box_request.h"
 #include "mainwindow/control_ids.h"
 #include "mainwindow/main_window_layout.h"
-#include "profile/equip_slot.h"
-#include "profile/generate_monster_files.h"
+#include "mainwindow/equip_slot.h"
+#include "mainwindow/generate_monster_files.h"
 #include "profile/native_file_store.h"
 
 namespace {
@@ -61,13 +61,12 @@ private:
     std::map<runtime::ControlId, int> selections_;
 };
 
-class SilentBoxes final : public mainwindow::BoxService {
+class SilentBoxes final : public runtime::BoxService {
 public:
-    mainwindow::BoxAnswer ShowBox(const mainwindow::BoxRequest& request) override {
+    runtime::BoxAnswer ShowBox(const runtime::BoxRequest& request) override {
         lastTitle = request.title;
-        return mainwindow::PackAnswer(2, false);
+        return runtime::PackAnswer(2, false);
     }
-    std::uintptr_t LoadPicture(std::span<const std::uint8_t>) override { return 0x100000; }
     std::string lastTitle;
 };
 
@@ -110,7 +109,7 @@ std::optional<std::vector<double>> Measure(Setup& setup, Scenario scenario, int 
             setup.Select(id::kJob, run % 3);
 
         const auto start = std::chrono::steady_clock::now();
-        profile::GenerateMonsterFiles(setup.window, setup.files, setup.boxes, 0, setup.directory);
+        mainwindow::GenerateMonsterFiles(setup.window, setup.files, setup.boxes, 0, setup.directory);
         const auto stop = std::chrono::steady_clock::now();
         if (setup.boxes.lastTitle != "生成提示：") return std::nullopt;
         if (run >= kWarmUp)
@@ -135,7 +134,7 @@ int RunBench(int runs) {
     setup.Select(id::kSkillOn, 1);
     setup.Edit(id::kSkills, "烈火剑法,半月弯刀,刺杀剑术");
     setup.Edit(id::kDropRate, "150");
-    for (const profile::EquipSlot& slot : profile::EquipSlots())
+    for (const mainwindow::EquipSlot& slot : mainwindow::EquipSlots())
         if (slot.nameBox != 0) setup.Edit(slot.nameBox, std::string(slot.word) + "之王");
 
     const std::pair<Scenario, const char*> scenarios[] = {

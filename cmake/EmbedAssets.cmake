@@ -4,7 +4,8 @@
 set(VORN_EMBED_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/embed_assets_script.cmake)
 
 function(vorn_embed_assets out_var asset_dir)
-  file(GLOB asset_files CONFIGURE_DEPENDS ${asset_dir}/*.jpg ${asset_dir}/*.png ${asset_dir}/*.wav)
+  file(GLOB asset_files CONFIGURE_DEPENDS ${asset_dir}/*.jpg ${asset_dir}/*.png ${asset_dir}/*.wav
+                                          ${asset_dir}/skin/*.png ${asset_dir}/skin/*.cur)
   list(SORT asset_files)
   set(output ${CMAKE_BINARY_DIR}/generated/embedded_assets.cpp)
   add_custom_command(

@@ -15,9 +15,9 @@ std::string AboutText() {
            "作者：Qilor 工作室";
 }
 
-BoxAnswer ShowAbout(runtime::ControlCommands& commands, BoxService& boxes) {
+runtime::BoxAnswer ShowAbout(runtime::ControlCommands& commands, runtime::BoxService& boxes) {
     return ShowAboutBox(boxes, commands.HandleOf(kMainWindowId), "关于软件", AboutText(),
-                        icon::kInformation, {"返回", "确定"}, "不再提示");
+                        runtime::icon::kInformation, {"返回", "确定"}, "不再提示");
 }
 
 }  // namespace vorn::mainwindow

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "mainwindow/box_request.h"
+#include "runtime/box_request.h"
 #include "runtime/control_commands.h"
 
 namespace vorn::mainwindow {
@@ -12,6 +12,6 @@ namespace vorn::mainwindow {
 std::string AboutText();
 
 // Shows the about box on the main window and returns its answer.
-BoxAnswer ShowAbout(runtime::ControlCommands& commands, BoxService& boxes);
+runtime::BoxAnswer ShowAbout(runtime::ControlCommands& commands, runtime::BoxService& boxes);
 
 }  // namespace vorn::mainwindow

@@ -1,7 +1,7 @@
 // The question asked before the main window closes.
 #pragma once
 
-#include "mainwindow/box_request.h"
+#include "runtime/box_request.h"
 #include "runtime/control_commands.h"
 #include "runtime/system_services.h"
 
@@ -9,10 +9,10 @@ namespace vorn::mainwindow {
 
 // "关闭程序" with the current date and time, "不想退出" / "确定退出", the
 // first button focused.
-BoxRequest ExitConfirmationRequest(runtime::WindowHandle owner, const runtime::LocalTime& now);
+runtime::BoxRequest ExitConfirmationRequest(runtime::WindowHandle owner, const runtime::LocalTime& now);
 
 // Only "确定退出" lets the window close; its own close button, the other
 // button and a refusal of the box service all keep it open.
-constexpr bool ExitConfirmed(BoxAnswer answer) { return PressedButton(answer) == 2; }
+constexpr bool ExitConfirmed(runtime::BoxAnswer answer) { return runtime::PressedButton(answer) == 2; }
 
 }  // namespace vorn::mainwindow

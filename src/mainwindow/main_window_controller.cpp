@@ -7,8 +7,8 @@
 #include "mainwindow/field_editing.h"
 #include "mainwindow/help_page.h"
 #include "mainwindow/slot_names.h"
-#include "profile/equip_slot.h"
-#include "profile/generate_monster_files.h"
+#include "mainwindow/equip_slot.h"
+#include "mainwindow/generate_monster_files.h"
 
 namespace vorn::mainwindow {
 namespace {
@@ -38,19 +38,19 @@ void MainWindowController::Dispatch(const runtime::Event& event) {
     Services& s = services_;
     switch (event.kind) {
         case EventKind::Clicked:
-            if (const profile::EquipSlot* slot = profile::FindSlotByButton(event.control))
+            if (const mainwindow::EquipSlot* slot = mainwindow::FindSlotByButton(event.control))
                 UnlockSlotName(s.properties, s.commands, s.sound, slot->nameBox);
             else if (event.control == id::kAboutLink)
                 aboutAnswer_ = ShowAbout(s.commands, s.boxes);
             else if (event.control == id::kAuthorLink)
                 s.web.Open(HelpPageUrl(s.program.ProgramDirectory()));
             else if (event.control == id::kGenerate)
-                profile::GenerateMonsterFiles(s.properties, s.files, s.boxes,
+                mainwindow::GenerateMonsterFiles(s.properties, s.files, s.boxes,
                                               s.commands.HandleOf(kMainWindowId),
                                               s.program.ProgramDirectory());
             return;
         case EventKind::KeyPressed:
-            if (const profile::EquipSlot* slot = profile::FindSlotByNameBox(event.control)) {
+            if (const mainwindow::EquipSlot* slot = mainwindow::FindSlotByNameBox(event.control)) {
                 if (event.argument == kEnterKey)
                     slotTipAnswer_ =
                         ConfirmSlotName(s.properties, s.commands, s.boxes, slot->nameBox);
@@ -58,7 +58,7 @@ void MainWindowController::Dispatch(const runtime::Event& event) {
             }
             break;
         case EventKind::FocusLost:
-            if (const profile::EquipSlot* slot = profile::FindSlotByNameBox(event.control))
+            if (const mainwindow::EquipSlot* slot = mainwindow::FindSlotByNameBox(event.control))
                 LockSlotName(s.properties, slot->nameBox);
             return;
         case EventKind::PeriodElapsed:
@@ -87,7 +87,7 @@ int MainWindowController::CloseHandler(runtime::WindowHandle window, unsigned me
     int result = message == kCloseMessage ? 1 : 0;
     Guarded([&] {
         if (message == kCloseMessage) {
-            const BoxAnswer answer =
+            const runtime::BoxAnswer answer =
                 services_.boxes.ShowBox(ExitConfirmationRequest(window, services_.clock.Now()));
             result = ExitConfirmed(answer) ? 0 : 1;
         } else if (message == kDestroyMessage) {

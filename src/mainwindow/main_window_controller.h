@@ -2,7 +2,7 @@
 // model of their own: they read and write the controls through the services.
 #pragma once
 
-#include "mainwindow/box_request.h"
+#include "runtime/box_request.h"
 #include "runtime/control_commands.h"
 #include "runtime/events.h"
 #include "runtime/property_access.h"
@@ -17,7 +17,7 @@ namespace vorn::mainwindow {
 struct Services {
     runtime::PropertyAccess& properties;
     runtime::ControlCommands& commands;
-    BoxService& boxes;
+    runtime::BoxService& boxes;
     runtime::Clock& clock;
     runtime::SoundPlayer& sound;
     runtime::WebOpener& web;
@@ -53,8 +53,8 @@ private:
     Services services_;
     // Answers of the boxes the handlers open. The program takes no decision on
     // them, but keeps the last one of each kind.
-    BoxAnswer slotTipAnswer_ = 0;
-    BoxAnswer aboutAnswer_ = 0;
+    runtime::BoxAnswer slotTipAnswer_ = 0;
+    runtime::BoxAnswer aboutAnswer_ = 0;
 };
 
 }  // namespace vorn::mainwindow

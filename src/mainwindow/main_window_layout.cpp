@@ -3,7 +3,7 @@
 #include <array>
 
 #include "mainwindow/control_ids.h"
-#include "shell/assets.h"
+#include "mainwindow/program_assets.h"
 
 namespace vorn::mainwindow {
 namespace {
@@ -30,8 +30,8 @@ constexpr ControlLayout SlotButton(std::string_view name, runtime::ControlId id,
                                    int left, int top, std::string_view tooltip) {
     return {.name = name, .kind = ControlKind::SuperBtn, .id = id, .left = left, .top = top,
             .width = 36, .height = 33, .text = tooltip, .tabStop = true,
-            .normalPicture = shell::SlotPicture(slotIndex, false),
-            .hoverPicture = shell::SlotPicture(slotIndex, true)};
+            .normalPicture = mainwindow::SlotPicture(slotIndex, false),
+            .hoverPicture = mainwindow::SlotPicture(slotIndex, true)};
 }
 
 // Slot-name box: borderless, blue on silver, centred, locked until its button is clicked.
@@ -178,7 +178,7 @@ const runtime::WindowLayout& MainWindowLayout() {
         .width = 533,
         .height = 320,
         .title = "Vorn_人形怪配置器",
-        .background = shell::kBackgroundJpeg,
+        .background = mainwindow::kBackgroundJpeg,
         .controls = kControls,
     };
     return kLayout;

@@ -2,7 +2,7 @@
 
 #include "mainwindow/control_ids.h"
 #include "mainwindow/tip_boxes.h"
-#include "shell/assets.h"
+#include "mainwindow/program_assets.h"
 
 namespace vorn::mainwindow {
 
@@ -10,20 +10,20 @@ namespace prop = runtime::prop;
 
 void UnlockSlotName(runtime::PropertyAccess& properties, runtime::ControlCommands& commands,
                     runtime::SoundPlayer& sound, runtime::ControlId nameBox) {
-    sound.PlayOnce(shell::AssetBytes(shell::kClickSoundWav));
+    sound.PlayOnce(mainwindow::AssetBytes(mainwindow::kClickSoundWav));
     properties.WriteBool(kMainWindowId, nameBox, prop::kDisabled, false);
     commands.SetFocus(kMainWindowId, nameBox);
     properties.WriteInteger(kMainWindowId, nameBox, prop::edit::kSelectedLength, -1);
 }
 
-BoxAnswer ConfirmSlotName(runtime::PropertyAccess& properties,
-                          runtime::ControlCommands& commands, BoxService& boxes,
+runtime::BoxAnswer ConfirmSlotName(runtime::PropertyAccess& properties,
+                          runtime::ControlCommands& commands, runtime::BoxService& boxes,
                           runtime::ControlId nameBox) {
     // Disabling a focused box takes its focus; its focus-lost handler then
     // only disables it again.
     LockSlotName(properties, nameBox);
     return ShowTipBox(boxes, commands.HandleOf(kMainWindowId), "友情提示：", "部位名称修改成功！",
-                      shell::AssetBytes(shell::kTipIconPng), {"返回", "确定"}, "不再提示");
+                      mainwindow::AssetBytes(mainwindow::kTipIconPng), {"返回", "确定"}, "不再提示");
 }
 
 void LockSlotName(runtime::PropertyAccess& properties, runtime::ControlId nameBox) {

@@ -3,7 +3,7 @@
 // locks it again.
 #pragma once
 
-#include "mainwindow/box_request.h"
+#include "runtime/box_request.h"
 #include "runtime/control_commands.h"
 #include "runtime/layout.h"
 #include "runtime/property_access.h"
@@ -18,8 +18,8 @@ void UnlockSlotName(runtime::PropertyAccess& properties, runtime::ControlCommand
 
 // Enter in the box: lock it and confirm with a tip box on the main window,
 // whatever the text is. Returns the box's answer.
-BoxAnswer ConfirmSlotName(runtime::PropertyAccess& properties,
-                          runtime::ControlCommands& commands, BoxService& boxes,
+runtime::BoxAnswer ConfirmSlotName(runtime::PropertyAccess& properties,
+                          runtime::ControlCommands& commands, runtime::BoxService& boxes,
                           runtime::ControlId nameBox);
 
 // The box lost the focus: lock it, no confirmation.

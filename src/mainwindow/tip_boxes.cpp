@@ -5,10 +5,10 @@
 namespace vorn::mainwindow {
 namespace {
 
-BoxRequest TipRequest(runtime::WindowHandle owner, std::string title, std::string message,
-                      std::uintptr_t icon, std::vector<std::string> captions,
+runtime::BoxRequest TipRequest(runtime::WindowHandle owner, std::string title, std::string message,
+                      std::uint32_t icon, std::vector<std::string> captions,
                       std::string optionText) {
-    BoxRequest request;
+    runtime::BoxRequest request;
     request.owner = owner;
     request.title = std::move(title);
     request.message = std::move(message);
@@ -26,15 +26,17 @@ BoxRequest TipRequest(runtime::WindowHandle owner, std::string title, std::strin
 
 }  // namespace
 
-BoxAnswer ShowTipBox(BoxService& boxes, runtime::WindowHandle owner, std::string title,
+runtime::BoxAnswer ShowTipBox(runtime::BoxService& boxes, runtime::WindowHandle owner, std::string title,
                      std::string message, std::span<const std::uint8_t> picture,
                      std::vector<std::string> captions, std::string optionText) {
-    const std::uintptr_t icon = boxes.LoadPicture(picture);
-    return boxes.ShowBox(TipRequest(owner, std::move(title), std::move(message), icon,
-                                    std::move(captions), std::move(optionText)));
+    runtime::BoxRequest request = TipRequest(owner, std::move(title), std::move(message),
+                                             runtime::icon::kNone, std::move(captions),
+                                             std::move(optionText));
+    request.picture.assign(picture.begin(), picture.end());
+    return boxes.ShowBox(request);
 }
 
-BoxAnswer ShowAboutBox(BoxService& boxes, runtime::WindowHandle owner, std::string title,
+runtime::BoxAnswer ShowAboutBox(runtime::BoxService& boxes, runtime::WindowHandle owner, std::string title,
                        std::string message, std::uint32_t iconCode,
                        std::vector<std::string> captions, std::string optionText) {
     return boxes.ShowBox(TipRequest(owner, std::move(title), std::move(message), iconCode,

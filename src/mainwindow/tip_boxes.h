@@ -6,18 +6,18 @@
 #include <string>
 #include <vector>
 
-#include "mainwindow/box_request.h"
+#include "runtime/box_request.h"
 
 namespace vorn::mainwindow {
 
 // ShowBox owned by `owner`, both centring flags, the picture as icon, tinted,
 // no default button, the option shown, the slow animation.
-BoxAnswer ShowTipBox(BoxService& boxes, runtime::WindowHandle owner, std::string title,
+runtime::BoxAnswer ShowTipBox(runtime::BoxService& boxes, runtime::WindowHandle owner, std::string title,
                      std::string message, std::span<const std::uint8_t> picture,
                      std::vector<std::string> captions, std::string optionText);
 
 // The same with a standard icon code instead of a picture.
-BoxAnswer ShowAboutBox(BoxService& boxes, runtime::WindowHandle owner, std::string title,
+runtime::BoxAnswer ShowAboutBox(runtime::BoxService& boxes, runtime::WindowHandle owner, std::string title,
                        std::string message, std::uint32_t iconCode,
                        std::vector<std::string> captions, std::string optionText);
 

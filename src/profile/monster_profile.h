@@ -6,8 +6,7 @@
 #include <array>
 #include <string>
 
-#include "profile/equip_slot.h"
-#include "runtime/property_access.h"
+#include "profile/slot_words.h"
 
 namespace vorn::profile {
 
@@ -53,11 +52,5 @@ public:
     virtual ~ProfileReadObserver() = default;
     virtual void FieldRead(ProfileField field, int slot, const MonsterProfile& soFar) = 0;
 };
-
-// Reads the profile from the main window. A rate above 100 is written back
-// into its edit as "100" (which runs that edit's content-changed handler);
-// nothing else is written.
-MonsterProfile ReadProfile(runtime::PropertyAccess& properties);
-MonsterProfile ReadProfile(runtime::PropertyAccess& properties, ProfileReadObserver& observer);
 
 }  // namespace vorn::profile

@@ -1,15 +1,11 @@
 #include "profile/monster_text.h"
 
-#include "mainwindow/control_ids.h"
 #include "runtime/text_number.h"
 
 namespace vorn::profile {
 namespace {
 
 using namespace std::string_literals;
-
-constexpr std::string_view kInfoSection = "[Info]\r\n";
-constexpr std::string_view kUseItemsSection = "[UseItems]\r\n";
 
 std::string Piece(std::string_view comment, std::string_view key, std::string_view value) {
     std::string piece;
@@ -28,43 +24,6 @@ std::string_view JobName(int job) {
 }
 
 std::string Code(int value) { return runtime::IntegerText(value); }
-
-// Appends at the end of whatever the buffer holds, through the property
-// interface only, as typing at the end of the edit would.
-class TextBuffer {
-public:
-    explicit TextBuffer(runtime::PropertyAccess& properties) : properties_(properties) {}
-
-    void Clear() { Write(""); }
-    void Append(std::string_view piece) {
-        std::string text = properties_.ReadText(mainwindow::kMainWindowId, mainwindow::id::kTextBuffer,
-                                                runtime::prop::edit::kContent);
-        text.append(piece);
-        Write(text);
-    }
-
-private:
-    void Write(std::string_view text) {
-        properties_.WriteText(mainwindow::kMainWindowId, mainwindow::id::kTextBuffer,
-                              runtime::prop::edit::kContent, text);
-    }
-
-    runtime::PropertyAccess& properties_;
-};
-
-class AppendingObserver final : public ProfileReadObserver {
-public:
-    explicit AppendingObserver(TextBuffer& buffer) : buffer_(buffer) {}
-
-    void FieldRead(ProfileField field, int slot, const MonsterProfile& soFar) override {
-        if (field == ProfileField::MonsterName) return;
-        buffer_.Append(FieldPiece(field, slot, soFar));
-        if (field == ProfileField::UseSkill) buffer_.Append(kUseItemsSection);
-    }
-
-private:
-    TextBuffer& buffer_;
-};
 
 }  // namespace
 
@@ -108,7 +67,7 @@ std::string FieldPiece(ProfileField field, int slot, const MonsterProfile& profi
         case ProfileField::UseItem: {
             if (slot < 0 || slot >= kSlotCount) return {};
             const auto index = static_cast<std::size_t>(slot);
-            return Piece(EquipSlots()[index].word, "UseItems" + Code(slot),
+            return Piece(kSlotWords[index], "UseItems" + Code(slot),
                          profile.useItems[index]);
         }
         case ProfileField::MonsterName:
@@ -130,14 +89,6 @@ std::string MonsterBody(const MonsterProfile& profile) {
     for (int slot = 0; slot < kSlotCount; ++slot)
         body += FieldPiece(ProfileField::UseItem, slot, profile);
     return body;
-}
-
-MonsterProfile BuildMonsterText(runtime::PropertyAccess& properties) {
-    TextBuffer buffer(properties);
-    buffer.Clear();
-    buffer.Append(kInfoSection);
-    AppendingObserver appender(buffer);
-    return ReadProfile(properties, appender);
 }
 
 }  // namespace vorn::profile

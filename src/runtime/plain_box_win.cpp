@@ -11,16 +11,8 @@
 namespace vorn::runtime {
 namespace {
 
-using mainwindow::BoxAnswer;
-using mainwindow::PackAnswer;
-
-// A picture handed over as the icon belongs to the box from now on.
-UniqueBitmap TakeOverPicture(std::uintptr_t icon) {
-    if (icon <= mainwindow::icon::kLastIconCode) return {};
-    const auto handle = reinterpret_cast<HBITMAP>(icon);
-    if (GetObjectType(handle) != OBJ_BITMAP) return {};
-    return UniqueBitmap(handle);
-}
+using runtime::BoxAnswer;
+using runtime::PackAnswer;
 
 class OpenFlag {
 public:
@@ -71,17 +63,18 @@ std::optional<int> RunModalLoop(PlainBoxWindow& box) {
 
 }  // namespace
 
-BoxAnswer PlainBoxService::ShowBox(const mainwindow::BoxRequest& request) {
-    const UniqueBitmap handedPicture = TakeOverPicture(request.icon);
-    if (open_) return mainwindow::refusal::kBusy;
-    if (request.captions.empty()) return mainwindow::refusal::kNoCaptions;
+runtime::BoxAnswer PlainBoxService::ShowBox(const runtime::BoxRequest& request) {
+    if (open_) return runtime::refusal::kBusy;
+    if (request.captions.empty()) return runtime::refusal::kNoCaptions;
+    const UniqueBitmap picture =
+        request.picture.empty() ? UniqueBitmap{} : DecodePicture(request.picture);
     const OpenFlag open(open_);
 
     const auto ownerHandle = reinterpret_cast<HWND>(request.owner);
     const HWND owner = ownerHandle && IsWindow(ownerHandle) ? ownerHandle : nullptr;
-    PlainBoxWindow box(request, MakeIconPicture(handedPicture.get(), kPlainBoxIconSize));
+    PlainBoxWindow box(request, MakeIconPicture(picture.get(), kPlainBoxIconSize));
     DisabledOwner disabled(owner);
-    if (!box.Create(owner)) return PackAnswer(box.InitialItem(), false);
+    if (!box.Create(owner)) return runtime::PackAnswer(box.InitialItem(), false);
     box.Show();
 
     const std::optional<int> quit = RunModalLoop(box);
@@ -91,13 +84,7 @@ BoxAnswer PlainBoxService::ShowBox(const mainwindow::BoxRequest& request) {
     disabled.Restore();
     box.Destroy();
     if (quit) PostQuitMessage(*quit);
-    return PackAnswer(box.PressedItem(), box.OptionTicked());
-}
-
-std::uintptr_t PlainBoxService::LoadPicture(std::span<const std::uint8_t> bytes) {
-    if (bytes.empty()) return 0;
-    UniqueBitmap picture = DecodePicture(bytes);
-    return reinterpret_cast<std::uintptr_t>(picture.release());
+    return runtime::PackAnswer(box.PressedItem(), box.OptionTicked());
 }
 
 }  // namespace vorn::runtime

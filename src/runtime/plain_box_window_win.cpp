@@ -41,10 +41,10 @@ bool RegisterBoxClass(WNDPROC procedure) {
 HICON LoadStandardIcon(std::uintptr_t code) {
     LPCWSTR name = nullptr;
     switch (code) {
-        case mainwindow::icon::kStop: name = IDI_HAND; break;
-        case mainwindow::icon::kQuestion: name = IDI_QUESTION; break;
-        case mainwindow::icon::kExclamation: name = IDI_EXCLAMATION; break;
-        case mainwindow::icon::kInformation: name = IDI_ASTERISK; break;
+        case runtime::icon::kStop: name = IDI_HAND; break;
+        case runtime::icon::kQuestion: name = IDI_QUESTION; break;
+        case runtime::icon::kExclamation: name = IDI_EXCLAMATION; break;
+        case runtime::icon::kInformation: name = IDI_ASTERISK; break;
         default: return nullptr;
     }
     const int side = kPlainBoxIconSize;
@@ -55,9 +55,9 @@ HICON LoadStandardIcon(std::uintptr_t code) {
 // The sound the system plays for a box with this icon.
 UINT BeepFor(std::uintptr_t icon) {
     switch (icon) {
-        case mainwindow::icon::kStop: return MB_ICONHAND;
-        case mainwindow::icon::kQuestion: return MB_ICONQUESTION;
-        case mainwindow::icon::kExclamation: return MB_ICONEXCLAMATION;
+        case runtime::icon::kStop: return MB_ICONHAND;
+        case runtime::icon::kQuestion: return MB_ICONQUESTION;
+        case runtime::icon::kExclamation: return MB_ICONEXCLAMATION;
         default: return MB_ICONASTERISK;
     }
 }
@@ -101,7 +101,7 @@ RECT WorkAreaNear(HWND owner) {
 
 }  // namespace
 
-PlainBoxWindow::PlainBoxWindow(const mainwindow::BoxRequest& request, UniqueBitmap picture)
+PlainBoxWindow::PlainBoxWindow(const runtime::BoxRequest& request, UniqueBitmap picture)
     : request_(request), picture_(std::move(picture)) {
     if (!picture_) standardIcon_ = LoadStandardIcon(request_.icon);
     const Palette& palette = request_.tinted ? kTintedPalette : kPlainPalette;

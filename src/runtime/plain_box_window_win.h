@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "mainwindow/box_request.h"
+#include "runtime/box_request.h"
 #include "runtime/gdi_win.h"
 #include "runtime/picture_win.h"
 #include "runtime/plain_box_layout_win.h"
@@ -19,7 +19,7 @@ inline constexpr wchar_t kPlainBoxClass[] = L"VornPlainBox";
 class PlainBoxWindow {
 public:
     // `picture`: the caller's picture already scaled to the icon's size, or empty.
-    PlainBoxWindow(const mainwindow::BoxRequest& request, UniqueBitmap picture);
+    PlainBoxWindow(const runtime::BoxRequest& request, UniqueBitmap picture);
     ~PlainBoxWindow();
     PlainBoxWindow(const PlainBoxWindow&) = delete;
     PlainBoxWindow& operator=(const PlainBoxWindow&) = delete;
@@ -59,7 +59,7 @@ private:
     PlainBoxMeasures Measure(int minClientWidth) const;
     void CreateControls(const PlainBoxLayout& layout);
 
-    mainwindow::BoxRequest request_;
+    runtime::BoxRequest request_;
     UniqueBitmap picture_;
     HICON standardIcon_ = nullptr;  // shared system icon, never destroyed
     UniqueFont font_;

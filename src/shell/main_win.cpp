@@ -13,7 +13,7 @@
 #include "runtime/sound_player_win.h"
 #include "runtime/web_opener_win.h"
 #include "runtime/window_loader_win.h"
-#include "shell/assets.h"
+#include "mainwindow/program_assets.h"
 #include "shell/startup_steps_win.h"
 
 namespace {
@@ -37,7 +37,7 @@ int RunProgram() {
         controls, controls, boxes, clock, sound, web, program, files});
 
     runtime::LoadOptions options;
-    options.pictures = [](runtime::PictureId picture) { return shell::AssetBytes(picture); };
+    options.pictures = [](runtime::PictureId picture) { return mainwindow::AssetBytes(picture); };
     options.closeHandler = [&controller](runtime::WindowHandle window, unsigned message) {
         return controller.CloseHandler(window, message);
     };

@@ -1,4 +1,4 @@
-#include "shell/assets.h"
+#include "mainwindow/program_assets.h"
 
 #include <gtest/gtest.h>
 
@@ -11,15 +11,15 @@
 #include <vector>
 
 #include "mainwindow/main_window_layout.h"
-#include "profile/equip_slot.h"
+#include "mainwindow/equip_slot.h"
 
 namespace vorn {
 namespace {
 
 using Bytes = std::span<const std::uint8_t>;
-using shell::AssetBytes;
-using shell::AssetConstant;
-using shell::AssetFileName;
+using mainwindow::AssetBytes;
+using mainwindow::AssetConstant;
+using mainwindow::AssetFileName;
 
 std::uint32_t Le32(const std::uint8_t* p) {
     return p[0] | p[1] << 8 | p[2] << 16 | static_cast<std::uint32_t>(p[3]) << 24;
@@ -164,14 +164,14 @@ TEST(AssetFormatReaders, PngHeaderAndChunkChecks) {
 // Every asset number the program names, with the file it was made from.
 std::vector<runtime::PictureId> NamedAssets() {
     std::vector<runtime::PictureId> out;
-    for (int asset = 0; asset < shell::kAssetCount; ++asset)
+    for (int asset = 0; asset < mainwindow::kAssetCount; ++asset)
         if (!AssetFileName(asset).empty()) out.push_back(asset);
     return out;
 }
 
 TEST(EmbeddedAssets, EveryNamedAssetIsAOneDimensionalByteArray) {
     const auto assets = NamedAssets();
-    EXPECT_EQ(assets.size(), 5u + 2u * profile::kEditableSlotCount);
+    EXPECT_EQ(assets.size(), 5u + 2u * mainwindow::kEditableSlotCount);
     for (const runtime::PictureId asset : assets) {
         SCOPED_TRACE(std::string(AssetFileName(asset)));
         const std::uint8_t* constant = AssetConstant(asset);
@@ -186,12 +186,12 @@ TEST(EmbeddedAssets, EveryNamedAssetIsAOneDimensionalByteArray) {
 
 TEST(EmbeddedAssets, PngPicturesAreRgbaOfTheirSize) {
     struct Expected {
-        shell::Asset asset;
+        mainwindow::Asset asset;
         int width, height;
     };
-    for (const Expected& e : {Expected{shell::kSaveIconPng, 16, 16},
-                              Expected{shell::kPictureLinkPng, 233, 42},
-                              Expected{shell::kTipIconPng, 128, 128}}) {
+    for (const Expected& e : {Expected{mainwindow::kSaveIconPng, 16, 16},
+                              Expected{mainwindow::kPictureLinkPng, 233, 42},
+                              Expected{mainwindow::kTipIconPng, 128, 128}}) {
         SCOPED_TRACE(std::string(AssetFileName(e.asset)));
         const PngInfo png = ReadPng(AssetBytes(e.asset));
         EXPECT_TRUE(png.signature);
@@ -217,8 +217,8 @@ void ExpectBaselineJpeg(Bytes bytes, int width, int height) {
 
 TEST(EmbeddedAssets, BackgroundIsABaselineJpegOneColumnNarrowerThanTheWindow) {
     const auto& window = mainwindow::MainWindowLayout();
-    EXPECT_EQ(window.background, shell::kBackgroundJpeg);
-    ExpectBaselineJpeg(AssetBytes(shell::kBackgroundJpeg), 532, 320);
+    EXPECT_EQ(window.background, mainwindow::kBackgroundJpeg);
+    ExpectBaselineJpeg(AssetBytes(mainwindow::kBackgroundJpeg), 532, 320);
     EXPECT_EQ(window.width - 1, 532);
     EXPECT_EQ(window.height, 320);
 }
@@ -231,7 +231,7 @@ TEST(EmbeddedAssets, ClickSoundIsShortQuietMonoPcm) {
         'f', 'm', 't', ' ', 0x10, 0x00, 0x00, 0x00, 0x01, 0x00, 0x01, 0x00,
         0x44, 0xAC, 0x00, 0x00, 0x88, 0x58, 0x01, 0x00, 0x02, 0x00, 0x10, 0x00,
         'd', 'a', 't', 'a', 0x86, 0x67, 0x00, 0x00};
-    const Bytes wav = AssetBytes(shell::kClickSoundWav);
+    const Bytes wav = AssetBytes(mainwindow::kClickSoundWav);
     ASSERT_EQ(wav.size(), 44u + 26502u);
     EXPECT_TRUE(std::equal(std::begin(kHeader), std::end(kHeader), wav.begin()));
 
@@ -250,15 +250,15 @@ TEST(EmbeddedAssets, ClickSoundIsShortQuietMonoPcm) {
 
 TEST(EmbeddedAssets, SlotsWithoutButtonsCarryNoPictures) {
     for (const int slot : {9, 13}) {
-        ASSERT_EQ(profile::EquipSlots()[static_cast<std::size_t>(slot)].button, 0u);
+        ASSERT_EQ(mainwindow::EquipSlots()[static_cast<std::size_t>(slot)].button, 0u);
         for (const bool hover : {false, true}) {
-            const runtime::PictureId picture = shell::SlotPicture(slot, hover);
+            const runtime::PictureId picture = mainwindow::SlotPicture(slot, hover);
             EXPECT_TRUE(AssetFileName(picture).empty()) << slot;
             EXPECT_EQ(AssetConstant(picture), nullptr) << slot;
             EXPECT_TRUE(AssetBytes(picture).empty()) << slot;
         }
     }
-    EXPECT_EQ(AssetConstant(shell::kAssetCount), nullptr);
+    EXPECT_EQ(AssetConstant(mainwindow::kAssetCount), nullptr);
     EXPECT_EQ(AssetConstant(-1), nullptr);
 }
 
@@ -274,14 +274,14 @@ TEST(EmbeddedAssets, SlotPicturesAreBaselineJpegsOfTheirButtonsSize) {
         ExpectBaselineJpeg(hover, control.width, control.height);
         // The hover picture is a variant, not a copy.
         EXPECT_FALSE(std::equal(normal.begin(), normal.end(), hover.begin(), hover.end()));
-        const profile::EquipSlot* slot = profile::FindSlotByButton(control.id);
+        const mainwindow::EquipSlot* slot = mainwindow::FindSlotByButton(control.id);
         ASSERT_NE(slot, nullptr);
         EXPECT_EQ(AssetFileName(control.normalPicture),
                   "slot_" + std::string(slot->key) + "_normal.jpg");
         EXPECT_EQ(AssetFileName(control.hoverPicture),
                   "slot_" + std::string(slot->key) + "_hover.jpg");
     }
-    EXPECT_EQ(buttons, profile::kEditableSlotCount);
+    EXPECT_EQ(buttons, mainwindow::kEditableSlotCount);
 }
 
 }  // namespace

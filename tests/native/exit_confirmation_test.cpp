@@ -8,7 +8,7 @@ namespace vorn::testing {
 namespace {
 
 using mainwindow::MainWindowController;
-using mainwindow::PackAnswer;
+using runtime::PackAnswer;
 using ExitConfirmation = HandlerTest;
 
 constexpr runtime::WindowHandle kOwner = 0x4242;
@@ -18,13 +18,13 @@ TEST_F(ExitConfirmation, AsksWithTheCurrentDateAndTime) {
     controller.CloseHandler(kOwner, MainWindowController::kCloseMessage);
 
     ASSERT_EQ(boxes.requests.size(), 1u);
-    const mainwindow::BoxRequest& box = boxes.requests[0];
+    const runtime::BoxRequest& box = boxes.requests[0];
     EXPECT_EQ(box.owner, kOwner);
     EXPECT_EQ(box.title, "关闭程序");
     EXPECT_EQ(box.message, "是否关闭当前程序？\r\n2026年12月8日3时14分48秒");
     EXPECT_TRUE(box.centreHorizontally);
     EXPECT_TRUE(box.centreVertically);
-    EXPECT_EQ(box.icon, mainwindow::icon::kQuestion);
+    EXPECT_EQ(box.icon, runtime::icon::kQuestion);
     EXPECT_TRUE(box.tinted);
     EXPECT_EQ(box.captions, (std::vector<std::string>{"不想退出", "确定退出"}));
     EXPECT_EQ(box.defaultButton, 1);
@@ -42,18 +42,18 @@ TEST_F(ExitConfirmation, AtAFullHourTheTimeIsJustTheHour) {
 
 TEST_F(ExitConfirmation, OnlyTheConfirmButtonLetsTheWindowClose) {
     struct Case {
-        mainwindow::BoxAnswer answer;
+        runtime::BoxAnswer answer;
         int expected;
         const char* what;
     };
     const Case cases[] = {
-        {PackAnswer(1, false), 1, "不想退出"},
-        {PackAnswer(3, false), 1, "the box's close button"},
-        {PackAnswer(2, false), 0, "确定退出"},
-        {PackAnswer(2, true), 0, "确定退出 with the option ticked"},
-        {PackAnswer(1, true), 1, "不想退出 with the option ticked"},
-        {mainwindow::refusal::kBusy, 1, "another box is open"},
-        {mainwindow::refusal::kNotInitialised, 1, "no skin"},
+        {runtime::PackAnswer(1, false), 1, "不想退出"},
+        {runtime::PackAnswer(3, false), 1, "the box's close button"},
+        {runtime::PackAnswer(2, false), 0, "确定退出"},
+        {runtime::PackAnswer(2, true), 0, "确定退出 with the option ticked"},
+        {runtime::PackAnswer(1, true), 1, "不想退出 with the option ticked"},
+        {runtime::refusal::kBusy, 1, "another box is open"},
+        {runtime::refusal::kNotInitialised, 1, "no skin"},
     };
     for (const Case& c : cases) {
         boxes.answers = {c.answer};
@@ -68,7 +68,7 @@ TEST_F(ExitConfirmation, RefusingKeepsEveryValue) {
     window.Type(mainwindow::id::kMonsterName, "沃玛教主");
     window.Select(mainwindow::id::kJob, 2);
     const std::string tip = Tip();
-    boxes.answers = {PackAnswer(1, false)};
+    boxes.answers = {runtime::PackAnswer(1, false)};
 
     EXPECT_EQ(controller.CloseHandler(kOwner, MainWindowController::kCloseMessage), 1);
     EXPECT_EQ(window.Text(mainwindow::id::kMonsterName), "沃玛教主");

@@ -162,19 +162,16 @@ void FakeWindow::MoveFocus(runtime::ControlId to) {
     if (from != 0) Raise(from, EventKind::FocusLost);
 }
 
-mainwindow::BoxAnswer FakeBoxService::ShowBox(const mainwindow::BoxRequest& request) {
+runtime::BoxAnswer FakeBoxService::ShowBox(const runtime::BoxRequest& request) {
     requests.push_back(request);
-    if (request.captions.empty()) return mainwindow::refusal::kNoCaptions;
+    if (!request.picture.empty()) pictureSizes.push_back(request.picture.size());
+    if (request.captions.empty()) return runtime::refusal::kNoCaptions;
     if (answers.empty())
-        return mainwindow::PackAnswer(static_cast<int>(request.captions.size()) + 1, false);
-    const mainwindow::BoxAnswer answer = answers.front();
+        return runtime::PackAnswer(static_cast<int>(request.captions.size()) + 1, false);
+    const runtime::BoxAnswer answer = answers.front();
     answers.erase(answers.begin());
     return answer;
 }
 
-std::uintptr_t FakeBoxService::LoadPicture(std::span<const std::uint8_t> bytes) {
-    pictureSizes.push_back(bytes.size());
-    return bytes.empty() ? 0 : 0x100000;
-}
 
 }  // namespace vorn::testing

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "mainwindow/box_request.h"
+#include "runtime/box_request.h"
 #include "runtime/control_commands.h"
 #include "runtime/events.h"
 #include "runtime/layout.h"
@@ -84,14 +84,13 @@ private:
 };
 
 // Records every request and answers from a script (default: the close button).
-class FakeBoxService final : public mainwindow::BoxService {
+class FakeBoxService final : public runtime::BoxService {
 public:
-    mainwindow::BoxAnswer ShowBox(const mainwindow::BoxRequest& request) override;
-    std::uintptr_t LoadPicture(std::span<const std::uint8_t> bytes) override;
+    runtime::BoxAnswer ShowBox(const runtime::BoxRequest& request) override;
 
-    std::vector<mainwindow::BoxRequest> requests;
-    std::vector<mainwindow::BoxAnswer> answers;  // consumed front to back
-    std::vector<std::size_t> pictureSizes;       // byte counts handed to LoadPicture
+    std::vector<runtime::BoxRequest> requests;
+    std::vector<runtime::BoxAnswer> answers;  // consumed front to back
+    std::vector<std::size_t> pictureSizes;       // byte counts of the requests' pictures
 };
 
 class FakeClock final : public runtime::Clock {

@@ -1,12 +1,12 @@
 // What the generate command does around the bytes: the boxes it shows, and
 // that every failure leaves the directory exactly as it was.
-#include "profile/generate_monster_files.h"
+#include "mainwindow/generate_monster_files.h"
 
 #include <gtest/gtest.h>
 
 #include "mainwindow/control_ids.h"
 #include "native/monster_files_fixture.h"
-#include "shell/assets.h"
+#include "mainwindow/program_assets.h"
 
 namespace vorn::testing {
 namespace {
@@ -91,10 +91,10 @@ protected:
     std::string OnlyFailureMessage() {
         EXPECT_EQ(boxes.requests.size(), 1u);
         if (boxes.requests.empty()) return {};
-        const mainwindow::BoxRequest& box = boxes.requests.back();
+        const runtime::BoxRequest& box = boxes.requests.back();
         EXPECT_EQ(box.title, "生成失败：");
         EXPECT_EQ(box.owner, FakeWindow::kHandle);
-        EXPECT_EQ(box.icon, mainwindow::icon::kExclamation);
+        EXPECT_EQ(box.icon, runtime::icon::kExclamation);
         EXPECT_EQ(box.captions, std::vector<std::string>{"确定"});
         EXPECT_FALSE(box.showOption);
         EXPECT_EQ(box.message.find("文件生成成功"), std::string::npos);
@@ -109,7 +109,7 @@ protected:
 TEST_F(GenerateMonsterFilesTest, SuccessShowsTheGenerateTipBox) {
     Generate();
     ASSERT_EQ(boxes.requests.size(), 1u);
-    const mainwindow::BoxRequest& box = boxes.requests[0];
+    const runtime::BoxRequest& box = boxes.requests[0];
     EXPECT_EQ(box.owner, FakeWindow::kHandle);
     EXPECT_EQ(box.title, "生成提示：");
     EXPECT_EQ(box.message, "文件生成成功！\r\n\r\n请查看 MonUseItems 目录下！");
@@ -120,7 +120,7 @@ TEST_F(GenerateMonsterFilesTest, SuccessShowsTheGenerateTipBox) {
     EXPECT_EQ(box.defaultButton, 0);
     // The tip picture is handed over as the bytes of the embedded tip icon.
     ASSERT_EQ(boxes.pictureSizes.size(), 1u);
-    EXPECT_EQ(boxes.pictureSizes[0], shell::AssetBytes(shell::kTipIconPng).size());
+    EXPECT_EQ(boxes.pictureSizes[0], mainwindow::AssetBytes(mainwindow::kTipIconPng).size());
 }
 
 TEST_F(GenerateMonsterFilesTest, BufferIsEmptyAfterDiggingAndHoldsTheBodyOtherwise) {
@@ -346,7 +346,7 @@ TEST_F(GenerateMonsterFilesTest, ReadOnlyFileIsReportedEvenWhenItsBytesWouldNotC
 
 TEST_F(GenerateMonsterFilesTest, ABufferThatLostTextWritesNothing) {
     ShortBuffer shortBuffer(window, 300);
-    profile::GenerateMonsterFiles(shortBuffer, files, boxes, FakeWindow::kHandle, program.Utf8());
+    mainwindow::GenerateMonsterFiles(shortBuffer, files, boxes, FakeWindow::kHandle, program.Utf8());
     EXPECT_NE(OnlyFailureMessage().find("缓冲区"), std::string::npos);
     EXPECT_TRUE(Snapshot(monUseItems).empty());
 }

@@ -96,10 +96,10 @@ TEST_F(MainWindowHandlers, AboutLinkShowsTheAboutBox) {
     window.Click(id::kAboutLink);
 
     ASSERT_EQ(boxes.requests.size(), 1u);
-    const mainwindow::BoxRequest& box = boxes.requests[0];
+    const runtime::BoxRequest& box = boxes.requests[0];
     EXPECT_EQ(box.owner, FakeWindow::kHandle);
     EXPECT_EQ(box.title, "关于软件");
-    EXPECT_EQ(box.icon, mainwindow::icon::kInformation);
+    EXPECT_EQ(box.icon, runtime::icon::kInformation);
     EXPECT_EQ(box.captions, (Lines{"返回", "确定"}));
     EXPECT_EQ(box.defaultButton, 0);
     EXPECT_TRUE(box.showOption);
@@ -179,12 +179,11 @@ TEST_F(MainWindowHandlers, ClickRoutinesOfTheSkinnedControlsMatchTheLayoutClicks
 }
 
 // A box service that fails the way an exhausted machine would.
-class FailingBoxService final : public mainwindow::BoxService {
+class FailingBoxService final : public runtime::BoxService {
 public:
-    mainwindow::BoxAnswer ShowBox(const mainwindow::BoxRequest&) override {
+    runtime::BoxAnswer ShowBox(const runtime::BoxRequest&) override {
         throw std::bad_alloc();
     }
-    std::uintptr_t LoadPicture(std::span<const std::uint8_t>) override { return 0; }
 };
 
 TEST_F(MainWindowHandlers, AFailingHandlerNeitherThrowsNorClosesTheWindow) {

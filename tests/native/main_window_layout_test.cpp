@@ -5,7 +5,7 @@
 #include <set>
 
 #include "mainwindow/control_ids.h"
-#include "profile/equip_slot.h"
+#include "mainwindow/equip_slot.h"
 
 namespace vorn {
 namespace {
@@ -56,7 +56,7 @@ TEST(MainWindowLayout, PanelChildrenFitInsideThePanel) {
 TEST(MainWindowLayout, EverySlotWithAControlHasItsButtonAndPlaceholderBox) {
     const auto& layout = MainWindowLayout();
     int editable = 0;
-    for (const auto& slot : profile::EquipSlots()) {
+    for (const auto& slot : mainwindow::EquipSlots()) {
         if (slot.button == 0) {
             EXPECT_EQ(slot.nameBox, 0u);
             continue;
@@ -73,7 +73,7 @@ TEST(MainWindowLayout, EverySlotWithAControlHasItsButtonAndPlaceholderBox) {
         EXPECT_EQ(button->width, 36);
         EXPECT_EQ(button->height, 33);
     }
-    EXPECT_EQ(editable, profile::kEditableSlotCount);
+    EXPECT_EQ(editable, mainwindow::kEditableSlotCount);
 }
 
 TEST(MainWindowLayout, ChildOriginsAddTheParentsBorder) {

@@ -5,7 +5,7 @@
 
 #include "mainwindow/control_ids.h"
 #include "native/monster_files_fixture.h"
-#include "profile/equip_slot.h"
+#include "mainwindow/equip_slot.h"
 
 namespace vorn::testing {
 namespace {
@@ -194,7 +194,7 @@ TEST_F(MonsterFileTest, PlaceholderAndEmptySlotsWriteNoItem) {
 }
 
 TEST_F(MonsterFileTest, EverySlotWritesItsOwnNameBox) {
-    for (const profile::EquipSlot& slot : profile::EquipSlots())
+    for (const mainwindow::EquipSlot& slot : mainwindow::EquipSlots())
         if (slot.nameBox != 0) Type(slot.nameBox, std::string("x").append(std::to_string(slot.index)));
     Generate();
     std::string expected = kInitialFile;

@@ -6,7 +6,7 @@
 #include <system_error>
 
 #include "mainwindow/control_ids.h"
-#include "profile/generate_monster_files.h"
+#include "mainwindow/generate_monster_files.h"
 
 namespace vorn::testing {
 namespace fs = std::filesystem;
@@ -78,7 +78,7 @@ GenerateFixture::GenerateFixture() : monUseItems(program.path() / "MonUseItems")
 void GenerateFixture::Generate() { Generate(files); }
 
 void GenerateFixture::Generate(profile::FileStore& store) {
-    profile::GenerateMonsterFiles(window, store, boxes, FakeWindow::kHandle, program.Utf8());
+    mainwindow::GenerateMonsterFiles(window, store, boxes, FakeWindow::kHandle, program.Utf8());
 }
 
 void GenerateFixture::Name(std::string_view name) { window.Type(mainwindow::id::kMonsterName, name); }

@@ -1,4 +1,4 @@
-#include "profile/monster_profile.h"
+#include "mainwindow/read_profile.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@ namespace {
 
 namespace id = mainwindow::id;
 using profile::MonsterProfile;
-using profile::ReadProfile;
+using mainwindow::ReadProfile;
 
 class MonsterProfileTest : public ::testing::Test {
 protected:

@@ -1,4 +1,5 @@
 #include "profile/monster_text.h"
+#include "mainwindow/monster_text_buffer.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +39,7 @@ protected:
 
 TEST_F(MonsterTextTest, BufferIsClearedThenGrowsOnePieceAtTheEnd) {
     window.Type(id::kTextBuffer, "left over from last time");
-    const profile::MonsterProfile profile = profile::BuildMonsterText(recording);
+    const profile::MonsterProfile profile = mainwindow::BuildMonsterText(recording);
     const std::vector<std::string> writes = BufferWrites();
 
     ASSERT_EQ(writes.size(), 1u + 1u + 10u + 1u + 14u);  // clear, [Info], fields, [UseItems], slots
@@ -57,7 +58,7 @@ TEST_F(MonsterTextTest, BufferIsClearedThenGrowsOnePieceAtTheEnd) {
 TEST_F(MonsterTextTest, CappedRateIsWrittenBackBetweenItsNeighbours) {
     window.Type(id::kDropRate, "150");
     window.Type(id::kButchRate, "101");
-    profile::BuildMonsterText(recording);
+    mainwindow::BuildMonsterText(recording);
 
     const auto writeOf = [&](runtime::ControlId control) {
         for (std::size_t i = 0; i < recording.calls.size(); ++i)
@@ -78,7 +79,7 @@ TEST_F(MonsterTextTest, CappedRateIsWrittenBackBetweenItsNeighbours) {
 
 TEST_F(MonsterTextTest, NameIsReadAfterTheLastSlotPiece) {
     window.Type(id::kMonsterName, "骷髅");
-    const profile::MonsterProfile profile = profile::BuildMonsterText(recording);
+    const profile::MonsterProfile profile = mainwindow::BuildMonsterText(recording);
     EXPECT_EQ(profile.monsterName, "骷髅");
     const std::size_t lastAppend = BufferWriteEndingWith("UseItems13=\r\n");
     std::size_t nameRead = 0;

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "native/handler_fixture.h"
-#include "profile/equip_slot.h"
-#include "shell/assets.h"
+#include "mainwindow/equip_slot.h"
+#include "mainwindow/program_assets.h"
 
 namespace vorn::testing {
 namespace {
@@ -16,11 +16,11 @@ using Lines = std::vector<std::string>;
 
 constexpr int kEnter = 13;
 
-std::size_t ClickSoundSize() { return shell::AssetBytes(shell::kClickSoundWav).size(); }
+std::size_t ClickSoundSize() { return mainwindow::AssetBytes(mainwindow::kClickSoundWav).size(); }
 
 TEST_F(SlotNames, EachButtonUnlocksItsOwnBoxInOrder) {
     int slotsSeen = 0;
-    for (const profile::EquipSlot& slot : profile::EquipSlots()) {
+    for (const mainwindow::EquipSlot& slot : mainwindow::EquipSlots()) {
         if (slot.button == 0) continue;
         ++slotsSeen;
         window.MoveFocus(0);  // the previous box loses the focus and locks here
@@ -42,12 +42,12 @@ TEST_F(SlotNames, EachButtonUnlocksItsOwnBoxInOrder) {
                   static_cast<std::int64_t>(slot.placeholder.size()))
             << slot.word;
     }
-    EXPECT_EQ(slotsSeen, profile::kEditableSlotCount);
+    EXPECT_EQ(slotsSeen, mainwindow::kEditableSlotCount);
 }
 
 TEST_F(SlotNames, UnlockingOneBoxLeavesTheOthersLocked) {
     window.Click(id::kMedalButton);
-    for (const profile::EquipSlot& slot : profile::EquipSlots()) {
+    for (const mainwindow::EquipSlot& slot : mainwindow::EquipSlots()) {
         if (slot.nameBox == 0) continue;
         EXPECT_EQ(window.Control(slot.nameBox).disabled, slot.nameBox != id::kMedalName)
             << slot.word;
@@ -77,7 +77,7 @@ TEST_F(SlotNames, EnterLocksTheBoxAndShowsTheTipBoxOnTheMainWindow) {
 
     EXPECT_TRUE(window.Control(id::kWeaponName).disabled);
     ASSERT_EQ(boxes.requests.size(), 1u);
-    const mainwindow::BoxRequest& box = boxes.requests[0];
+    const runtime::BoxRequest& box = boxes.requests[0];
     EXPECT_EQ(box.owner, FakeWindow::kHandle);
     EXPECT_EQ(box.title, "友情提示：");
     EXPECT_EQ(box.message, "部位名称修改成功！");
@@ -87,10 +87,10 @@ TEST_F(SlotNames, EnterLocksTheBoxAndShowsTheTipBoxOnTheMainWindow) {
     EXPECT_EQ(box.defaultButton, 0);
     EXPECT_TRUE(box.centreHorizontally && box.centreVertically && box.tinted &&
                 box.slowAnimation);
-    // The tip picture is handed over as its bytes and comes back as the icon.
-    EXPECT_EQ(boxes.pictureSizes,
-              std::vector<std::size_t>{shell::AssetBytes(shell::kTipIconPng).size()});
-    EXPECT_EQ(box.icon, boxes.LoadPicture(shell::AssetBytes(shell::kTipIconPng)));
+    // The tip picture is handed over as the bytes of the embedded tip icon.
+    const auto tipIcon = mainwindow::AssetBytes(mainwindow::kTipIconPng);
+    EXPECT_EQ(box.picture, std::vector<std::uint8_t>(tipIcon.begin(), tipIcon.end()));
+    EXPECT_EQ(box.icon, runtime::icon::kNone);
     // Locked before the box opens, so the user cannot type under the box.
     EXPECT_EQ(journal.at(1), WroteInteger(id::kWeaponName, prop::kDisabled, 1));
     EXPECT_EQ(window.Text(id::kWeaponName), "屠龙");

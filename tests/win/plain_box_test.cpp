@@ -9,21 +9,15 @@
 #include <string>
 #include <vector>
 
-#include "mainwindow/box_request.h"
+#include "runtime/box_request.h"
 #include "runtime/picture_win.h"
 #include "runtime/plain_box_win.h"
-#include "shell/assets.h"
+#include "mainwindow/program_assets.h"
 #include "test_pictures.h"
 
 namespace vorn::runtime {
 namespace {
 
-using mainwindow::BoxAnswer;
-using mainwindow::BoxRequest;
-using mainwindow::IsOptionChecked;
-using mainwindow::PackAnswer;
-using mainwindow::PressedButton;
-namespace refusal = mainwindow::refusal;
 
 constexpr wchar_t kCloseCaption[] = L"\u00D7";
 
@@ -187,8 +181,8 @@ private:
     bool timedOut_ = false;
 };
 
-BoxRequest TwoButtonRequest(runtime::WindowHandle owner) {
-    BoxRequest request;
+runtime::BoxRequest TwoButtonRequest(runtime::WindowHandle owner) {
+    runtime::BoxRequest request;
     request.owner = owner;
     request.title = "友情提示：";
     request.message = "部位名称修改成功！";
@@ -204,9 +198,9 @@ BoxRequest TwoButtonRequest(runtime::WindowHandle owner) {
 
 class PlainBoxTest : public ::testing::Test {
 protected:
-    BoxAnswer Run(const BoxRequest& request, std::vector<BoxScript::Step> steps) {
+    runtime::BoxAnswer Run(const runtime::BoxRequest& request, std::vector<BoxScript::Step> steps) {
         BoxScript script(std::move(steps));
-        const BoxAnswer answer = boxes.ShowBox(request);
+        const runtime::BoxAnswer answer = boxes.ShowBox(request);
         EXPECT_FALSE(script.timedOut()) << "the box did not close on its own";
         EXPECT_EQ(FindBox(), nullptr) << "the box window outlived ShowBox";
         return answer;
@@ -219,17 +213,17 @@ protected:
 // --- answers ---------------------------------------------------------------------
 
 TEST_F(PlainBoxTest, EachCaptionAnswersItsOneBasedIndex) {
-    BoxRequest request = TwoButtonRequest(owner.id());
+    runtime::BoxRequest request = TwoButtonRequest(owner.id());
     request.captions = {"第一", "第二", "第三"};
     const std::vector<std::wstring> captions = {L"第一", L"第二", L"第三"};
     for (int i = 1; i <= 3; ++i) {
-        const BoxAnswer answer = Run(request, {[&](HWND box) { Click(ButtonNamed(box, captions[i - 1])); }});
-        EXPECT_EQ(answer, PackAnswer(i, false)) << "caption " << i;
+        const runtime::BoxAnswer answer = Run(request, {[&](HWND box) { Click(ButtonNamed(box, captions[i - 1])); }});
+        EXPECT_EQ(answer, runtime::PackAnswer(i, false)) << "caption " << i;
     }
 }
 
 TEST_F(PlainBoxTest, EveryWayOfClosingAnswersOneMoreThanTheCaptions) {
-    const BoxRequest request = TwoButtonRequest(owner.id());
+    const runtime::BoxRequest request = TwoButtonRequest(owner.id());
     const std::vector<std::pair<const char*, BoxScript::Step>> ways = {
         {"close button", [](HWND box) { Click(ButtonNamed(box, kCloseCaption)); }},
         {"Esc", [](HWND) { PostKey(WM_KEYDOWN, VK_ESCAPE); }},
@@ -237,50 +231,50 @@ TEST_F(PlainBoxTest, EveryWayOfClosingAnswersOneMoreThanTheCaptions) {
         {"Alt+F4", [](HWND) { PostKey(WM_SYSKEYDOWN, VK_F4, 1 | (KF_ALTDOWN << 16)); }},
     };
     for (const auto& [name, step] : ways)
-        EXPECT_EQ(PressedButton(Run(request, {step})), 3) << name;
+        EXPECT_EQ(runtime::PressedButton(Run(request, {step})), 3) << name;
 
-    BoxRequest single = request;
+    runtime::BoxRequest single = request;
     single.captions = {"确定"};
-    EXPECT_EQ(Run(single, {[](HWND box) { Click(ButtonNamed(box, kCloseCaption)); }}), PackAnswer(2, false));
+    EXPECT_EQ(Run(single, {[](HWND box) { Click(ButtonNamed(box, kCloseCaption)); }}), runtime::PackAnswer(2, false));
 }
 
 TEST_F(PlainBoxTest, TickedOptionSetsTheLowBits) {
-    const BoxRequest request = TwoButtonRequest(owner.id());
+    const runtime::BoxRequest request = TwoButtonRequest(owner.id());
     bool startedUnticked = false;
-    const BoxAnswer ticked = Run(request, {[&](HWND box) {
+    const runtime::BoxAnswer ticked = Run(request, {[&](HWND box) {
         startedUnticked = SendMessageW(CheckBoxOf(box), BM_GETCHECK, 0, 0) == BST_UNCHECKED;
         Click(CheckBoxOf(box));
         Click(ButtonNamed(box, L"确定"));
     }});
     EXPECT_TRUE(startedUnticked);
-    EXPECT_EQ(ticked, PackAnswer(2, true));
-    EXPECT_TRUE(IsOptionChecked(ticked));
+    EXPECT_EQ(ticked, runtime::PackAnswer(2, true));
+    EXPECT_TRUE(runtime::IsOptionChecked(ticked));
 
-    const BoxAnswer closedTicked = Run(request, {[](HWND box) {
+    const runtime::BoxAnswer closedTicked = Run(request, {[](HWND box) {
         Click(CheckBoxOf(box));
         PostKey(WM_KEYDOWN, VK_ESCAPE);
     }});
-    EXPECT_EQ(closedTicked, PackAnswer(3, true));
+    EXPECT_EQ(closedTicked, runtime::PackAnswer(3, true));
 
-    const BoxAnswer tickedTwice = Run(request, {[](HWND box) {
+    const runtime::BoxAnswer tickedTwice = Run(request, {[](HWND box) {
         Click(CheckBoxOf(box));
         Click(CheckBoxOf(box));
         Click(ButtonNamed(box, L"返回"));
     }});
-    EXPECT_EQ(tickedTwice, PackAnswer(1, false));
+    EXPECT_EQ(tickedTwice, runtime::PackAnswer(1, false));
 }
 
 TEST_F(PlainBoxTest, HiddenOptionHasNoCheckBox) {
-    BoxRequest request = TwoButtonRequest(owner.id());
+    runtime::BoxRequest request = TwoButtonRequest(owner.id());
     request.showOption = false;
     request.optionText = "";
     HWND checkBox = reinterpret_cast<HWND>(1);
-    const BoxAnswer answer = Run(request, {[&](HWND box) {
+    const runtime::BoxAnswer answer = Run(request, {[&](HWND box) {
         checkBox = CheckBoxOf(box);
         Click(ButtonNamed(box, L"确定"));
     }});
     EXPECT_EQ(checkBox, nullptr);
-    EXPECT_EQ(answer, PackAnswer(2, false));
+    EXPECT_EQ(answer, runtime::PackAnswer(2, false));
 }
 
 // --- keyboard and focus ---------------------------------------------------------------
@@ -289,7 +283,7 @@ TEST_F(PlainBoxTest, DefaultButtonHasTheFocusElseTheCloseButton) {
     const std::vector<std::pair<int, std::wstring>> cases = {
         {1, L"返回"}, {2, L"确定"}, {0, kCloseCaption}, {3, kCloseCaption}, {-1, kCloseCaption}};
     for (const auto& [defaultButton, focusedCaption] : cases) {
-        BoxRequest request = TwoButtonRequest(owner.id());
+        runtime::BoxRequest request = TwoButtonRequest(owner.id());
         request.defaultButton = defaultButton;
         bool focused = false;
         Run(request, {[&, caption = focusedCaption](HWND box) {
@@ -301,12 +295,12 @@ TEST_F(PlainBoxTest, DefaultButtonHasTheFocusElseTheCloseButton) {
 }
 
 TEST_F(PlainBoxTest, EnterPressesTheFocusedButton) {
-    BoxRequest request = TwoButtonRequest(owner.id());
+    runtime::BoxRequest request = TwoButtonRequest(owner.id());
     request.defaultButton = 2;
-    EXPECT_EQ(Run(request, {[](HWND) { PostKey(WM_KEYDOWN, VK_RETURN); }}), PackAnswer(2, false));
+    EXPECT_EQ(Run(request, {[](HWND) { PostKey(WM_KEYDOWN, VK_RETURN); }}), runtime::PackAnswer(2, false));
 
     request.defaultButton = 0;
-    EXPECT_EQ(Run(request, {[](HWND) { PostKey(WM_KEYDOWN, VK_RETURN); }}), PackAnswer(3, false));
+    EXPECT_EQ(Run(request, {[](HWND) { PostKey(WM_KEYDOWN, VK_RETURN); }}), runtime::PackAnswer(3, false));
 
     // The focus moved by hand is what Enter follows.
     request.defaultButton = 2;
@@ -314,11 +308,11 @@ TEST_F(PlainBoxTest, EnterPressesTheFocusedButton) {
                   SetFocus(ButtonNamed(box, L"返回"));
                   PostKey(WM_KEYDOWN, VK_RETURN);
               }}),
-              PackAnswer(1, false));
+              runtime::PackAnswer(1, false));
 }
 
 TEST_F(PlainBoxTest, TabCyclesThroughTheButtonsAndTheOption) {
-    const BoxRequest request = TwoButtonRequest(owner.id());
+    const runtime::BoxRequest request = TwoButtonRequest(owner.id());
     std::vector<HWND> visited;
     const auto tab = [&](HWND) {
         visited.push_back(GetFocus());
@@ -334,19 +328,19 @@ TEST_F(PlainBoxTest, TabCyclesThroughTheButtonsAndTheOption) {
 }
 
 TEST_F(PlainBoxTest, SpaceOnAFocusedButtonPressesIt) {
-    BoxRequest request = TwoButtonRequest(owner.id());
+    runtime::BoxRequest request = TwoButtonRequest(owner.id());
     request.defaultButton = 1;
-    const BoxAnswer answer = Run(request, {[](HWND) {
+    const runtime::BoxAnswer answer = Run(request, {[](HWND) {
         PostKey(WM_KEYDOWN, VK_SPACE);
         PostKey(WM_KEYUP, VK_SPACE, static_cast<LPARAM>(0xC0000001u));
     }});
-    EXPECT_EQ(answer, PackAnswer(1, false));
+    EXPECT_EQ(answer, runtime::PackAnswer(1, false));
 }
 
 // --- looks and placement --------------------------------------------------------------
 
 TEST_F(PlainBoxTest, CaptionsAreLaidOutFromRightToLeft) {
-    BoxRequest request = TwoButtonRequest(owner.id());
+    runtime::BoxRequest request = TwoButtonRequest(owner.id());
     request.captions = {"第一", "第二", "第三"};
     std::vector<RECT> buttons;
     RECT box{}, option{}, close{}, message{};
@@ -371,7 +365,7 @@ TEST_F(PlainBoxTest, CaptionsAreLaidOutFromRightToLeft) {
 }
 
 TEST_F(PlainBoxTest, ShowsTheTitleAndTheMessageWithItsLineBreaks) {
-    BoxRequest request = TwoButtonRequest(owner.id());
+    runtime::BoxRequest request = TwoButtonRequest(owner.id());
     request.title = "关闭程序";
     request.message = "是否关闭当前程序？\r\n2026年12月8日3时14分";
     std::wstring title, message;
@@ -395,8 +389,8 @@ TEST_F(PlainBoxTest, ShowsTheTitleAndTheMessageWithItsLineBreaks) {
 }
 
 TEST_F(PlainBoxTest, CentreVerticallyMovesAShortMessageDownBesideTheIcon) {
-    BoxRequest request = TwoButtonRequest(owner.id());
-    request.icon = mainwindow::icon::kQuestion;
+    runtime::BoxRequest request = TwoButtonRequest(owner.id());
+    request.icon = runtime::icon::kQuestion;
     const auto messageTop = [&](bool centred) {
         request.centreVertically = centred;
         LONG top = 0;
@@ -410,7 +404,7 @@ TEST_F(PlainBoxTest, CentreVerticallyMovesAShortMessageDownBesideTheIcon) {
 }
 
 TEST_F(PlainBoxTest, BoxIsCentredOverItsOwnerAndAtLeast300Wide) {
-    const BoxRequest request = TwoButtonRequest(owner.id());
+    const runtime::BoxRequest request = TwoButtonRequest(owner.id());
     RECT box{};
     Run(request, {[&](HWND window) {
         box = ScreenRect(window);
@@ -421,7 +415,7 @@ TEST_F(PlainBoxTest, BoxIsCentredOverItsOwnerAndAtLeast300Wide) {
     EXPECT_NEAR((box.top + box.bottom) / 2.0, (around.top + around.bottom) / 2.0, 1.0);
     EXPECT_GE(box.right - box.left, 300);
 
-    BoxRequest longLine = request;
+    runtime::BoxRequest longLine = request;
     longLine.owner = 0;
     longLine.message = std::string(90, 'W');
     Run(longLine, {[&](HWND window) {
@@ -443,7 +437,7 @@ COLORREF ClientPixel(HWND box, int x, int y) {
 }
 
 TEST_F(PlainBoxTest, TintedBackgroundDiffersFromThePlainOne) {
-    BoxRequest request = TwoButtonRequest(owner.id());
+    runtime::BoxRequest request = TwoButtonRequest(owner.id());
     const auto corner = [&](bool tinted) {
         request.tinted = tinted;
         COLORREF colour = CLR_INVALID;
@@ -463,7 +457,7 @@ TEST_F(PlainBoxTest, TintedBackgroundDiffersFromThePlainOne) {
 // --- owner, refusals, the loop ----------------------------------------------------------
 
 TEST_F(PlainBoxTest, OwnerIsDisabledWhileOpenAndGetsTheActivationBack) {
-    const BoxRequest request = TwoButtonRequest(owner.id());
+    const runtime::BoxRequest request = TwoButtonRequest(owner.id());
     bool enabledWhileOpen = true;
     HWND boxOwner = nullptr;
     Run(request, {[&](HWND box) {
@@ -485,25 +479,25 @@ TEST_F(PlainBoxTest, OwnerDisabledBeforehandStaysDisabled) {
 }
 
 TEST_F(PlainBoxTest, EmptyCaptionsAreRefusedWithoutOpeningABox) {
-    BoxRequest request = TwoButtonRequest(owner.id());
+    runtime::BoxRequest request = TwoButtonRequest(owner.id());
     request.captions.clear();
     BoxScript script({[](HWND box) { DestroyWindow(box); }});
-    EXPECT_EQ(boxes.ShowBox(request), refusal::kNoCaptions);
+    EXPECT_EQ(boxes.ShowBox(request), runtime::refusal::kNoCaptions);
     EXPECT_EQ(script.stepsRun(), 0);
     EXPECT_TRUE(IsWindowEnabled(owner.handle()));
 }
 
 TEST_F(PlainBoxTest, ASecondRequestWhileOpenIsRefusedAsBusy) {
-    const BoxRequest request = TwoButtonRequest(owner.id());
-    BoxAnswer nested = 0;
-    const BoxAnswer outer = Run(request, {[&](HWND box) {
+    const runtime::BoxRequest request = TwoButtonRequest(owner.id());
+    runtime::BoxAnswer nested = 0;
+    const runtime::BoxAnswer outer = Run(request, {[&](HWND box) {
         nested = boxes.ShowBox(request);
         Click(ButtonNamed(box, L"返回"));
     }});
-    EXPECT_EQ(nested, refusal::kBusy);
-    EXPECT_EQ(outer, PackAnswer(1, false));
+    EXPECT_EQ(nested, runtime::refusal::kBusy);
+    EXPECT_EQ(outer, runtime::PackAnswer(1, false));
     // Once closed, the service takes requests again.
-    EXPECT_EQ(Run(request, {[](HWND box) { Click(ButtonNamed(box, L"确定")); }}), PackAnswer(2, false));
+    EXPECT_EQ(Run(request, {[](HWND box) { Click(ButtonNamed(box, L"确定")); }}), runtime::PackAnswer(2, false));
 }
 
 TEST_F(PlainBoxTest, OwnerTimerKeepsTickingWhileTheBoxIsOpen) {
@@ -515,8 +509,8 @@ TEST_F(PlainBoxTest, OwnerTimerKeepsTickingWhileTheBoxIsOpen) {
         ticksWhenClosed = tick;
         if (HWND box = FindBox()) Click(ButtonNamed(box, L"确定"));
     };
-    BoxRequest request = TwoButtonRequest(clock.id());
-    EXPECT_EQ(Run(request, {}), PackAnswer(2, false));
+    runtime::BoxRequest request = TwoButtonRequest(clock.id());
+    EXPECT_EQ(Run(request, {}), runtime::PackAnswer(2, false));
     EXPECT_EQ(ticksWhenClosed, 5);
 }
 
@@ -530,7 +524,7 @@ ULONGLONG ThreadCpuMilliseconds() {
 }
 
 TEST_F(PlainBoxTest, IdleOpenBoxSleepsInsteadOfSpinning) {
-    const BoxRequest request = TwoButtonRequest(owner.id());
+    const runtime::BoxRequest request = TwoButtonRequest(owner.id());
     ULONGLONG first = 0, last = 0;
     // One tick a second: between the two steps nothing happens for a second.
     BoxScript script({[&](HWND) { first = ThreadCpuMilliseconds(); },
@@ -539,16 +533,16 @@ TEST_F(PlainBoxTest, IdleOpenBoxSleepsInsteadOfSpinning) {
                           Click(ButtonNamed(box, L"确定"));
                       }},
                      1000);
-    EXPECT_EQ(boxes.ShowBox(request), PackAnswer(2, false));
+    EXPECT_EQ(boxes.ShowBox(request), runtime::PackAnswer(2, false));
     ASSERT_EQ(script.stepsRun(), 2);
     // A loop that polls instead of waiting burns a good part of that second.
     EXPECT_LT(last - first, 50u) << "CPU milliseconds used by a second of idling";
 }
 
 TEST_F(PlainBoxTest, QuitInsideTheLoopClosesTheBoxAndIsPostedAgain) {
-    const BoxRequest request = TwoButtonRequest(owner.id());
-    const BoxAnswer answer = Run(request, {[](HWND) { PostQuitMessage(7); }});
-    EXPECT_EQ(answer, PackAnswer(3, false));
+    const runtime::BoxRequest request = TwoButtonRequest(owner.id());
+    const runtime::BoxAnswer answer = Run(request, {[](HWND) { PostQuitMessage(7); }});
+    EXPECT_EQ(answer, runtime::PackAnswer(3, false));
     MSG message{};
     ASSERT_TRUE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(message.wParam, 7u);
@@ -557,9 +551,9 @@ TEST_F(PlainBoxTest, QuitInsideTheLoopClosesTheBoxAndIsPostedAgain) {
 
 TEST_F(PlainBoxTest, OwnerDestroyedUnderTheBoxEndsIt) {
     auto doomed = std::make_unique<TickingWindow>(true, 1000);
-    const BoxAnswer answer =
+    const runtime::BoxAnswer answer =
         Run(TwoButtonRequest(doomed->id()), {[&](HWND) { doomed.reset(); }});
-    EXPECT_EQ(answer, PackAnswer(3, false));
+    EXPECT_EQ(answer, runtime::PackAnswer(3, false));
 }
 
 // --- pictures ----------------------------------------------------------------------------
@@ -569,28 +563,28 @@ testing::Bytes SolidPng(std::uint32_t width, std::uint32_t height, std::uint32_t
     return testing::BuildOpaquePng(width, height, [colour](int, int) { return colour; });
 }
 
-TEST_F(PlainBoxTest, LoadPictureGivesABitmapHandleOrZero) {
-    const std::uintptr_t picture = boxes.LoadPicture(SolidPng(20, 10, 0xFF0000));
-    ASSERT_GT(picture, mainwindow::icon::kLastIconCode);
-    const auto bitmap = reinterpret_cast<HBITMAP>(picture);
-    EXPECT_EQ(GetObjectType(bitmap), static_cast<DWORD>(OBJ_BITMAP));
-    const SIZE size = BitmapSize(bitmap);
-    EXPECT_EQ(size.cx, 20);
-    EXPECT_EQ(size.cy, 10);
-    DeleteObject(bitmap);
+DWORD GdiObjectCount() { return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS); }
 
-    const testing::Bytes garbage = {'n', 'o', 't', ' ', 'a', ' ', 'p', 'i', 'c', 't', 'u', 'r', 'e'};
-    EXPECT_EQ(boxes.LoadPicture(garbage), 0u);
-    EXPECT_EQ(boxes.LoadPicture({}), 0u);
+TEST_F(PlainBoxTest, PictureBytesDecodeOrShowNoPicture) {
+    const UniqueBitmap decoded = DecodePicture(SolidPng(20, 10, 0xFF0000));
+    ASSERT_TRUE(decoded);
+    EXPECT_EQ(BitmapSize(decoded.get()).cx, 20);
+    EXPECT_EQ(BitmapSize(decoded.get()).cy, 10);
+
+    // Bytes that are no picture still give a working box.
+    runtime::BoxRequest request = TwoButtonRequest(owner.id());
+    request.picture = {'n', 'o', 't', ' ', 'a', ' ', 'p', 'i', 'c', 't', 'u', 'r', 'e'};
+    const BoxAnswer answer =
+        Run(request, {[](HWND box) { Click(ButtonNamed(box, L"确定")); }});
+    EXPECT_EQ(runtime::PressedButton(answer), 2);
 }
 
 TEST_F(PlainBoxTest, EmbeddedTipIconLoads) {
-    const auto bytes = shell::AssetBytes(shell::kTipIconPng);
+    const auto bytes = mainwindow::AssetBytes(mainwindow::kTipIconPng);
     if (bytes.empty()) GTEST_SKIP() << "the program carries no tip icon yet";
-    const std::uintptr_t picture = boxes.LoadPicture(bytes);
-    ASSERT_GT(picture, mainwindow::icon::kLastIconCode);
-    EXPECT_EQ(BitmapSize(reinterpret_cast<HBITMAP>(picture)).cx, 128);
-    DeleteObject(reinterpret_cast<HBITMAP>(picture));
+    const UniqueBitmap picture = DecodePicture(bytes);
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(BitmapSize(picture.get()).cx, 128);
 }
 
 int CountClientPixels(HWND box, COLORREF colour) {
@@ -605,9 +599,10 @@ int CountClientPixels(HWND box, COLORREF colour) {
 }
 
 TEST_F(PlainBoxTest, PictureIconIsDrawnAndFreedWhenTheBoxCloses) {
-    BoxRequest request = TwoButtonRequest(owner.id());
-    request.icon = boxes.LoadPicture(SolidPng(64, 64, 0x00C800));
-    ASSERT_GT(request.icon, mainwindow::icon::kLastIconCode);
+    runtime::BoxRequest request = TwoButtonRequest(owner.id());
+    const testing::Bytes png = SolidPng(64, 64, 0x00C800);
+    request.picture.assign(png.begin(), png.end());
+    const DWORD objectsBefore = GdiObjectCount();
     int greenPixels = 0;
     Run(request, {[&](HWND box) {
         UpdateWindow(box);
@@ -616,25 +611,26 @@ TEST_F(PlainBoxTest, PictureIconIsDrawnAndFreedWhenTheBoxCloses) {
     }});
     // The picture is scaled to 48 x 48; every other pixel of it is sampled.
     EXPECT_NEAR(greenPixels, 24 * 24, 60);
-    EXPECT_EQ(GetObjectType(reinterpret_cast<HGDIOBJ>(request.icon)), 0u);
+    EXPECT_EQ(GdiObjectCount(), objectsBefore);
 }
 
-TEST_F(PlainBoxTest, RefusedRequestsFreeTheirPictureToo) {
-    BoxRequest empty = TwoButtonRequest(owner.id());
+TEST_F(PlainBoxTest, RefusedRequestsLeaveNoPictureBehind) {
+    const testing::Bytes png = SolidPng(4, 4, 0x010203);
+    runtime::BoxRequest empty = TwoButtonRequest(owner.id());
     empty.captions.clear();
-    empty.icon = boxes.LoadPicture(SolidPng(4, 4, 0x010203));
-    ASSERT_GT(empty.icon, mainwindow::icon::kLastIconCode);
-    EXPECT_EQ(boxes.ShowBox(empty), refusal::kNoCaptions);
-    EXPECT_EQ(GetObjectType(reinterpret_cast<HGDIOBJ>(empty.icon)), 0u);
+    empty.picture.assign(png.begin(), png.end());
+    const DWORD objectsBefore = GdiObjectCount();
+    EXPECT_EQ(boxes.ShowBox(empty), runtime::refusal::kNoCaptions);
+    EXPECT_EQ(GdiObjectCount(), objectsBefore);
 
-    BoxRequest nested = TwoButtonRequest(owner.id());
+    runtime::BoxRequest nested = TwoButtonRequest(owner.id());
+    nested.picture.assign(png.begin(), png.end());
     Run(TwoButtonRequest(owner.id()), {[&](HWND box) {
-        nested.icon = boxes.LoadPicture(SolidPng(4, 4, 0x010203));
-        EXPECT_EQ(boxes.ShowBox(nested), refusal::kBusy);
+        const DWORD objectsOpen = GdiObjectCount();
+        EXPECT_EQ(boxes.ShowBox(nested), runtime::refusal::kBusy);
+        EXPECT_EQ(GdiObjectCount(), objectsOpen);
         Click(ButtonNamed(box, L"确定"));
     }});
-    ASSERT_GT(nested.icon, mainwindow::icon::kLastIconCode);
-    EXPECT_EQ(GetObjectType(reinterpret_cast<HGDIOBJ>(nested.icon)), 0u);
 }
 
 // Pixels left of the message and above the button bar that differ from the
@@ -654,7 +650,7 @@ int CountMarksBesideMessage(HWND box) {
 }
 
 TEST_F(PlainBoxTest, StandardIconsAreDrawnBesideTheMessage) {
-    BoxRequest request = TwoButtonRequest(owner.id());
+    runtime::BoxRequest request = TwoButtonRequest(owner.id());
     const auto marks = [&](std::uintptr_t icon) {
         request.icon = icon;
         int count = -1;
@@ -665,10 +661,10 @@ TEST_F(PlainBoxTest, StandardIconsAreDrawnBesideTheMessage) {
         }});
         return count;
     };
-    EXPECT_EQ(marks(mainwindow::icon::kNone), 0);
+    EXPECT_EQ(marks(runtime::icon::kNone), 0);
     EXPECT_EQ(marks(4000), 0) << "not a standard code";
-    for (const std::uintptr_t code : {mainwindow::icon::kStop, mainwindow::icon::kQuestion,
-                                      mainwindow::icon::kExclamation, mainwindow::icon::kInformation})
+    for (const std::uintptr_t code : {runtime::icon::kStop, runtime::icon::kQuestion,
+                                      runtime::icon::kExclamation, runtime::icon::kInformation})
         EXPECT_GT(marks(code), 500) << "icon " << code;  // of the 48 x 48 square
 }
 

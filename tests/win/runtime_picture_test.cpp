@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "runtime/picture_win.h"
-#include "shell/assets.h"
+#include "mainwindow/program_assets.h"
 #include "test_pictures.h"
 
 namespace vorn::runtime {
@@ -110,18 +110,18 @@ TEST(DecodePicture, EveryEmbeddedPictureDecodesToItsSize) {
         PictureId asset;
         LONG width, height;
     };
-    std::vector<Expected> pictures = {{shell::kBackgroundJpeg, 532, 320},
-                                      {shell::kSaveIconPng, 16, 16},
-                                      {shell::kPictureLinkPng, 233, 42},
-                                      {shell::kTipIconPng, 128, 128}};
+    std::vector<Expected> pictures = {{mainwindow::kBackgroundJpeg, 532, 320},
+                                      {mainwindow::kSaveIconPng, 16, 16},
+                                      {mainwindow::kPictureLinkPng, 233, 42},
+                                      {mainwindow::kTipIconPng, 128, 128}};
     for (int slot = 0; slot < 14; ++slot)
         for (bool hover : {false, true})
-            if (!shell::AssetFileName(shell::SlotPicture(slot, hover)).empty())
-                pictures.push_back({shell::SlotPicture(slot, hover), 36, 33});
+            if (!mainwindow::AssetFileName(mainwindow::SlotPicture(slot, hover)).empty())
+                pictures.push_back({mainwindow::SlotPicture(slot, hover), 36, 33});
     EXPECT_EQ(pictures.size(), 4u + 24u) << "twelve slot buttons, two pictures each";
     for (const Expected& picture : pictures) {
-        SCOPED_TRACE(std::string(shell::AssetFileName(picture.asset)));
-        const UniqueBitmap bitmap = DecodePicture(shell::AssetBytes(picture.asset));
+        SCOPED_TRACE(std::string(mainwindow::AssetFileName(picture.asset)));
+        const UniqueBitmap bitmap = DecodePicture(mainwindow::AssetBytes(picture.asset));
         ASSERT_TRUE(bitmap);
         const SIZE size = BitmapSize(bitmap.get());
         EXPECT_EQ(size.cx, picture.width);

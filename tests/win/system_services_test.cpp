@@ -12,7 +12,7 @@
 #include "runtime/local_clock_win.h"
 #include "runtime/sound_player_win.h"
 #include "runtime/web_opener_win.h"
-#include "shell/assets.h"
+#include "mainwindow/program_assets.h"
 
 namespace vorn::runtime {
 namespace {
@@ -104,12 +104,12 @@ TEST(WaveSoundPlayer, RealPlaybackReturnsWithOrWithoutAnAudioDevice) {
     WaveSoundPlayer player;
     player.PlayOnce(silence);
     player.PlayOnce(garbage);
-    player.PlayOnce(shell::AssetBytes(shell::kClickSoundWav));
+    player.PlayOnce(mainwindow::AssetBytes(mainwindow::kClickSoundWav));
     EXPECT_TRUE(PlaySoundW(nullptr, nullptr, 0));
 }
 
 TEST(WaveSoundPlayer, EmbeddedClickIsAPcmWaveTheSystemCanPlayFromMemory) {
-    const auto click = shell::AssetBytes(shell::kClickSoundWav);
+    const auto click = mainwindow::AssetBytes(mainwindow::kClickSoundWav);
     if (click.empty()) GTEST_SKIP() << "the program carries no click sound yet";
     ASSERT_GE(click.size(), 44u);
     EXPECT_EQ(std::memcmp(click.data(), "RIFF", 4), 0);

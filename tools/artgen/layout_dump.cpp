@@ -6,14 +6,9 @@
 #include <string_view>
 
 #include "mainwindow/main_window_layout.h"
-#include "profile/equip_slot.h"
+#include "mainwindow/equip_slot.h"
 #include "runtime/layout.h"
-#include "shell/assets.h"
-
-namespace vorn::shell {
-// The dump needs only the asset names; it embeds no asset bytes itself.
-const std::uint8_t* EmbeddedConstant(const char*) { return nullptr; }
-}  // namespace vorn::shell
+#include "mainwindow/program_assets.h"
 
 namespace {
 
@@ -68,13 +63,13 @@ std::string Hex(std::uint32_t value) {
 
 // Slot buttons carry the slot's index and its two picture names.
 std::string SlotFields(const runtime::ControlLayout& control) {
-    const profile::EquipSlot* slot = profile::FindSlotByButton(control.id);
+    const mainwindow::EquipSlot* slot = mainwindow::FindSlotByButton(control.id);
     if (slot == nullptr) return {};
     return ", \"slot\": {\"index\": " + std::to_string(slot->index) +
            ", \"key\": " + Quoted(slot->key) + ", \"word\": " + Quoted(slot->word) +
            ", \"nameBox\": " + Hex(slot->nameBox) +
-           ", \"normal\": " + Quoted(shell::AssetFileName(control.normalPicture)) +
-           ", \"hover\": " + Quoted(shell::AssetFileName(control.hoverPicture)) + "}";
+           ", \"normal\": " + Quoted(mainwindow::AssetFileName(control.normalPicture)) +
+           ", \"hover\": " + Quoted(mainwindow::AssetFileName(control.hoverPicture)) + "}";
 }
 
 std::string ControlJson(const runtime::WindowLayout& window, const runtime::ControlLayout& c) {
@@ -97,11 +92,11 @@ int main() {
                        ", \"width\": " + std::to_string(window.width) +
                        ", \"height\": " + std::to_string(window.height) +
                        ", \"title\": " + Quoted(window.title) +
-                       ", \"background\": " + Quoted(shell::AssetFileName(window.background)) +
+                       ", \"background\": " + Quoted(mainwindow::AssetFileName(window.background)) +
                        "},\n  \"assets\": [";
     bool first = true;
-    for (int asset = 0; asset < shell::kAssetCount; ++asset) {
-        const std::string_view name = shell::AssetFileName(asset);
+    for (int asset = 0; asset < mainwindow::kAssetCount; ++asset) {
+        const std::string_view name = mainwindow::AssetFileName(asset);
         if (name.empty()) continue;
         json += (first ? "\n    " : ",\n    ") + Quoted(name);
         first = false;

@@ -1,4 +1,4 @@
-#include "profile/generate_monster_files.h"
+#include "mainwindow/generate_monster_files.h"
 
 #include <algorithm>
 #include <optional>
@@ -7,27 +7,31 @@
 #include <vector>
 
 #include "mainwindow/control_ids.h"
+#include "mainwindow/equip_slot.h"
+#include "mainwindow/monster_text_buffer.h"
+#include "mainwindow/program_assets.h"
 #include "mainwindow/tip_boxes.h"
 #include "profile/monster_name.h"
 #include "profile/monster_text.h"
 #include "runtime/gbk.h"
-#include "shell/assets.h"
 
-namespace vorn::profile {
+namespace vorn::mainwindow {
 namespace {
+
+using namespace profile;
 
 using namespace std::string_literals;
 
 constexpr std::string_view kNothingWritten = "\r\n\r\n没有写入任何文件。";
 
-void ShowFailure(mainwindow::BoxService& boxes, runtime::WindowHandle owner, std::string message) {
-    mainwindow::BoxRequest request;
+void ShowFailure(runtime::BoxService& boxes, runtime::WindowHandle owner, std::string message) {
+    runtime::BoxRequest request;
     request.owner = owner;
     request.title = "生成失败：";
     request.message = std::move(message);
     request.centreHorizontally = true;
     request.centreVertically = true;
-    request.icon = mainwindow::icon::kExclamation;
+    request.icon = runtime::icon::kExclamation;
     request.tinted = true;
     request.captions = {"确定"};
     request.defaultButton = 1;
@@ -35,13 +39,13 @@ void ShowFailure(mainwindow::BoxService& boxes, runtime::WindowHandle owner, std
     boxes.ShowBox(request);
 }
 
-void ShowSuccess(mainwindow::BoxService& boxes, runtime::WindowHandle owner,
+void ShowSuccess(runtime::BoxService& boxes, runtime::WindowHandle owner,
                  std::string_view keptDropFile) {
     std::string message = "文件生成成功！\r\n\r\n请查看 MonUseItems 目录下！";
     if (!keptDropFile.empty())
         message.append("\r\n掉落文件已存在，保留原有挖取列表：").append(keptDropFile);
-    mainwindow::ShowTipBox(boxes, owner, "生成提示：", std::move(message),
-                           shell::AssetBytes(shell::kTipIconPng), {"返回", "确定"}, "不再提示");
+    ShowTipBox(boxes, owner, "生成提示：", std::move(message),
+                           AssetBytes(kTipIconPng), {"返回", "确定"}, "不再提示");
 }
 
 // Length of the UTF-8 sequence that starts with this byte (1 for stray bytes).
@@ -150,13 +154,12 @@ std::string CannotWrite(const std::string& path, const std::string& reason) {
 }  // namespace
 
 void GenerateMonsterFiles(runtime::PropertyAccess& properties, FileStore& files,
-                          mainwindow::BoxService& boxes, runtime::WindowHandle owner,
+                          runtime::BoxService& boxes, runtime::WindowHandle owner,
                           std::string_view programDirectory) {
-    namespace id = mainwindow::id;
     const MonsterProfile profile = BuildMonsterText(properties);
-    const std::string body = properties.ReadText(mainwindow::kMainWindowId, id::kTextBuffer,
+    const std::string body = properties.ReadText(kMainWindowId, id::kTextBuffer,
                                                  runtime::prop::edit::kContent);
-    const bool digging = properties.ReadInteger(mainwindow::kMainWindowId, id::kButch,
+    const bool digging = properties.ReadInteger(kMainWindowId, id::kButch,
                                                 runtime::prop::combo::kSelection) == 1;
     const std::string& name = profile.monsterName;
 
@@ -216,7 +219,7 @@ void GenerateMonsterFiles(runtime::PropertyAccess& properties, FileStore& files,
         }
     }
     if (digging) {
-        properties.WriteText(mainwindow::kMainWindowId, id::kTextBuffer,
+        properties.WriteText(kMainWindowId, id::kTextBuffer,
                              runtime::prop::edit::kContent, "");
     }
     if (drop.write && !drop.current) {
@@ -232,4 +235,4 @@ void GenerateMonsterFiles(runtime::PropertyAccess& properties, FileStore& files,
     ShowSuccess(boxes, owner, keptDigList ? DropRateFileName(name) : std::string());
 }
 
-}  // namespace vorn::profile
+}  // namespace vorn::mainwindow

@@ -1,14 +1,16 @@
-#include "profile/monster_profile.h"
+#include "mainwindow/read_profile.h"
 
 #include "mainwindow/control_ids.h"
+#include "mainwindow/equip_slot.h"
 #include "runtime/text_number.h"
 
-namespace vorn::profile {
+namespace vorn::mainwindow {
 namespace {
 
-namespace id = mainwindow::id;
 namespace prop = runtime::prop;
-using mainwindow::kMainWindowId;
+using profile::MonsterProfile;
+using profile::ProfileField;
+using profile::ProfileReadObserver;
 
 // Combo boxes whose index is the code, with 0 for an index outside the list.
 int CodeFromList(runtime::PropertyAccess& properties, runtime::ControlId combo, int itemCount) {
@@ -92,4 +94,4 @@ MonsterProfile ReadProfile(runtime::PropertyAccess& properties, ProfileReadObser
     return profile;
 }
 
-}  // namespace vorn::profile
+}  // namespace vorn::mainwindow

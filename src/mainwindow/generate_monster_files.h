@@ -5,12 +5,12 @@
 
 #include <string_view>
 
-#include "mainwindow/box_request.h"
 #include "profile/file_store.h"
+#include "runtime/box_request.h"
 #include "runtime/control_commands.h"
 #include "runtime/property_access.h"
 
-namespace vorn::profile {
+namespace vorn::mainwindow {
 
 // Everything is checked before the first byte is written (the name, that every
 // field fits GBK, that MonUseItems exists, that the targets can be replaced),
@@ -18,8 +18,8 @@ namespace vorn::profile {
 // they were. A drop-rate file the administrator has filled with a dig list is
 // kept. Success shows the generate tip box, a failure an error box that says
 // what went wrong; both are owned by `owner`.
-void GenerateMonsterFiles(runtime::PropertyAccess& properties, FileStore& files,
-                          mainwindow::BoxService& boxes, runtime::WindowHandle owner,
+void GenerateMonsterFiles(runtime::PropertyAccess& properties, profile::FileStore& files,
+                          runtime::BoxService& boxes, runtime::WindowHandle owner,
                           std::string_view programDirectory);
 
-}  // namespace vorn::profile
+}  // namespace vorn::mainwindow

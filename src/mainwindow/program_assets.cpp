@@ -1,21 +1,18 @@
-#include "shell/assets.h"
+#include "mainwindow/program_assets.h"
 
 #include <array>
-#include <cstring>
 #include <string>
 
-#include "profile/equip_slot.h"
+#include "mainwindow/equip_slot.h"
+#include "runtime/embedded_files.h"
 
-namespace vorn::shell {
-
-// Defined in the source generated from the assets folder.
-const std::uint8_t* EmbeddedConstant(const char* fileName);
+namespace vorn::mainwindow {
 
 namespace {
 
 std::string SlotPictureFileName(runtime::PictureId asset) {
     const int offset = asset - kFirstSlotPicture;
-    const profile::EquipSlot& slot = profile::EquipSlots()[static_cast<std::size_t>(offset / 2)];
+    const mainwindow::EquipSlot& slot = mainwindow::EquipSlots()[static_cast<std::size_t>(offset / 2)];
     if (slot.button == 0) return {};
     return "slot_" + std::string(slot.key) + (offset % 2 ? "_hover.jpg" : "_normal.jpg");
 }
@@ -45,18 +42,11 @@ std::string_view AssetFileName(runtime::PictureId asset) {
 const std::uint8_t* AssetConstant(runtime::PictureId asset) {
     const std::string_view name = AssetFileName(asset);
     if (name.empty()) return nullptr;
-    return EmbeddedConstant(std::string(name).c_str());
-}
-
-std::span<const std::uint8_t> ConstantBytes(const std::uint8_t* constant) {
-    if (constant == nullptr) return {};
-    std::uint32_t count = 0;
-    for (int i = 3; i >= 0; --i) count = (count << 8) | constant[4 + i];
-    return {constant + 8, count};
+    return runtime::EmbeddedConstant(name);
 }
 
 std::span<const std::uint8_t> AssetBytes(runtime::PictureId asset) {
-    return ConstantBytes(AssetConstant(asset));
+    return runtime::ConstantBytes(AssetConstant(asset));
 }
 
-}  // namespace vorn::shell
+}  // namespace vorn::mainwindow

@@ -1,14 +1,16 @@
-// The fourteen equipment slots of a humanoid monster, in file order.
+// The fourteen equipment slots of a humanoid monster, in file order, with the
+// controls of the main window that edit them.
 #pragma once
 
 #include <array>
 #include <string_view>
 
+#include "profile/slot_words.h"
 #include "runtime/layout.h"
 
-namespace vorn::profile {
+namespace vorn::mainwindow {
 
-inline constexpr int kSlotCount = 14;
+using profile::kSlotCount;
 
 struct EquipSlot {
     int index;                        // 0..13, the N of "UseItemsN"
@@ -29,4 +31,4 @@ const EquipSlot* FindSlotByButton(runtime::ControlId id);
 // Number of slots that have a button and a name box in the window (twelve).
 inline constexpr int kEditableSlotCount = 12;
 
-}  // namespace vorn::profile
+}  // namespace vorn::mainwindow

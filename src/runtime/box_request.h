@@ -1,22 +1,20 @@
 // Requests to the modal box service and its answers. Every dialog the main
 // window opens (tip boxes, the about box, the exit confirmation) goes through it.
+// Platform-free: the handlers that build requests are tested natively.
 #pragma once
 
 #include <cstdint>
-#include <span>
 #include <string>
 #include <vector>
 
 #include "runtime/control_commands.h"
 
-namespace vorn::mainwindow {
+namespace vorn::runtime {
 
-// Standard icon codes; any value above kLastIconCode is a picture handle made by
-// BoxService::LoadPicture, which the box takes over.
+// Standard icon codes.
 namespace icon {
 inline constexpr std::uint32_t kNone = 0, kStop = 16, kQuestion = 32, kExclamation = 48,
                                kInformation = 64;
-inline constexpr std::uintptr_t kLastIconCode = 4096;
 }  // namespace icon
 
 struct BoxRequest {
@@ -25,7 +23,11 @@ struct BoxRequest {
     std::string message;              // may hold CR LF line breaks
     bool centreHorizontally = false;
     bool centreVertically = false;
-    std::uintptr_t icon = icon::kNone;
+    std::uint32_t icon = icon::kNone;
+    // An encoded picture (PNG, JPEG) shown in place of the standard icon; bytes
+    // that do not decode show no picture. Carried as bytes so a request owns
+    // nothing a box would have to free.
+    std::vector<std::uint8_t> picture;
     bool tinted = false;
     std::vector<std::string> captions;  // laid out right to left
     int defaultButton = 0;              // 1-based; anything else: the close button
@@ -61,8 +63,6 @@ public:
     // Returns once the box has closed; the thread's other messages are
     // dispatched meanwhile.
     virtual BoxAnswer ShowBox(const BoxRequest& request) = 0;
-    // Decodes a picture (PNG, JPEG) for a request's icon; 0 when it cannot.
-    virtual std::uintptr_t LoadPicture(std::span<const std::uint8_t> bytes) = 0;
 };
 
-}  // namespace vorn::mainwindow
+}  // namespace vorn::runtime

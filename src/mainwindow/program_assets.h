@@ -1,6 +1,5 @@
-// Pictures and the sound carried inside the program. Each is stored as a
-// byte-array constant: 32-bit dimension count (1), 32-bit element count n, then
-// the n bytes of the file exactly as on disk; all integers little-endian.
+// The main window's pictures and sound carried inside the program, by number
+// (the layout names its pictures by these numbers).
 #pragma once
 
 #include <cstdint>
@@ -9,7 +8,7 @@
 
 #include "runtime/layout.h"
 
-namespace vorn::shell {
+namespace vorn::mainwindow {
 
 enum Asset : runtime::PictureId {
     kBackgroundJpeg,     // 532 x 320, the face of MainWindow
@@ -34,10 +33,7 @@ std::string_view AssetFileName(runtime::PictureId asset);
 // or nullptr when the program carries none under that number.
 const std::uint8_t* AssetConstant(runtime::PictureId asset);
 
-// The file bytes held by a byte-array constant (the part after the header).
-std::span<const std::uint8_t> ConstantBytes(const std::uint8_t* constant);
-
 // The file bytes of an asset; empty when the program carries none.
 std::span<const std::uint8_t> AssetBytes(runtime::PictureId asset);
 
-}  // namespace vorn::shell
+}  // namespace vorn::mainwindow

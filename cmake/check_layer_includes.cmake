@@ -1,0 +1,28 @@
+# cmake -DLAYER=skin/plus -DALLOWED="runtime;skin/plus" -DSOURCE_DIR=src -DSTAMP=file -P check_layer_includes.cmake
+cmake_minimum_required(VERSION 3.25)
+# Fails when a source or header of the layer's folder includes a project header
+# from a folder it may not use. Folders are named by their path under src/.
+file(GLOB files ${SOURCE_DIR}/${LAYER}/*.h ${SOURCE_DIR}/${LAYER}/*.cpp)
+set(errors "")
+foreach(path IN LISTS files)
+  file(STRINGS ${path} lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+  foreach(line IN LISTS lines)
+    string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]*)\".*" "\\1" header "${line}")
+    if(header MATCHES "\\.\\./")
+      list(APPEND errors "${path}: includes \"${header}\" by a relative path")
+      continue()
+    endif()
+    get_filename_component(folder ${header} DIRECTORY)
+    if(folder STREQUAL "" OR NOT IS_DIRECTORY ${SOURCE_DIR}/${folder})
+      continue()  # a system or generated header
+    endif()
+    if(NOT folder IN_LIST ALLOWED)
+      list(APPEND errors "${path}: ${LAYER}/ may not include \"${header}\" (it may use: ${ALLOWED})")
+    endif()
+  endforeach()
+endforeach()
+if(errors)
+  list(JOIN errors "\n  " text)
+  message(FATAL_ERROR "Layer rule broken:\n  ${text}")
+endif()
+file(TOUCH ${STAMP})
