@@ -3,6 +3,8 @@ cmake_minimum_required(VERSION 3.25)
 # Fails when a source or header of the layer's folder includes a project header
 # from a folder it may not use. Folders are named by their path under src/.
 file(GLOB files ${SOURCE_DIR}/${LAYER}/*.h ${SOURCE_DIR}/${LAYER}/*.cpp)
+list(REMOVE_ITEM ALLOWED "")
+list(JOIN ALLOWED ", " allowed_text)
 set(errors "")
 foreach(path IN LISTS files)
   file(STRINGS ${path} lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
@@ -17,7 +19,7 @@ foreach(path IN LISTS files)
       continue()  # a system or generated header
     endif()
     if(NOT folder IN_LIST ALLOWED)
-      list(APPEND errors "${path}: ${LAYER}/ may not include \"${header}\" (it may use: ${ALLOWED})")
+      list(APPEND errors "${path}: ${LAYER}/ may not include \"${header}\" (it may use: ${allowed_text})")
     endif()
   endforeach()
 endforeach()

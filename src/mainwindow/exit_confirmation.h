@@ -13,6 +13,9 @@ runtime::BoxRequest ExitConfirmationRequest(runtime::WindowHandle owner, const r
 
 // Only "确定退出" lets the window close; its own close button, the other
 // button and a refusal of the box service all keep it open.
-constexpr bool ExitConfirmed(runtime::BoxAnswer answer) { return runtime::PressedButton(answer) == 2; }
+inline constexpr int kConfirmExitButton = 2;  // "确定退出"
+constexpr bool ExitConfirmed(runtime::BoxAnswer answer) {
+    return runtime::PressedButton(answer) == kConfirmExitButton;
+}
 
 }  // namespace vorn::mainwindow

@@ -7,6 +7,7 @@
 #include "mainwindow/field_editing.h"
 #include "mainwindow/help_page.h"
 #include "mainwindow/slot_names.h"
+#include "runtime/error_report.h"
 #include "mainwindow/equip_slot.h"
 #include "mainwindow/generate_monster_files.h"
 
@@ -24,6 +25,7 @@ void Guarded(Handler&& handler) noexcept {
     try {
         handler();
     } catch (...) {
+        runtime::ReportCaughtException("a main-window handler");
     }
 }
 
@@ -70,26 +72,26 @@ void MainWindowController::Dispatch(const runtime::Event& event) {
     HandleFieldEvent(s.properties, event);
 }
 
-void MainWindowController::ShowAboutBox() {
+void MainWindowController::AboutItemClicked() {
     OnEvent({kMainWindowId, id::kAboutLink, EventKind::Clicked, 0});
 }
 
-void MainWindowController::OpenAuthorPage() {
+void MainWindowController::AuthorItemClicked() {
     OnEvent({kMainWindowId, id::kAuthorLink, EventKind::Clicked, 0});
 }
 
-void MainWindowController::GenerateFiles() {
+void MainWindowController::GenerateItemClicked() {
     OnEvent({kMainWindowId, id::kGenerate, EventKind::Clicked, 0});
 }
 
 int MainWindowController::CloseHandler(runtime::WindowHandle window, unsigned message) {
     // Without an answer the window stays open, as after "不想退出".
-    int result = message == kCloseMessage ? 1 : 0;
+    int result = message == kCloseMessage ? runtime::kKeepWindowOpen : runtime::kLetWindowClose;
     Guarded([&] {
         if (message == kCloseMessage) {
             const runtime::BoxAnswer answer =
                 services_.boxes.ShowBox(ExitConfirmationRequest(window, services_.clock.Now()));
-            result = ExitConfirmed(answer) ? 0 : 1;
+            result = ExitConfirmed(answer) ? runtime::kLetWindowClose : runtime::kKeepWindowOpen;
         } else if (message == kDestroyMessage) {
             services_.program.EndProgram(0);
         }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "runtime/box_request.h"
+#include "runtime/close_notification.h"
 #include "runtime/control_commands.h"
 #include "runtime/events.h"
 #include "runtime/property_access.h"
@@ -33,19 +34,19 @@ public:
     // thrown inside a handler leaves this call.
     void OnEvent(const runtime::Event& event) override;
 
-    // The main window's close and destroy notifications (message codes 16 and
-    // 2): 1 = handled, the message goes no further; 0 = normal processing.
+    // The main window's close request and destruction (runtime's close
+    // notifications): kKeepWindowOpen or kLetWindowClose.
     int CloseHandler(runtime::WindowHandle window, unsigned message);
 
     // Click routines of the bottom-strip links and the generate button, the
     // same as a Clicked event of 标签_关于, 标签_空间 and 按钮_保存: the skinned
     // replacements of those controls call these directly.
-    void ShowAboutBox();
-    void OpenAuthorPage();
-    void GenerateFiles();
+    void AboutItemClicked();
+    void AuthorItemClicked();
+    void GenerateItemClicked();
 
-    static constexpr unsigned kCloseMessage = 16;
-    static constexpr unsigned kDestroyMessage = 2;
+    static constexpr unsigned kCloseMessage = runtime::kCloseRequestMessage;
+    static constexpr unsigned kDestroyMessage = runtime::kDestroyedMessage;
 
 private:
     void Dispatch(const runtime::Event& event);

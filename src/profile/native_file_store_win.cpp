@@ -4,32 +4,13 @@
 #include <string>
 
 #include "profile/native_file_store.h"
+#include "runtime/handles_win.h"
 #include "runtime/utf_win.h"
 
 namespace vorn::profile {
 namespace {
 
-class UniqueHandle {
-public:
-    explicit UniqueHandle(HANDLE handle) : handle_(handle) {}
-    ~UniqueHandle() {
-        if (valid()) CloseHandle(handle_);
-    }
-    UniqueHandle(const UniqueHandle&) = delete;
-    UniqueHandle& operator=(const UniqueHandle&) = delete;
-
-    HANDLE get() const { return handle_; }
-    bool valid() const { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
-    // Closes now and reports the result.
-    bool Close() {
-        const HANDLE handle = handle_;
-        handle_ = INVALID_HANDLE_VALUE;
-        return CloseHandle(handle) != 0;
-    }
-
-private:
-    HANDLE handle_;
-};
+using runtime::UniqueHandle;
 
 // Removes the temporary file unless it was moved into place.
 class TemporaryFile {

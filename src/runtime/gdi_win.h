@@ -4,17 +4,11 @@
 
 #include <windows.h>
 
-#include <memory>
-#include <type_traits>
-
+#include "runtime/handles_win.h"
 #include "runtime/layout.h"
 #include "runtime/picture_win.h"
 
 namespace vorn::runtime {
-
-using UniqueBrush = std::unique_ptr<std::remove_pointer_t<HBRUSH>, GdiObjectDeleter>;
-using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
-using UniquePen = std::unique_ptr<std::remove_pointer_t<HPEN>, GdiObjectDeleter>;
 
 // Layout colours are 0xRRGGBB; GDI wants 0x00BBGGRR.
 constexpr COLORREF ToColorRef(Rgb colour) {
@@ -28,18 +22,8 @@ inline COLORREF ColourOr(Rgb colour, int systemColour) {
     return colour == kDefaultColour ? GetSysColor(systemColour) : ToColorRef(colour);
 }
 
-// Selects an object into a DC for the lifetime of this value.
-class SelectedObject {
-public:
-    SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
-    SelectedObject(const SelectedObject&) = delete;
-    SelectedObject& operator=(const SelectedObject&) = delete;
-    ~SelectedObject() { SelectObject(dc_, previous_); }
-
-private:
-    HDC dc_;
-    HGDIOBJ previous_;
-};
+// Copies a whole bitmap (or as much as fits in width x height) to (0, 0) of dc.
+void DrawBitmapAt(HDC dc, HBITMAP bitmap, LONG width, LONG height);
 
 // WM_PAINT through an off-screen bitmap: draw into dc(), the whole client
 // area reaches the screen in one blit when this value ends. No flicker.
@@ -50,17 +34,17 @@ public:
     BufferedPaint& operator=(const BufferedPaint&) = delete;
     ~BufferedPaint();
 
-    HDC dc() const { return memory_; }
+    HDC dc() const { return memory_.get(); }
     const RECT& client() const { return client_; }
 
 private:
     HWND window_;
     PAINTSTRUCT paint_{};
     HDC screen_ = nullptr;
-    HDC memory_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ previousBitmap_ = nullptr;
     RECT client_{};
+    MemoryDc memory_;
+    UniqueBitmap bitmap_;
+    SelectedObject selected_;
 };
 
 }  // namespace vorn::runtime

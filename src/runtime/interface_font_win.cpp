@@ -9,14 +9,11 @@ UniqueFont CreateInterfaceFont() {
 }
 
 int LineHeight(HFONT font) {
-    HDC screen = GetDC(nullptr);
+    const WindowDc screen;
     TEXTMETRICW metrics{};
-    {
-        SelectedObject selected(screen, font ? static_cast<HGDIOBJ>(font)
-                                             : GetStockObject(DEFAULT_GUI_FONT));
-        GetTextMetricsW(screen, &metrics);
-    }
-    ReleaseDC(nullptr, screen);
+    const SelectedObject selected(screen.get(), font ? static_cast<HGDIOBJ>(font)
+                                                     : GetStockObject(DEFAULT_GUI_FONT));
+    GetTextMetricsW(screen.get(), &metrics);
     return metrics.tmHeight;
 }
 

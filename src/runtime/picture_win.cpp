@@ -9,11 +9,6 @@
 namespace vorn::runtime {
 namespace {
 
-struct StreamReleaser {
-    void operator()(IStream* stream) const noexcept { stream->Release(); }
-};
-using UniqueStream = std::unique_ptr<IStream, StreamReleaser>;
-
 class GdiplusImage {
 public:
     explicit GdiplusImage(Gdiplus::GpBitmap* bitmap) : bitmap_(bitmap) {}

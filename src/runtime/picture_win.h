@@ -4,18 +4,11 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <memory>
 #include <span>
-#include <type_traits>
+
+#include "runtime/handles_win.h"
 
 namespace vorn::runtime {
-
-struct GdiObjectDeleter {
-    void operator()(HGDIOBJ object) const noexcept {
-        if (object) DeleteObject(object);
-    }
-};
-using UniqueBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectDeleter>;
 
 // A 32-bit top-down DIB section with premultiplied alpha (opaque for JPEG),
 // ready for BitBlt or AlphaBlend. Empty when the bytes cannot be decoded.

@@ -56,10 +56,9 @@ std::vector<std::uint32_t> ReadPixels(HBITMAP bitmap, SIZE size) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    HDC screen = GetDC(nullptr);
-    const int lines = GetDIBits(screen, bitmap, 0, static_cast<UINT>(size.cy), pixels.data(), &info,
-                                DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
+    const WindowDc screen;
+    const int lines = GetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(size.cy), pixels.data(),
+                                &info, DIB_RGB_COLORS);
     if (lines != size.cy) return {};
     // Bitmaps without an alpha channel read back with alpha 0 everywhere.
     const bool anyAlpha =

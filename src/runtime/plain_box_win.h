@@ -6,7 +6,7 @@
 
 namespace vorn::runtime {
 
-class PlainBoxService final : public runtime::BoxService {
+class PlainBoxService final : public BoxService {
 public:
     // Shows the box and runs its own modal loop until it closes. The loop
     // dispatches every message of the thread, so the owner's timers and
@@ -16,7 +16,7 @@ public:
     // request's picture is decoded for this box alone. A WM_QUIT that
     // arrives while the box is open closes it like its close button and is
     // posted again for the caller's loop.
-    runtime::BoxAnswer ShowBox(const runtime::BoxRequest& request) override;
+    BoxAnswer ShowBox(const BoxRequest& request) override;
 
 private:
     bool open_ = false;

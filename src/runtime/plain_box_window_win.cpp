@@ -25,19 +25,6 @@ constexpr Palette kTintedPalette{RGB(244, 248, 253), RGB(226, 235, 247), RGB(203
 
 HINSTANCE ThisModule() { return GetModuleHandleW(nullptr); }
 
-bool RegisterBoxClass(WNDPROC procedure) {
-    WNDCLASSEXW existing{};
-    existing.cbSize = sizeof(existing);
-    if (GetClassInfoExW(ThisModule(), kPlainBoxClass, &existing)) return true;
-    WNDCLASSEXW boxClass{};
-    boxClass.cbSize = sizeof(boxClass);
-    boxClass.lpfnWndProc = procedure;
-    boxClass.hInstance = ThisModule();
-    boxClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    boxClass.lpszClassName = kPlainBoxClass;
-    return RegisterClassExW(&boxClass) != 0;
-}
-
 HICON LoadStandardIcon(std::uintptr_t code) {
     LPCWSTR name = nullptr;
     switch (code) {
@@ -72,13 +59,6 @@ std::wstring LiteralCaption(const std::string& text) {
     return result;
 }
 
-struct ScreenDc {
-    ScreenDc() : dc(GetDC(nullptr)) {}
-    ~ScreenDc() { ReleaseDC(nullptr, dc); }
-    ScreenDc(const ScreenDc&) = delete;
-    ScreenDc& operator=(const ScreenDc&) = delete;
-    HDC dc;
-};
 
 SIZE MeasureLine(HDC dc, const std::wstring& text) {
     SIZE size{};
@@ -129,21 +109,22 @@ PlainBoxMeasures PlainBoxWindow::Measure(int minClientWidth) const {
     measures.centreVertically = request_.centreVertically;
     measures.minClientWidth = minClientWidth;
 
-    const ScreenDc screen;
-    const SelectedObject selected(screen.dc, font_.get());
+    const WindowDc screen;
+    const SelectedObject selected(screen.get(), font_.get());
     const std::wstring message = Widen(request_.message);
     RECT bounds{0, 0, 0, 0};
-    DrawTextW(screen.dc, message.c_str(), static_cast<int>(message.size()), &bounds,
+    DrawTextW(screen.get(), message.c_str(), static_cast<int>(message.size()), &bounds,
               DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS);
     measures.message = SIZE{Width(bounds), Height(bounds)};
     for (const std::string& caption : request_.captions)
-        measures.captions.push_back(MeasureLine(screen.dc, Widen(caption)));
-    if (request_.showOption) measures.option = MeasureLine(screen.dc, Widen(request_.optionText));
+        measures.captions.push_back(MeasureLine(screen.get(), Widen(caption)));
+    if (request_.showOption) measures.option = MeasureLine(screen.get(), Widen(request_.optionText));
     return measures;
 }
 
 bool PlainBoxWindow::Create(HWND owner) {
-    if (window_ || !RegisterBoxClass(&PlainBoxWindow::WindowProc)) return false;
+    if (handle()) return false;
+    RegisterOwnClass(kPlainBoxClass, 0, LoadCursorW(nullptr, IDC_ARROW));
 
     RECT frame{0, 0, 0, 0};
     AdjustWindowRectEx(&frame, kBoxStyle, FALSE, kBoxExStyle);
@@ -158,9 +139,9 @@ bool PlainBoxWindow::Create(HWND owner) {
     const POINT corner = PlacePlainBox(size, haveOwnerRect ? &ownerRect : nullptr, workArea);
 
     const std::wstring title = Widen(request_.title);
-    window_ = CreateWindowExW(kBoxExStyle, kPlainBoxClass, title.c_str(), kBoxStyle, corner.x,
-                              corner.y, size.cx, size.cy, owner, nullptr, ThisModule(), this);
-    if (!window_) return false;
+    if (!CreateOwnWindow(kPlainBoxClass, kBoxExStyle, kBoxStyle, title.c_str(), corner.x, corner.y,
+                         size.cx, size.cy, owner, 0))
+        return false;
     CreateControls(layout_);
     return true;
 }
@@ -169,7 +150,7 @@ void PlainBoxWindow::CreateControls(const PlainBoxLayout& layout) {
     const auto make = [this](LPCWSTR kind, const std::wstring& text, DWORD style, const RECT& at,
                              int id) {
         HWND control = CreateWindowExW(0, kind, text.c_str(), WS_CHILD | WS_VISIBLE | style,
-                                       at.left, at.top, Width(at), Height(at), window_,
+                                       at.left, at.top, Width(at), Height(at), handle(),
                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                        ThisModule(), nullptr);
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
@@ -194,20 +175,19 @@ void PlainBoxWindow::CreateControls(const PlainBoxLayout& layout) {
 }
 
 void PlainBoxWindow::Show() {
-    if (!window_) return;
+    if (!handle()) return;
     // The plain box opens at once; the request's slow animation has nothing to
     // slow down here.
     lastFocus_ = ControlOfItem(InitialItem());
     MessageBeep(BeepFor(request_.icon));
-    ShowWindow(window_, SW_SHOW);
+    ShowWindow(handle(), SW_SHOW);
     SetFocus(lastFocus_);
     MarkDefaultButton(lastFocus_);
-    UpdateWindow(window_);
+    UpdateWindow(handle());
 }
 
 void PlainBoxWindow::Destroy() {
-    if (window_ && IsWindow(window_)) DestroyWindow(window_);
-    window_ = nullptr;
+    if (handle()) DestroyWindow(handle());
 }
 
 HWND PlainBoxWindow::ControlOfItem(int item) const {
@@ -223,7 +203,7 @@ void PlainBoxWindow::Finish(int item) {
 }
 
 bool PlainBoxWindow::HandleKeyboard(MSG& message) {
-    if (!window_ || (message.hwnd != window_ && !IsChild(window_, message.hwnd))) return false;
+    if (!handle() || (message.hwnd != handle() && !IsChild(handle(), message.hwnd))) return false;
     if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) {
         Finish(CloseItem());
         return true;
@@ -236,7 +216,7 @@ bool PlainBoxWindow::HandleKeyboard(MSG& message) {
         if (found != captions_.end()) Finish(static_cast<int>(found - captions_.begin()) + 1);
         return true;
     }
-    return IsDialogMessageW(window_, &message) != FALSE;
+    return IsDialogMessageW(handle(), &message) != FALSE;
 }
 
 void PlainBoxWindow::MarkDefaultButton(HWND focused) const {
@@ -247,28 +227,6 @@ void PlainBoxWindow::MarkDefaultButton(HWND focused) const {
     };
     for (const HWND button : captions_) mark(button);
     mark(closeButton_);
-}
-
-LRESULT CALLBACK PlainBoxWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
-                                            LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* box = reinterpret_cast<PlainBoxWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        if (box) box->window_ = nullptr;
-        box = nullptr;
-    }
-    if (!box) return DefWindowProcW(window, message, wParam, lParam);
-    if (!box->window_) box->window_ = window;  // messages that arrive during creation
-    try {
-        return box->OnMessage(message, wParam, lParam);
-    } catch (...) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
 }
 
 LRESULT PlainBoxWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -291,9 +249,9 @@ LRESULT PlainBoxWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 1;
         case WM_PAINT: {
             PAINTSTRUCT paint;
-            HDC dc = BeginPaint(window_, &paint);
+            HDC dc = BeginPaint(handle(), &paint);
             Paint(dc);
-            EndPaint(window_, &paint);
+            EndPaint(handle(), &paint);
             return 0;
         }
         case WM_PRINTCLIENT:
@@ -303,7 +261,7 @@ LRESULT PlainBoxWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLORBTN:
             return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
         default:
-            return DefWindowProcW(window_, message, wParam, lParam);
+            return Default(message, wParam, lParam);
     }
 }
 
@@ -322,7 +280,7 @@ LRESULT PlainBoxWindow::OnCommand(int id, int code, HWND control) {
 void PlainBoxWindow::OnActivate(bool active) {
     if (!active) {
         const HWND focused = GetFocus();
-        if (focused && IsChild(window_, focused)) lastFocus_ = focused;
+        if (focused && IsChild(handle(), focused)) lastFocus_ = focused;
     } else if (lastFocus_ && IsWindow(lastFocus_)) {
         SetFocus(lastFocus_);
     }
@@ -339,7 +297,7 @@ LRESULT PlainBoxWindow::OnControlColour(HDC dc, HWND control) const {
 
 void PlainBoxWindow::Paint(HDC dc) const {
     RECT client{};
-    GetClientRect(window_, &client);
+    GetClientRect(handle(), &client);
     RECT area = client;
     area.bottom = layout_.barTop;
     FillRect(dc, &area, messageBrush_.get());
@@ -352,14 +310,11 @@ void PlainBoxWindow::Paint(HDC dc) const {
 
     const RECT& icon = layout_.icon;
     if (picture_) {
-        HDC source = CreateCompatibleDC(dc);
-        {
-            const SelectedObject selected(source, picture_.get());
-            const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-            AlphaBlend(dc, icon.left, icon.top, Width(icon), Height(icon), source, 0, 0,
-                       kPlainBoxIconSize, kPlainBoxIconSize, blend);
-        }
-        DeleteDC(source);
+        const MemoryDc source(dc);
+        const SelectedObject selected(source.get(), picture_.get());
+        const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+        AlphaBlend(dc, icon.left, icon.top, Width(icon), Height(icon), source.get(), 0, 0,
+                   kPlainBoxIconSize, kPlainBoxIconSize, blend);
     } else if (standardIcon_) {
         DrawIconEx(dc, icon.left, icon.top, standardIcon_, Width(icon), Height(icon), 0, nullptr,
                    DI_NORMAL);

@@ -11,18 +11,17 @@
 #include "runtime/gdi_win.h"
 #include "runtime/picture_win.h"
 #include "runtime/plain_box_layout_win.h"
+#include "runtime/window_object_win.h"
 
 namespace vorn::runtime {
 
 inline constexpr wchar_t kPlainBoxClass[] = L"VornPlainBox";
 
-class PlainBoxWindow {
+class PlainBoxWindow final : public WindowObject {
 public:
     // `picture`: the caller's picture already scaled to the icon's size, or empty.
     PlainBoxWindow(const runtime::BoxRequest& request, UniqueBitmap picture);
-    ~PlainBoxWindow();
-    PlainBoxWindow(const PlainBoxWindow&) = delete;
-    PlainBoxWindow& operator=(const PlainBoxWindow&) = delete;
+    ~PlainBoxWindow() override;
 
     // Builds the hidden window over `owner` (may be null); false when it fails.
     bool Create(HWND owner);
@@ -43,8 +42,7 @@ public:
     int InitialItem() const;
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     LRESULT OnCommand(int id, int code, HWND control);
     void OnActivate(bool active);
     void Paint(HDC dc) const;
@@ -66,7 +64,6 @@ private:
     UniqueBrush messageBrush_, barBrush_;
     COLORREF messageColour_ = 0, barColour_ = 0, separatorColour_ = 0;
 
-    HWND window_ = nullptr;
     HWND message_ = nullptr;
     HWND closeButton_ = nullptr;
     HWND option_ = nullptr;

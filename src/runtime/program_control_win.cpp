@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "runtime/error_report.h"
 #include "runtime/utf_win.h"
 
 namespace vorn::runtime {
@@ -14,14 +15,12 @@ void ProcessControl::RunCleanups() {
         try {
             if (*routine) (*routine)();
         } catch (...) {
+            ReportCaughtException("a clean-up routine");
         }
     }
 }
 
-void ProcessControl::EndProgram(int exitCode) {
-    RunCleanups();
-    ExitProcess(static_cast<UINT>(exitCode));
-}
+void ProcessControl::EndProgram(int exitCode) { PostQuitMessage(exitCode); }
 
 std::string ProcessControl::ProgramDirectory() { return ProgramFileDirectory(); }
 

@@ -1,5 +1,5 @@
-// Ending the program: the registered clean-up routines run, newest first,
-// then the process ends.
+// Ending the program: the message loop ends, the registered clean-up
+// routines run, newest first, and the program returns its exit code.
 #pragma once
 
 #include <functional>
@@ -14,7 +14,9 @@ class ProcessControl final : public ProgramControl {
 public:
     void AddCleanup(std::function<void()> routine) { cleanups_.push_back(std::move(routine)); }
 
-    [[noreturn]] void EndProgram(int exitCode) override;
+    // Ends the message loop with `exitCode`; the caller of the loop runs the
+    // clean-ups and returns the code.
+    void EndProgram(int exitCode) override;
     std::string ProgramDirectory() override;
 
     // Runs and forgets the clean-up routines, newest first.

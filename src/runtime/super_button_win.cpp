@@ -11,14 +11,7 @@ namespace vorn::runtime {
 namespace {
 
 void DrawPicture(HDC dc, HBITMAP picture, const RECT& client) {
-    HDC source = CreateCompatibleDC(dc);
-    {
-        SelectedObject selected(source, picture);
-        const SIZE size = BitmapSize(picture);
-        BitBlt(dc, 0, 0, std::min<LONG>(size.cx, client.right), std::min<LONG>(size.cy, client.bottom),
-               source, 0, 0, SRCCOPY);
-    }
-    DeleteDC(source);
+    DrawBitmapAt(dc, picture, client.right, client.bottom);
 }
 
 }  // namespace

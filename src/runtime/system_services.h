@@ -38,7 +38,8 @@ public:
 class ProgramControl {
 public:
     virtual ~ProgramControl() = default;
-    // Closes the program's windows, runs the clean-up routines and ends the process.
+    // Ends the program's message loop with this exit code; the clean-up
+    // routines run after it, and the process ends with the code.
     virtual void EndProgram(int exitCode) = 0;
     // Directory that holds the program file, UTF-8, without a trailing separator.
     virtual std::string ProgramDirectory() = 0;

@@ -6,6 +6,8 @@
 
 namespace vorn::runtime {
 
+static_assert(kCloseRequestMessage == WM_CLOSE && kDestroyedMessage == WM_DESTROY);
+
 bool TopLevelWindow::Create(const WindowLayout& layout, UniqueBitmap background) {
     background_ = std::move(background);
     RegisterOwnClass(kClassName, 0, nullptr);
@@ -27,13 +29,7 @@ void TopLevelWindow::PaintBackground(HDC dc) const {
     SetBkColor(dc, RGB(0, 0, 0));
     ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &client, nullptr, 0, nullptr);
     if (!background_) return;
-    HDC source = CreateCompatibleDC(dc);
-    {
-        SelectedObject selected(source, background_.get());
-        const SIZE size = BitmapSize(background_.get());
-        BitBlt(dc, 0, 0, size.cx, size.cy, source, 0, 0, SRCCOPY);
-    }
-    DeleteDC(source);
+    DrawBitmapAt(dc, background_.get(), client.right, client.bottom);
 }
 
 LRESULT TopLevelWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -74,13 +70,13 @@ LRESULT TopLevelWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT TopLevelWindow::OnClose(WPARAM wParam, LPARAM lParam) {
     const auto window = reinterpret_cast<WindowHandle>(handle());
-    if (closeHandler_ && closeHandler_(window, WM_CLOSE) == 1) return 0;
+    if (closeHandler_ && closeHandler_(window, kCloseRequestMessage) == kKeepWindowOpen) return 0;
     return Default(WM_CLOSE, wParam, lParam);
 }
 
 LRESULT TopLevelWindow::OnDestroy(WPARAM wParam, LPARAM lParam) {
     const auto window = reinterpret_cast<WindowHandle>(handle());
-    if (closeHandler_) closeHandler_(window, WM_DESTROY);
+    if (closeHandler_) closeHandler_(window, kDestroyedMessage);
     if (quitOnDestroy_) PostQuitMessage(0);
     return Default(WM_DESTROY, wParam, lParam);
 }

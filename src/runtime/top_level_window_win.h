@@ -7,14 +7,16 @@
 #include <functional>
 
 #include "runtime/control_commands.h"
+#include "runtime/close_notification.h"
 #include "runtime/control_win.h"
 #include "runtime/drag_gesture_win.h"
 #include "runtime/picture_win.h"
 
 namespace vorn::runtime {
 
-// Gets the close request (16) and the destruction (2) of the window; for the
-// close request 1 refuses it, 0 lets the window be destroyed.
+// Gets the close request (kCloseRequestMessage) and the destruction
+// (kDestroyedMessage) of the window; for the close request kKeepWindowOpen
+// refuses it, kLetWindowClose lets the window be destroyed.
 using CloseHandler = std::function<int(WindowHandle window, unsigned message)>;
 
 class TopLevelWindow final : public WindowObject {

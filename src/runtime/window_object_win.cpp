@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "runtime/error_report.h"
+
 namespace vorn::runtime {
 namespace {
 constexpr UINT_PTR kSubclassId = 0x566F726E;  // "Vorn"
@@ -49,6 +51,7 @@ LRESULT WindowObject::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     try {
         result = OnMessage(message, wParam, lParam);
     } catch (...) {
+        ReportCaughtException("a window procedure");
         result = Default(message, wParam, lParam);
     }
     if (message == WM_NCDESTROY) {
@@ -58,6 +61,7 @@ LRESULT WindowObject::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         try {
             OnWindowGone();
         } catch (...) {
+            ReportCaughtException("a window's clean-up");
         }
     }
     return result;

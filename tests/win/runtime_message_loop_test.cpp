@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -67,14 +68,22 @@ TEST(ProcessControl, CleanupRoutinesRunNewestFirstAndOnlyOnce) {
     EXPECT_EQ(ran, "boxes;skin;");
 }
 
-TEST(ProcessControlDeathTest, EndProgramRunsTheCleanupsThenExitsWithTheCode) {
+TEST(ProcessControlDeathTest, EndProgramLeavesTheLoopWithTheCodeThenTheCleanupsRunOnce) {
+    // The whole program's ending, in a child process: the loop returns the
+    // code, the clean-ups run once, newest first, and the process exits with it.
     const auto end = [] {
         ProcessControl program;
         program.AddCleanup([] { std::fputs("first", stderr); });
         program.AddCleanup([] { std::fputs("second+", stderr); });
         program.EndProgram(5);
+        std::fputs("loop+", stderr);
+        MessageLoop loop;
+        const int code = loop.Run();
+        program.RunCleanups();
+        program.RunCleanups();
+        std::exit(code);
     };
-    EXPECT_EXIT(end(), ::testing::ExitedWithCode(5), "second\\+first");
+    EXPECT_EXIT(end(), ::testing::ExitedWithCode(5), "loop\\+second\\+first$");
 }
 
 TEST(ProcessControl, ProgramDirectoryIsTheFolderOfTheProgramFile) {

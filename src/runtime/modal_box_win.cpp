@@ -1,0 +1,28 @@
+#include "runtime/modal_box_win.h"
+
+namespace vorn::runtime {
+
+DisabledOwner::DisabledOwner(HWND owner) : owner_(owner) {
+    if (owner_) wasDisabled_ = EnableWindow(owner_, FALSE) != FALSE;
+}
+
+void DisabledOwner::Restore() {
+    if (owner_ && !wasDisabled_ && IsWindow(owner_)) EnableWindow(owner_, TRUE);
+    owner_ = nullptr;
+}
+
+std::optional<int> RunModalMessageLoop(const std::function<bool()>& finished,
+                                       const std::function<bool(MSG&)>& intercept) {
+    MSG message{};
+    while (!finished()) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got == 0) return static_cast<int>(message.wParam);
+        if (got == -1) break;
+        if (intercept && intercept(message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return std::nullopt;
+}
+
+}  // namespace vorn::runtime
