@@ -112,16 +112,24 @@ private:
 // A memory device context compatible with `dc` (the screen when null).
 class MemoryDc {
 public:
-    explicit MemoryDc(HDC dc = nullptr) : dc_(CreateCompatibleDC(dc)) {}
+    MemoryDc() = default;  // none
+    explicit MemoryDc(HDC dc) : dc_(CreateCompatibleDC(dc)) {}
     MemoryDc(MemoryDc&& other) noexcept : dc_(std::exchange(other.dc_, nullptr)) {}
-    MemoryDc& operator=(MemoryDc&&) = delete;
-    ~MemoryDc() {
-        if (dc_) DeleteDC(dc_);
+    MemoryDc& operator=(MemoryDc&& other) noexcept {
+        if (this != &other) {
+            reset();
+            dc_ = std::exchange(other.dc_, nullptr);
+        }
+        return *this;
     }
+    ~MemoryDc() { reset(); }
     HDC get() const { return dc_; }
+    void reset() {
+        if (dc_) DeleteDC(std::exchange(dc_, nullptr));
+    }
 
 private:
-    HDC dc_;
+    HDC dc_ = nullptr;
 };
 
 // Selects an object into a DC for the lifetime of this value.

@@ -11,18 +11,23 @@ void DisabledOwner::Restore() {
     owner_ = nullptr;
 }
 
-std::optional<int> RunModalMessageLoop(const std::function<bool()>& finished,
-                                       const std::function<bool(MSG&)>& intercept) {
+ModalLoopEnd RunModalMessageLoop(const std::function<bool()>& finished,
+                                 const std::function<bool(MSG&)>& intercept) {
+    ModalLoopEnd end;
     MSG message{};
     while (!finished()) {
         const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-        if (got == 0) return static_cast<int>(message.wParam);
         if (got == -1) break;
+        end.lastWParam = message.wParam;
+        if (got == 0) {
+            end.quitCode = static_cast<int>(message.wParam);
+            break;
+        }
         if (intercept && intercept(message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
-    return std::nullopt;
+    return end;
 }
 
 }  // namespace vorn::runtime

@@ -40,12 +40,17 @@ private:
     bool wasDisabled_ = false;
 };
 
+struct ModalLoopEnd {
+    // The exit code of a WM_QUIT that arrived meanwhile, which the caller
+    // posts again once its box is gone so the program's loop ends too.
+    std::optional<int> quitCode;
+    WPARAM lastWParam = 0;  // of the last message retrieved
+};
+
 // Dispatches every message of the thread until `finished` says so, sleeping
-// while the queue is empty. `intercept` sees each message first and returns
-// true when it used it up (the box's own keys). Returns the exit code of a
-// WM_QUIT that arrived meanwhile, which the caller posts again once its box
-// is gone so the program's loop ends too.
-std::optional<int> RunModalMessageLoop(const std::function<bool()>& finished,
-                                       const std::function<bool(MSG&)>& intercept);
+// while the queue is empty. `intercept` (may be empty) sees each message
+// first and returns true when it used it up (the box's own keys).
+ModalLoopEnd RunModalMessageLoop(const std::function<bool()>& finished,
+                                 const std::function<bool(MSG&)>& intercept);
 
 }  // namespace vorn::runtime

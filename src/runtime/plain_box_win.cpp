@@ -23,8 +23,10 @@ BoxAnswer PlainBoxService::ShowBox(const BoxRequest& request) {
     if (!box.Create(owner)) return PackAnswer(box.InitialItem(), false);
     box.Show();
 
-    const std::optional<int> quit = RunModalMessageLoop(
-        [&box] { return box.Finished(); }, [&box](MSG& message) { return box.HandleKeyboard(message); });
+    const std::optional<int> quit =
+        RunModalMessageLoop([&box] { return box.Finished(); },
+                            [&box](MSG& message) { return box.HandleKeyboard(message); })
+            .quitCode;
     // A quitting program has no use for the box: it ends as if closed.
     box.Dismiss();
     // The owner is enabled before the box goes, so the activation returns to it.
