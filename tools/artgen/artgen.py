@@ -16,6 +16,7 @@ import click_sound
 import ico_file
 import picture_link
 import save_icon
+import skin_assets
 import slot_icons
 import tip_icon
 from layout import Layout
@@ -23,6 +24,8 @@ from layout import Layout
 JPEG_BACKGROUND = dict(quality=92, subsampling=0, optimize=True, progressive=False)
 JPEG_SLOT = dict(quality=95, subsampling=0, optimize=True, progressive=False)
 ICON_FILE = "app_icon.ico"
+CONTACT_SHEET = os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, os.pardir,
+                             "docs", "skin-assets.png")
 
 
 def save_png(image, path):
@@ -39,7 +42,7 @@ def expected_slot_files(layout):
     return files
 
 
-def generate(layout, out_dir):
+def generate(layout, out_dir, sheet_path=None):
     """Writes every asset the layout names; returns the file names written."""
     written = []
 
@@ -59,6 +62,7 @@ def generate(layout, out_dir):
             raise ValueError(f"{name} is {image.size}, its button is {rect.w} x {rect.h}")
         image.save(path(name), "JPEG", **JPEG_SLOT)
     ico_file.write(path(ICON_FILE), [app_icon.picture(n) for n in app_icon.SIZES])
+    written += skin_assets.write(out_dir, save_png, sheet_path)
 
     missing = set(layout.assets) - set(written)
     if missing:
@@ -71,11 +75,14 @@ def main(argv):
     parser.add_argument("layout")
     parser.add_argument("out_dir")
     parser.add_argument("--preview", help="also write a 2x preview PNG of the window face")
+    parser.add_argument("--contact-sheet", default=os.path.normpath(CONTACT_SHEET),
+                        help="where the skin's contact sheet goes (default: docs/skin-assets.png)")
     args = parser.parse_args(argv)
     layout = Layout.load(args.layout)
     os.makedirs(args.out_dir, exist_ok=True)
-    for name in generate(layout, args.out_dir):
+    for name in generate(layout, args.out_dir, args.contact_sheet):
         print(os.path.join(args.out_dir, name))
+    print(args.contact_sheet)
     if args.preview:
         import preview
         preview.write(layout, args.out_dir, args.preview)
