@@ -1,0 +1,11 @@
+#include "skin/plus/plus_calls_win.h"
+
+namespace vorn::skin::plus {
+
+PlusCalls& Plus() {
+    // Entries cache their addresses, so the table lives for the whole run.
+    static PlusCalls calls;
+    return calls;
+}
+
+}  // namespace vorn::skin::plus
