@@ -4,9 +4,11 @@
 
 VORN_WINDOW_NAME='^Vorn_'
 
-# vorn_capture_window <program.exe> <picture.png>
+# vorn_capture_window <program.exe> <picture.png> [<step>]
+# <step>, when given, is a command run with the window's X id after the first
+# paint and before the picture is taken (e.g. to open a box over the window).
 vorn_capture_window() {
-    local program=$1 picture=$2 pid window="" i
+    local program=$1 picture=$2 step=${3:-} pid window="" i
     "$VORN_WINE" "$program" >/dev/null 2>&1 &
     pid=$!
     for i in $(seq 1 600); do
@@ -23,6 +25,7 @@ vorn_capture_window() {
     fi
     # Let the first paint finish before taking the picture.
     sleep 2
+    [ -n "$step" ] && "$step" "$window"
     local geometry
     geometry=$(xwininfo -id "$window" | awk '
         /Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}

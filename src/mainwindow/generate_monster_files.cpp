@@ -25,25 +25,18 @@ using namespace std::string_literals;
 constexpr std::string_view kNothingWritten = "\r\n\r\n没有写入任何文件。";
 
 void ShowFailure(runtime::BoxService& boxes, runtime::WindowHandle owner, std::string message) {
-    runtime::BoxRequest request;
-    request.owner = owner;
-    request.title = "生成失败：";
-    request.message = std::move(message);
-    request.centreHorizontally = true;
-    request.centreVertically = true;
-    request.icon = runtime::icon::kExclamation;
-    request.tinted = true;
-    request.captions = {"确定"};
-    request.defaultButton = 1;
-    request.slowAnimation = true;
-    boxes.ShowBox(request);
+    ShowWarningBox(boxes, owner, "生成失败：", std::move(message));
 }
 
 void ShowSuccess(runtime::BoxService& boxes, runtime::WindowHandle owner,
-                 std::string_view keptDropFile) {
+                 std::string_view keptDropFile, std::string_view leftOutOf = {}) {
     std::string message = "文件生成成功！\r\n\r\n请查看 MonUseItems 目录下！";
     if (!keptDropFile.empty())
         message.append("\r\n掉落文件已存在，保留原有挖取列表：").append(keptDropFile);
+    if (!leftOutOf.empty())
+        message.append("\r\n怪物名称已改变，打开的 ")
+            .append(leftOutOf)
+            .append(" 中窗口里没有的内容（护身符、斗笠、其他行）没有写入。");
     ShowTipBox(boxes, owner, "生成提示：", std::move(message),
                            AssetBytes(kTipIconPng), {"返回", "确定"}, "不再提示");
 }
@@ -155,8 +148,13 @@ std::string CannotWrite(const std::string& path, const std::string& reason) {
 
 void GenerateMonsterFiles(runtime::PropertyAccess& properties, FileStore& files,
                           runtime::BoxService& boxes, runtime::WindowHandle owner,
-                          std::string_view programDirectory) {
-    const MonsterProfile profile = BuildMonsterText(properties);
+                          std::string_view programDirectory, const KeptFromFile* opened) {
+    // What was kept of an opened file belongs to that monster only.
+    const KeptFromFile* kept = nullptr;
+    if (opened && properties.ReadText(kMainWindowId, id::kMonsterName,
+                                      runtime::prop::edit::kContent) == opened->monsterName)
+        kept = opened;
+    const MonsterProfile profile = BuildMonsterText(properties, kept);
     const std::string body = properties.ReadText(kMainWindowId, id::kTextBuffer,
                                                  runtime::prop::edit::kContent);
     const bool digging = properties.ReadInteger(kMainWindowId, id::kButch,
@@ -164,7 +162,7 @@ void GenerateMonsterFiles(runtime::PropertyAccess& properties, FileStore& files,
     const std::string& name = profile.monsterName;
 
     // A buffer that lost part of the text must not become a short file.
-    if (body != MonsterBody(profile)) {
+    if (body != MonsterBody(profile, kept ? kept->extras : ExtraLines{})) {
         ShowFailure(boxes, owner, "文本缓冲区中的内容不完整，无法生成文件。"s.append(kNothingWritten));
         return;
     }
@@ -232,7 +230,9 @@ void GenerateMonsterFiles(runtime::PropertyAccess& properties, FileStore& files,
         }
     }
     const bool keptDigList = digging && !drop.write;
-    ShowSuccess(boxes, owner, keptDigList ? DropRateFileName(name) : std::string());
+    const bool leftOut = opened && !kept && !opened->empty();
+    ShowSuccess(boxes, owner, keptDigList ? DropRateFileName(name) : std::string(),
+                leftOut ? MonsterFileName(opened->monsterName) : std::string());
 }
 
 }  // namespace vorn::mainwindow

@@ -5,6 +5,7 @@
 
 #include <string_view>
 
+#include "mainwindow/kept_from_file.h"
 #include "profile/file_store.h"
 #include "runtime/box_request.h"
 #include "runtime/control_commands.h"
@@ -18,8 +19,13 @@ namespace vorn::mainwindow {
 // they were. A drop-rate file the administrator has filled with a dig list is
 // kept. Success shows the generate tip box, a failure an error box that says
 // what went wrong; both are owned by `owner`.
+//
+// `opened` is what was kept of the monster file opened last, if any: it is
+// written while the name box holds that monster's name. Under another name
+// it is left out, and the success box says so.
 void GenerateMonsterFiles(runtime::PropertyAccess& properties, profile::FileStore& files,
                           runtime::BoxService& boxes, runtime::WindowHandle owner,
-                          std::string_view programDirectory);
+                          std::string_view programDirectory,
+                          const KeptFromFile* opened = nullptr);
 
 }  // namespace vorn::mainwindow

@@ -10,6 +10,7 @@
 #include "runtime/error_report.h"
 #include "mainwindow/equip_slot.h"
 #include "mainwindow/generate_monster_files.h"
+#include "mainwindow/open_monster_file.h"
 
 namespace vorn::mainwindow {
 namespace {
@@ -42,14 +43,6 @@ void MainWindowController::Dispatch(const runtime::Event& event) {
         case EventKind::Clicked:
             if (const mainwindow::EquipSlot* slot = mainwindow::FindSlotByButton(event.control))
                 UnlockSlotName(s.properties, s.commands, s.sound, slot->nameBox);
-            else if (event.control == id::kAboutLink)
-                aboutAnswer_ = ShowAbout(s.commands, s.boxes);
-            else if (event.control == id::kAuthorLink)
-                s.web.Open(HelpPageUrl(s.program.ProgramDirectory()));
-            else if (event.control == id::kGenerate)
-                mainwindow::GenerateMonsterFiles(s.properties, s.files, s.boxes,
-                                              s.commands.HandleOf(kMainWindowId),
-                                              s.program.ProgramDirectory());
             return;
         case EventKind::KeyPressed:
             if (const mainwindow::EquipSlot* slot = mainwindow::FindSlotByNameBox(event.control)) {
@@ -73,15 +66,40 @@ void MainWindowController::Dispatch(const runtime::Event& event) {
 }
 
 void MainWindowController::AboutItemClicked() {
-    OnEvent({kMainWindowId, id::kAboutLink, EventKind::Clicked, 0});
+    Guarded([&] { aboutAnswer_ = ShowAbout(services_.commands, services_.boxes); });
 }
 
 void MainWindowController::AuthorItemClicked() {
-    OnEvent({kMainWindowId, id::kAuthorLink, EventKind::Clicked, 0});
+    Guarded([&] { services_.web.Open(HelpPageUrl(services_.program.ProgramDirectory())); });
 }
 
 void MainWindowController::GenerateItemClicked() {
-    OnEvent({kMainWindowId, id::kGenerate, EventKind::Clicked, 0});
+    Guarded([&] {
+        Services& s = services_;
+        mainwindow::GenerateMonsterFiles(s.properties, s.files, s.boxes,
+                                         s.commands.HandleOf(kMainWindowId),
+                                         s.program.ProgramDirectory(),
+                                         keptFromFile_ ? &*keptFromFile_ : nullptr);
+    });
+}
+
+void MainWindowController::OpenMonsterFile(std::string_view path) {
+    OpenFirstMonsterFile({std::string(path)});
+}
+
+void MainWindowController::OpenFirstMonsterFile(const std::vector<std::string>& paths) {
+    if (paths.empty()) return;
+    Guarded([&] {
+        Services& s = services_;
+        const std::string note =
+            paths.size() > 1
+                ? "（共 " + std::to_string(paths.size()) + " 个文件，只打开了第一个）"
+                : std::string();
+        if (auto kept = mainwindow::OpenMonsterFile(s.properties, *this, s.files, s.boxes,
+                                                    s.commands.HandleOf(kMainWindowId),
+                                                    paths.front(), note))
+            keptFromFile_ = std::move(kept);
+    });
 }
 
 int MainWindowController::CloseHandler(runtime::WindowHandle window, unsigned message) {

@@ -2,6 +2,12 @@
 // model of their own: they read and write the controls through the services.
 #pragma once
 
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "mainwindow/kept_from_file.h"
 #include "runtime/box_request.h"
 #include "runtime/close_notification.h"
 #include "runtime/control_commands.h"
@@ -38,12 +44,20 @@ public:
     // notifications): kKeepWindowOpen or kLetWindowClose.
     int CloseHandler(runtime::WindowHandle window, unsigned message);
 
-    // Click routines of the bottom-strip links and the generate button, the
-    // same as a Clicked event of 标签_关于, 标签_空间 and 按钮_保存: the skinned
-    // replacements of those controls call these directly.
+    // Click routines of the drawn items that replace 标签_关于, 标签_空间 and
+    // 按钮_保存 (those controls are destroyed when the window is skinned):
+    // the about box, the author page, generating the monster files.
     void AboutItemClicked();
     void AuthorItemClicked();
     void GenerateItemClicked();
+
+    // Opens a monster file into the window (see OpenMonsterFile): the file
+    // named on the command line, or the files dropped on the window, of which
+    // only the first is opened and the tip line says so. What the window has
+    // no control for is kept for the next generation, replacing what an
+    // earlier file left; a file that cannot be opened changes nothing.
+    void OpenMonsterFile(std::string_view path);
+    void OpenFirstMonsterFile(const std::vector<std::string>& paths);
 
     static constexpr unsigned kCloseMessage = runtime::kCloseRequestMessage;
     static constexpr unsigned kDestroyMessage = runtime::kDestroyedMessage;
@@ -56,6 +70,8 @@ private:
     // them, but keeps the last one of each kind.
     runtime::BoxAnswer slotTipAnswer_ = 0;
     runtime::BoxAnswer aboutAnswer_ = 0;
+    // What the monster file opened last holds beyond the window's controls.
+    std::optional<KeptFromFile> keptFromFile_;
 };
 
 }  // namespace vorn::mainwindow

@@ -1,6 +1,7 @@
 #include "mainwindow/monster_text_buffer.h"
 
 #include "mainwindow/control_ids.h"
+#include "mainwindow/equip_slot.h"
 #include "mainwindow/read_profile.h"
 #include "profile/monster_text.h"
 
@@ -33,28 +34,57 @@ private:
     runtime::PropertyAccess& properties_;
 };
 
+// The slots the window has no name box for take the kept items.
+void UseKeptItems(MonsterProfile& profile, const KeptFromFile& kept) {
+    for (const EquipSlot& slot : EquipSlots()) {
+        const auto index = static_cast<std::size_t>(slot.index);
+        if (slot.nameBox == 0) profile.useItems[index] = kept.items[index];
+    }
+}
+
 class AppendingObserver final : public profile::ProfileReadObserver {
 public:
-    explicit AppendingObserver(TextBuffer& buffer) : buffer_(buffer) {}
+    AppendingObserver(TextBuffer& buffer, const KeptFromFile* kept)
+        : buffer_(buffer), kept_(kept) {}
 
     void FieldRead(ProfileField field, int slot, const MonsterProfile& soFar) override {
         if (field == ProfileField::MonsterName) return;
-        buffer_.Append(profile::FieldPiece(field, slot, soFar));
-        if (field == ProfileField::UseSkill) buffer_.Append(profile::kUseItemsSection);
+        if (field == ProfileField::UseItem && kept_) {
+            MonsterProfile withKeptItems = soFar;
+            UseKeptItems(withKeptItems, *kept_);
+            buffer_.Append(profile::FieldPiece(field, slot, withKeptItems));
+        } else {
+            buffer_.Append(profile::FieldPiece(field, slot, soFar));
+        }
+        if (field == ProfileField::UseSkill) {
+            if (kept_) AppendLines(kept_->extras.info);
+            buffer_.Append(profile::kUseItemsSection);
+        }
+        if (field == ProfileField::UseItem && slot == profile::kSlotCount - 1 && kept_)
+            AppendLines(kept_->extras.useItems);
     }
 
 private:
+    void AppendLines(const std::vector<std::string>& lines) {
+        if (!lines.empty()) buffer_.Append(profile::LinesText(lines));
+    }
+
     TextBuffer& buffer_;
+    const KeptFromFile* kept_;
 };
 
 }  // namespace
 
-MonsterProfile BuildMonsterText(runtime::PropertyAccess& properties) {
+MonsterProfile BuildMonsterText(runtime::PropertyAccess& properties, const KeptFromFile* kept) {
     TextBuffer buffer(properties);
     buffer.Clear();
+    if (kept && !kept->extras.preamble.empty())
+        buffer.Append(profile::LinesText(kept->extras.preamble));
     buffer.Append(profile::kInfoSection);
-    AppendingObserver appender(buffer);
-    return ReadProfile(properties, appender);
+    AppendingObserver appender(buffer, kept);
+    MonsterProfile profile = ReadProfile(properties, appender);
+    if (kept) UseKeptItems(profile, *kept);
+    return profile;
 }
 
 }  // namespace vorn::mainwindow

@@ -2,6 +2,7 @@
 // buffer 编辑框_临时, piece by piece, while the profile is read.
 #pragma once
 
+#include "mainwindow/kept_from_file.h"
 #include "profile/monster_profile.h"
 #include "runtime/property_access.h"
 
@@ -10,6 +11,11 @@ namespace vorn::mainwindow {
 // Clears the hidden buffer, reads the profile and appends each field's piece
 // at the end of the buffer as soon as the field is read. The buffer then
 // holds profile::MonsterBody of the returned profile.
-profile::MonsterProfile BuildMonsterText(runtime::PropertyAccess& properties);
+//
+// With lines kept from an opened file, the slots without a name box take the
+// kept items and each section's kept lines follow its last piece (the
+// preamble's go first), so the buffer holds MonsterBody(profile, extras).
+profile::MonsterProfile BuildMonsterText(runtime::PropertyAccess& properties,
+                                         const KeptFromFile* kept = nullptr);
 
 }  // namespace vorn::mainwindow

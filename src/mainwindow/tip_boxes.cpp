@@ -43,4 +43,20 @@ runtime::BoxAnswer ShowAboutBox(runtime::BoxService& boxes, runtime::WindowHandl
                                     std::move(captions), std::move(optionText)));
 }
 
+runtime::BoxAnswer ShowWarningBox(runtime::BoxService& boxes, runtime::WindowHandle owner,
+                                  std::string title, std::string message, bool centred) {
+    runtime::BoxRequest request;
+    request.owner = owner;
+    request.title = std::move(title);
+    request.message = std::move(message);
+    request.centreHorizontally = centred;
+    request.centreVertically = centred;
+    request.icon = runtime::icon::kExclamation;
+    request.tinted = true;
+    request.captions = {"确定"};
+    request.defaultButton = 1;
+    request.slowAnimation = true;
+    return boxes.ShowBox(request);
+}
+
 }  // namespace vorn::mainwindow

@@ -21,4 +21,10 @@ runtime::BoxAnswer ShowAboutBox(runtime::BoxService& boxes, runtime::WindowHandl
                        std::string message, std::uint32_t iconCode,
                        std::vector<std::string> captions, std::string optionText);
 
+// A warning with one "确定" button, focused: the exclamation icon, tinted,
+// the slow animation; the message centred both ways unless `centred` is false
+// (lists read better left-aligned).
+runtime::BoxAnswer ShowWarningBox(runtime::BoxService& boxes, runtime::WindowHandle owner,
+                                  std::string title, std::string message, bool centred = true);
+
 }  // namespace vorn::mainwindow

@@ -3,6 +3,7 @@
 // message box, with the system's own reason where it helps.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,6 +28,14 @@ public:
 
     // The whole content of a file, or Missing when there is no such file.
     virtual FileContent ReadWholeFile(const std::string& path) {
+        return {FileContent::Status::Failed, {}, NotSupported(path)};
+    }
+
+    // The whole content of a file that is meant to be small, read only when it
+    // is no larger than `limit` bytes. Missing when there is no such file;
+    // Failed, with the reason, for a folder, a larger file or a read error.
+    virtual FileContent ReadFileUpTo(const std::string& path, std::size_t limit) {
+        (void)limit;
         return {FileContent::Status::Failed, {}, NotSupported(path)};
     }
 

@@ -25,11 +25,18 @@ std::string_view JobName(int job) {
 
 std::string Code(int value) { return runtime::IntegerText(value); }
 
+constexpr std::string_view kHeaderStart = ";;==============人型怪物 ";
+constexpr std::string_view kHeaderEnd = " 配制文件=======================";
+
 }  // namespace
 
 std::string MonsterHeaderLine(std::string_view monsterName) {
-    return ";;==============人型怪物 "s.append(monsterName).append(
-        " 配制文件=======================\r\n");
+    return std::string(kHeaderStart).append(monsterName).append(kHeaderEnd).append("\r\n");
+}
+
+bool IsMonsterHeaderLine(std::string_view line) {
+    return line.size() >= kHeaderStart.size() + kHeaderEnd.size() &&
+           line.starts_with(kHeaderStart) && line.ends_with(kHeaderEnd);
 }
 
 std::string DropRateLine(std::string_view monsterName) {
@@ -76,8 +83,11 @@ std::string FieldPiece(ProfileField field, int slot, const MonsterProfile& profi
     return {};
 }
 
-std::string MonsterBody(const MonsterProfile& profile) {
-    std::string body(kInfoSection);
+std::string MonsterBody(const MonsterProfile& profile) { return MonsterBody(profile, {}); }
+
+std::string MonsterBody(const MonsterProfile& profile, const ExtraLines& extras) {
+    std::string body = LinesText(extras.preamble);
+    body += kInfoSection;
     for (ProfileField field :
          {ProfileField::Job, ProfileField::Gender, ProfileField::Hair, ProfileField::DropUseItem,
           ProfileField::DropUseItemRate, ProfileField::ButchUseItem, ProfileField::ButchRate,
@@ -85,10 +95,18 @@ std::string MonsterBody(const MonsterProfile& profile) {
           ProfileField::UseSkill}) {
         body += FieldPiece(field, 0, profile);
     }
+    body += LinesText(extras.info);
     body += kUseItemsSection;
     for (int slot = 0; slot < kSlotCount; ++slot)
         body += FieldPiece(ProfileField::UseItem, slot, profile);
+    body += LinesText(extras.useItems);
     return body;
+}
+
+std::string LinesText(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text.append(line).append("\r\n");
+    return text;
 }
 
 }  // namespace vorn::profile

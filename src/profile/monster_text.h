@@ -4,7 +4,9 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "profile/extra_lines.h"
 #include "profile/monster_profile.h"
 
 namespace vorn::profile {
@@ -14,6 +16,10 @@ inline constexpr std::string_view kUseItemsSection = "[UseItems]\r\n";
 
 // ";;==============人型怪物 " + name + " 配制文件=======================" CR LF.
 std::string MonsterHeaderLine(std::string_view monsterName);
+
+// Whether a line (without its line end) is such a header line, whatever name
+// it holds.
+bool IsMonsterHeaderLine(std::string_view line);
 
 // ";" + name + "爆率文件" CR LF: the whole drop-rate file.
 std::string DropRateLine(std::string_view monsterName);
@@ -25,5 +31,12 @@ std::string FieldPiece(ProfileField field, int slot, const MonsterProfile& profi
 // "[Info]", the ten field pieces, "[UseItems]" and the fourteen slot pieces.
 std::string MonsterBody(const MonsterProfile& profile);
 
+// The same with the kept lines of an opened file in their places: the
+// preamble's in front of "[Info]", the others at the end of their section.
+// Without kept lines it is exactly MonsterBody(profile).
+std::string MonsterBody(const MonsterProfile& profile, const ExtraLines& extras);
+
+// Each line followed by CR LF.
+std::string LinesText(const std::vector<std::string>& lines);
 
 }  // namespace vorn::profile

@@ -13,6 +13,7 @@ public:
     char Separator() const override;
     bool DirectoryExists(const std::string& path) override;
     FileContent ReadWholeFile(const std::string& path) override;
+    FileContent ReadFileUpTo(const std::string& path, std::size_t limit) override;
     std::optional<std::string> CheckReplaceable(const std::string& path) override;
     std::optional<std::string> ReplaceContent(const std::string& path,
                                            std::string_view bytes) override;

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <string>
 
 #include "profile/native_file_store.h"
@@ -63,6 +64,12 @@ std::string WriteError(int error) {
     }
 }
 
+std::string FolderNotFile() { return "这是一个文件夹，不是文件"; }
+
+std::string TooLarge(std::uintmax_t size, std::size_t limit) {
+    return "文件太大（" + std::to_string(size) + " 字节，上限 " + std::to_string(limit) + " 字节）";
+}
+
 bool WriteAll(int fd, std::string_view bytes, int& error) {
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
@@ -101,6 +108,38 @@ FileContent NativeFileStore::ReadWholeFile(const std::string& path) {
             return {FileContent::Status::Failed, {}, "无法读取文件" + SystemReason(errno)};
         }
         content.bytes.append(block, static_cast<std::size_t>(got));
+    }
+    return content;
+}
+
+FileContent NativeFileStore::ReadFileUpTo(const std::string& path, std::size_t limit) {
+    UniqueFd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!file.valid()) {
+        if (errno == ENOENT) return {FileContent::Status::Missing, {}, {}};
+        return {FileContent::Status::Failed, {}, "无法打开文件" + SystemReason(errno)};
+    }
+    struct stat info {};
+    if (::fstat(file.get(), &info) != 0)
+        return {FileContent::Status::Failed, {}, "无法读取文件" + SystemReason(errno)};
+    if (S_ISDIR(info.st_mode)) return {FileContent::Status::Failed, {}, FolderNotFile()};
+    if (!S_ISREG(info.st_mode)) return {FileContent::Status::Failed, {}, "不是普通文件"};
+    if (static_cast<std::uintmax_t>(info.st_size) > limit)
+        return {FileContent::Status::Failed, {},
+                TooLarge(static_cast<std::uintmax_t>(info.st_size), limit)};
+
+    // The size is checked again while reading: the file may grow meanwhile.
+    FileContent content{FileContent::Status::Read, {}, {}};
+    char block[4096];
+    for (;;) {
+        const ssize_t got = ::read(file.get(), block, sizeof block);
+        if (got == 0) break;
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            return {FileContent::Status::Failed, {}, "无法读取文件" + SystemReason(errno)};
+        }
+        content.bytes.append(block, static_cast<std::size_t>(got));
+        if (content.bytes.size() > limit)
+            return {FileContent::Status::Failed, {}, TooLarge(content.bytes.size(), limit)};
     }
     return content;
 }

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 
 #include "profile/native_file_store.h"
@@ -69,6 +70,12 @@ bool IsMissing(DWORD error) {
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
 
+std::string FolderNotFile() { return "这是一个文件夹，不是文件"; }
+
+std::string TooLarge(std::uint64_t size, std::size_t limit) {
+    return "文件太大（" + std::to_string(size) + " 字节，上限 " + std::to_string(limit) + " 字节）";
+}
+
 }  // namespace
 
 char NativeFileStore::Separator() const { return '\\'; }
@@ -95,6 +102,42 @@ FileContent NativeFileStore::ReadWholeFile(const std::string& path) {
             return {FileContent::Status::Failed, {}, "无法读取文件" + SystemReason(GetLastError())};
         if (got == 0) break;
         content.bytes.append(block, got);
+    }
+    return content;
+}
+
+FileContent NativeFileStore::ReadFileUpTo(const std::string& path, std::size_t limit) {
+    const std::wstring wide = WidePath(path);
+    // Opening a folder as a file fails with "access denied"; say what it is.
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return {FileContent::Status::Failed, {}, FolderNotFile()};
+    UniqueHandle file(CreateFileW(wide.c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) {
+        const DWORD error = GetLastError();
+        if (IsMissing(error)) return {FileContent::Status::Missing, {}, {}};
+        return {FileContent::Status::Failed, {}, "无法打开文件" + SystemReason(error)};
+    }
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.get(), &size))
+        return {FileContent::Status::Failed, {}, "无法读取文件" + SystemReason(GetLastError())};
+    if (static_cast<std::uint64_t>(size.QuadPart) > limit)
+        return {FileContent::Status::Failed, {},
+                TooLarge(static_cast<std::uint64_t>(size.QuadPart), limit)};
+
+    // The size is checked again while reading: the file may grow meanwhile.
+    FileContent content{FileContent::Status::Read, {}, {}};
+    char block[4096];
+    for (;;) {
+        DWORD got = 0;
+        if (!ReadFile(file.get(), block, sizeof block, &got, nullptr))
+            return {FileContent::Status::Failed, {}, "无法读取文件" + SystemReason(GetLastError())};
+        if (got == 0) break;
+        content.bytes.append(block, got);
+        if (content.bytes.size() > limit)
+            return {FileContent::Status::Failed, {}, TooLarge(content.bytes.size(), limit)};
     }
     return content;
 }

@@ -49,4 +49,28 @@ std::optional<std::string> Utf8ToGbk(std::string_view utf8) {
     return gbk;
 }
 
+std::optional<std::string> GbkToUtf8(std::string_view gbk) {
+    if (gbk.empty()) return std::string();
+    const int size = static_cast<int>(gbk.size());
+    const int length =
+        MultiByteToWideChar(kGbkCodePage, MB_ERR_INVALID_CHARS, gbk.data(), size, nullptr, 0);
+    if (length <= 0) return std::nullopt;
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(kGbkCodePage, MB_ERR_INVALID_CHARS, gbk.data(), size, wide.data(), length);
+
+    const int wideSize = static_cast<int>(wide.size());
+    const int utf8Length =
+        WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideSize, nullptr, 0, nullptr, nullptr);
+    if (utf8Length <= 0) return std::nullopt;
+    std::string utf8(static_cast<std::size_t>(utf8Length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideSize, utf8.data(), utf8Length, nullptr,
+                        nullptr);
+
+    // A table that decodes a code it would encode differently (or maps an
+    // unknown pair to a default character) fails here: only a text that gives
+    // back the very same bytes may be used.
+    if (Utf8ToGbk(utf8) != gbk) return std::nullopt;
+    return utf8;
+}
+
 }  // namespace vorn::runtime

@@ -5,48 +5,62 @@
 #include "mainwindow/main_window_layout.h"
 #include "profile/native_file_store.h"
 #include "runtime/fatal_error_win.h"
+#include "runtime/file_drop_target_win.h"
 #include "runtime/live_controls_win.h"
 #include "runtime/local_clock_win.h"
 #include "runtime/message_loop_win.h"
-#include "runtime/plain_box_win.h"
 #include "runtime/program_control_win.h"
 #include "runtime/sound_player_win.h"
 #include "runtime/web_opener_win.h"
 #include "runtime/window_loader_win.h"
 #include "mainwindow/program_assets.h"
+#include "shell/command_line_win.h"
+#include "shell/main_window_skin_win.h"
 #include "shell/startup_steps_win.h"
 
 namespace {
 
 int RunProgram() {
     using namespace vorn;
+    // Relative names on the command line mean the directory we were started in.
+    const std::vector<std::string> filesToOpen = shell::FilesOnCommandLine();
     shell::MakeProgramDirectoryCurrent();
     runtime::ProcessControl program;
-    shell::CreateSkinState(program);
+    const auto skin = shell::CreateSkinState(program);
     shell::ObtainSkinEntryPoints();
     shell::RunStartRoutine();
 
     runtime::WindowRegistry windows;
     runtime::LiveControls controls(windows);
-    runtime::PlainBoxService boxes;
     runtime::LocalClock clock;
     runtime::WaveSoundPlayer sound;
     runtime::ShellWebOpener web;
     profile::NativeFileStore files;
     mainwindow::MainWindowController controller(mainwindow::Services{
-        controls, controls, boxes, clock, sound, web, program, files});
+        controls, controls, *skin->Box(), clock, sound, web, program, files});
 
     runtime::LoadOptions options;
     options.pictures = [](runtime::PictureId picture) { return mainwindow::AssetBytes(picture); };
-    options.closeHandler = [&controller](runtime::WindowHandle window, unsigned message) {
+    // The skin manager hands close and destroy to the controller; only a
+    // window it did not take over asks the controller itself, so the exit
+    // question comes once either way.
+    options.closeHandler = [&controller, &skin](runtime::WindowHandle window, unsigned message) {
+        if (skin->Window() && skin->Window()->Window()) return runtime::kLetWindowClose;
         return controller.CloseHandler(window, message);
     };
+    shell::SkinningEvents events(controller, [&] {
+        shell::SkinTheMainWindow(*skin, controls, controls, controller);
+    });
     const auto mainWindow =
-        runtime::LoadWindow(mainwindow::MainWindowLayout(), controller, windows, options);
+        runtime::LoadWindow(mainwindow::MainWindowLayout(), events, windows, options);
     if (!mainWindow) runtime::FatalRuntimeError("载入启动窗口失败");
+    runtime::FileDropTarget drops(
+        mainWindow->handle(),
+        [&controller](const std::vector<std::string>& paths) { controller.OpenFirstMonsterFile(paths); });
 
     ShowWindow(mainWindow->handle(), SW_SHOWNORMAL);
     UpdateWindow(mainWindow->handle());
+    controller.OpenFirstMonsterFile(filesToOpen);
     runtime::MessageLoop loop;
     const int exitCode = loop.Run();
     program.RunCleanups();

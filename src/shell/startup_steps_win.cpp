@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "mainwindow/program_assets.h"
 #include "runtime/utf_win.h"
 
 namespace vorn::shell {
@@ -11,7 +12,16 @@ void MakeProgramDirectoryCurrent() {
     if (!directory.empty()) SetCurrentDirectoryW(runtime::Widen(directory).c_str());
 }
 
-void CreateSkinState(runtime::ProcessControl&) {}
+std::unique_ptr<SkinModule> CreateSkinState(runtime::ProcessControl& program) {
+    auto skin = std::make_unique<SkinModule>();
+    program.AddCleanup([module = skin.get()] { module->Destroy(); });
+    // Every box draws from the skin, and the exit question is a box: the
+    // skin is ready before anything can ask for one. The main window's own
+    // InitSkin with the same picture later finds it done and changes nothing.
+    skin::InitSkin(*skin->State(), mainwindow::AssetBytes(mainwindow::kBackgroundJpeg), false, true);
+    skin::LoadControlImages(*skin->State());
+    return skin;
+}
 
 void ObtainSkinEntryPoints() {}
 

@@ -2,16 +2,20 @@
 // main runs them.
 #pragma once
 
+#include <memory>
+
 #include "runtime/program_control_win.h"
+#include "shell/skin_module_win.h"
 
 namespace vorn::shell {
 
 // Relative paths (the MonUseItems folder) resolve beside the program.
 void MakeProgramDirectoryCurrent();
 
-// Place of the skin's start: creating its state and registering its clean-up
-// with `program`. The program has no skin yet, so nothing happens here.
-void CreateSkinState(runtime::ProcessControl& program);
+// The skin's start: its state, initialised with the program's background
+// picture, and its objects, with their destruction registered as a clean-up
+// of `program`. The caller keeps the module for the whole run.
+[[nodiscard]] std::unique_ptr<SkinModule> CreateSkinState(runtime::ProcessControl& program);
 
 // Place where the skin's window code gets its two user32 entry points
 // (DefWindowProcA, CreateWindowExA). Without a skin nothing is needed.

@@ -5,6 +5,7 @@
 #include <thread>
 #include <vector>
 
+#include "e2e/box_probe.h"
 #include "e2e/user_input.h"
 #include "e2e/window_probe.h"
 #include "runtime/utf_win.h"
@@ -43,7 +44,8 @@ std::string LastErrorText(const char* what) {
 AppSession::AppSession(std::wstring_view scratchPrefix) : directory_(scratchPrefix) {}
 
 std::unique_ptr<AppSession> AppSession::Launch(const std::filesystem::path& program,
-                                               milliseconds windowTimeout) {
+                                               milliseconds windowTimeout,
+                                               std::wstring_view arguments) {
     std::unique_ptr<AppSession> session(new AppSession(L"vorn-e2e"));
     const std::filesystem::path copy = session->Directory() / program.filename();
     std::filesystem::copy_file(program, copy);
@@ -54,6 +56,7 @@ std::unique_ptr<AppSession> AppSession::Launch(const std::filesystem::path& prog
     std::filesystem::create_directory(session->OutputDirectory());
 
     std::wstring commandLine = L"\"" + copy.wstring() + L"\"";
+    if (!arguments.empty()) commandLine.append(L" ").append(arguments);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
@@ -133,16 +136,18 @@ std::optional<DWORD> AppSession::CloseAsUser(milliseconds timeout) {
     PostMessageW(mainWindow_, WM_CLOSE, 0, 0);
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     HWND answered = nullptr;
+    auto answeredAt = std::chrono::steady_clock::now();
     while (std::chrono::steady_clock::now() < deadline) {
         if (auto code = WaitForExit(milliseconds(50))) return code;
-        // The program may ask first: answer "close" on its box, once.
-        const HWND box = WaitForBox(milliseconds(0));
-        if (!box || box == answered) continue;
-        answered = box;
-        for (HWND child : Descendants(box))
-            if (ClassNameOf(child) == "Button" &&
-                TextOf(child) == runtime::Narrow(kConfirmExitCaption))
-                PostMessageW(child, BM_CLICK, 0, 0);
+        // The program may ask first: answer "close" on its box, and again
+        // if it is still there long after (a click it did not take yet).
+        auto question = OpenBox::Current(*this);
+        if (!question) continue;
+        if (question->Window() == answered && std::chrono::steady_clock::now() - answeredAt < milliseconds(3000))
+            continue;
+        answered = question->Window();
+        answeredAt = std::chrono::steady_clock::now();
+        question->Press(runtime::Narrow(kConfirmExitCaption));
     }
     return WaitForExit(milliseconds(0));
 }

@@ -34,9 +34,11 @@ inline constexpr std::wstring_view kOutputDirectoryName = L"MonUseItems";
 class AppSession {
 public:
     // Throws std::runtime_error when the program cannot be started or shows no
-    // main window within the timeout.
+    // main window within the timeout. `arguments` follow the program's quoted
+    // path on its command line, as given (quote paths with blanks yourself).
     static std::unique_ptr<AppSession> Launch(const std::filesystem::path& program,
-                                              milliseconds windowTimeout = milliseconds(30000));
+                                              milliseconds windowTimeout = milliseconds(30000),
+                                              std::wstring_view arguments = {});
     ~AppSession();
     AppSession(const AppSession&) = delete;
     AppSession& operator=(const AppSession&) = delete;

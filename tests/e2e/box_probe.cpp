@@ -1,14 +1,20 @@
 #include "e2e/box_probe.h"
 
 #include <algorithm>
+#include <thread>
 
+#include "e2e/screen_pixels.h"
 #include "e2e/user_input.h"
 #include "e2e/window_probe.h"
+#include "runtime/utf_win.h"
+#include "skin/windows/pellum_msg_box_win.h"
 
 namespace vorn::e2e {
 namespace {
 
-constexpr std::string_view kBoxClass = "VornPlainBox";
+using namespace std::chrono_literals;
+
+constexpr std::string_view kParagraph = "\r\n\r\n";
 
 struct Search {
     DWORD processId;
@@ -26,19 +32,50 @@ BOOL CALLBACK FindBoxOf(HWND window, LPARAM context) {
     return TRUE;
 }
 
-bool IsButton(HWND window) { return ClassNameOf(window) == "Button"; }
-
-bool IsCheckBox(HWND window) {
-    const auto type = StyleOf(window) & BS_TYPEMASK;
-    return type == BS_CHECKBOX || type == BS_AUTOCHECKBOX;
+SIZE SizeOf(HWND window) {
+    const RECT rect = ScreenRect(window);
+    return SIZE{rect.right - rect.left, rect.bottom - rect.top};
 }
 
-bool IsPushButton(HWND window) {
-    const auto type = StyleOf(window) & BS_TYPEMASK;
-    return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
+std::optional<std::string> ClipboardText() {
+    if (!OpenClipboard(nullptr)) return std::nullopt;
+    std::optional<std::string> text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* wide = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text = runtime::Narrow(wide);
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
 }
+
+RECT Rect(const skin::RectRecord& r) { return RECT{r.x, r.y, r.x + r.width, r.y + r.height}; }
+
+// The focus halo's warm glow, against the neutral grey and white around a button.
+bool Glowing(std::uint32_t pixel) { return Red(pixel) > 170 && Red(pixel) - Blue(pixel) > 70; }
 
 }  // namespace
+
+bool AwaitBoxOpened(HWND box, std::chrono::milliseconds timeout) {
+    SIZE largest = SizeOf(box), last = largest;
+    auto unchangedSince = std::chrono::steady_clock::now();
+    return WaitUntil(
+        [&] {
+            if (!IsWindow(box)) return false;
+            const SIZE now = SizeOf(box);
+            if (now.cx > largest.cx) largest = now;
+            if (now.cx != last.cx || now.cy != last.cy) {
+                last = now;
+                unchangedSince = std::chrono::steady_clock::now();
+            }
+            const bool shrunk = largest.cx - now.cx == 2 * skin::kMsgBoxZoomMargin &&
+                                largest.cy - now.cy == 2 * skin::kMsgBoxZoomMargin;
+            // First seen after its opening: it keeps its size.
+            return shrunk || std::chrono::steady_clock::now() - unchangedSince > 1000ms;
+        },
+        timeout);
+}
 
 std::optional<OpenBox> OpenBox::Current(AppSession& app) {
     Search search{app.ProcessId()};
@@ -49,61 +86,117 @@ std::optional<OpenBox> OpenBox::Current(AppSession& app) {
 
 std::optional<OpenBox> OpenBox::Await(AppSession& app, std::chrono::milliseconds timeout) {
     std::optional<OpenBox> box;
-    WaitUntil([&] { return (box = Current(app)).has_value(); }, timeout);
+    if (!WaitUntil([&] { return (box = Current(app)).has_value(); }, timeout)) return std::nullopt;
+    if (!AwaitBoxOpened(box->Window(), timeout)) return std::nullopt;
+    box->opened_ = true;
     return box;
 }
 
-std::string OpenBox::Title() const { return TextOf(window_); }
-
-std::string OpenBox::Message() const {
-    for (HWND child : Descendants(window_))
-        if (ClassNameOf(child) == "Static") return TextOf(child);
-    return {};
+const OpenBox::Texts& OpenBox::Read() const {
+    if (texts_) return *texts_;
+    texts_.emplace();
+    // Ctrl+C as the keyboard sends it to the box.
+    const DWORD before = GetClipboardSequenceNumber();
+    PostMessageW(window_, WM_CHAR, 3, 0);
+    if (!WaitUntil([&] { return GetClipboardSequenceNumber() != before; }, 3s)) return *texts_;
+    std::optional<std::string> text;
+    WaitUntil([&] { return (text = ClipboardText()).has_value(); }, 1s);
+    if (!text) return *texts_;
+    const auto first = text->find(kParagraph), last = text->rfind(kParagraph);
+    if (first == std::string::npos || last == first) return *texts_;
+    texts_->title = text->substr(0, first);
+    texts_->message = text->substr(first + kParagraph.size(), last - first - kParagraph.size());
+    // The captions follow from left to right, each after a space.
+    const std::string captions = text->substr(last + kParagraph.size());
+    std::string::size_type at = 0;
+    while ((at = captions.find(' ', at)) != std::string::npos) {
+        const auto next = captions.find(' ', at + 1);
+        texts_->captions.insert(texts_->captions.begin(), captions.substr(at + 1, next - at - 1));
+        at = next;
+    }
+    return *texts_;
 }
 
-std::vector<std::string> OpenBox::CaptionsRightToLeft() const {
-    std::vector<HWND> buttons;
-    for (HWND child : Descendants(window_))
-        if (IsButton(child) && IsPushButton(child) && TextOf(child) != kBoxCloseCaption)
-            buttons.push_back(child);
-    std::sort(buttons.begin(), buttons.end(),
-              [](HWND a, HWND b) { return ScreenRect(a).left > ScreenRect(b).left; });
-    std::vector<std::string> captions;
-    for (HWND button : buttons) captions.push_back(TextOf(button));
-    return captions;
+std::string OpenBox::Title() const { return Read().title; }
+std::string OpenBox::Message() const { return Read().message; }
+std::vector<std::string> OpenBox::CaptionsRightToLeft() const { return Read().captions; }
+
+skin::MsgBoxLayout OpenBox::Parts() const {
+    if (!opened_) opened_ = AwaitBoxOpened(window_);
+    skin::MsgBoxLayout parts;
+    const SIZE size = SizeOf(window_);
+    parts.width = size.cx;
+    parts.height = size.cy;
+    skin::PlaceParts(parts, static_cast<int>(Read().captions.size()));
+    return parts;
 }
 
-HWND OpenBox::Option() const {
-    for (HWND child : Descendants(window_))
-        if (IsButton(child) && IsCheckBox(child)) return child;
-    return nullptr;
+POINT OpenBox::OnScreen(const skin::RectRecord& part) const {
+    const RECT box = ScreenRect(window_);
+    return POINT{box.left + part.x + part.width / 2, box.top + part.y + part.height / 2};
 }
 
-std::optional<std::string> OpenBox::OptionText() const {
-    if (const HWND option = Option()) return TextOf(option);
-    return std::nullopt;
+std::optional<RECT> OpenBox::ButtonRect(std::string_view caption) const {
+    const skin::MsgBoxLayout parts = Parts();
+    const auto& captions = Read().captions;
+    const auto found = std::find(captions.begin(), captions.end(), caption);
+    skin::RectRecord part;
+    if (caption == kBoxCloseCaption) part = parts.close;
+    else if (found != captions.end()) part = parts.captions[static_cast<std::size_t>(found - captions.begin())];
+    else return std::nullopt;
+    const RECT box = ScreenRect(window_);
+    return RECT{box.left + part.x, box.top + part.y, box.left + part.x + part.width,
+                box.top + part.y + part.height};
+}
+
+bool OpenBox::HasOption() const {
+    // An unticked option is a light square on the grey bar.
+    const ScreenPixels box(ScreenRect(window_));
+    return box.Count(Rect(Parts().checkHit), [](std::uint32_t p) {
+               return Red(p) > 150 && Red(p) - Blue(p) > 25;
+           }) > 20;
 }
 
 bool OpenBox::OptionTicked() const {
-    const HWND option = Option();
-    DWORD_PTR state = 0;
-    return option &&
-           SendMessageTimeoutW(option, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 5000, &state) &&
-           state == BST_CHECKED;
+    const ScreenPixels box(ScreenRect(window_));
+    return box.Count(Rect(Parts().checkHit), [](std::uint32_t p) {
+               return Red(p) > 150 && Green(p) < 100 && Blue(p) < 100;
+           }) > 5;
 }
 
-HWND OpenBox::Button(std::string_view caption) const {
-    for (HWND child : Descendants(window_))
-        if (IsButton(child) && IsPushButton(child) && TextOf(child) == caption) return child;
-    return nullptr;
+bool OpenBox::HasFocusOn(std::string_view caption) const {
+    const ScreenPixels box(ScreenRect(window_));
+    const skin::MsgBoxLayout parts = Parts();
+    // The halo's glow just above a caption, just below the close button:
+    // where the box around them is neutral.
+    const auto glow = [&](const skin::RectRecord& r, bool below) {
+        const int top = below ? r.y + r.height + 1 : r.y - 3;
+        return box.Count(RECT{r.x + 8, top, r.x + r.width - 8, top + 2}, Glowing);
+    };
+    const auto& captions = Read().captions;
+    int best = glow(parts.close, true);
+    std::string_view focused = kBoxCloseCaption;
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        const int score = glow(parts.captions[i], false);
+        if (score > best) {
+            best = score;
+            focused = captions[i];
+        }
+    }
+    return best > 10 && focused == caption;
 }
 
 bool OpenBox::Press(std::string_view caption) {
-    const HWND button = Button(caption);
+    const std::optional<RECT> button = ButtonRect(caption);
     if (!button) return false;
     BringToFront(window_);
-    app_->UserMouse().ClickWindow(button);
+    app_->UserMouse().ClickAt(POINT{(button->left + button->right) / 2, (button->top + button->bottom) / 2});
     return true;
+}
+
+void OpenBox::ToggleOption() {
+    BringToFront(window_);
+    app_->UserMouse().ClickAt(OnScreen(Parts().checkHit));
 }
 
 bool OpenBox::AwaitClosed(std::chrono::milliseconds timeout) const {

@@ -8,6 +8,7 @@
 
 #include "e2e/app_session.h"
 #include "e2e/box_probe.h"
+#include "e2e/drawn_items.h"
 #include "e2e/field_input.h"
 #include "e2e/program_under_test.h"
 #include "e2e/user_input.h"
@@ -59,13 +60,11 @@ TEST(Clock, ShowsTheLocalHourAndMinuteWithinTwoSecondsOfStart) {
         << caption << " is neither " << ClockCaption(before) << " nor " << ClockCaption(after);
 }
 
-TEST(AboutBox, OpensFromItsLinkWithTheProgramsText) {
+TEST(AboutBox, OpensFromItsDrawnLinkWithTheProgramsText) {
     auto app = AppSession::Launch(ProgramUnderTest());
     ASSERT_TRUE(BringToFront(app->MainWindow()));
-    const HWND link = app->Control(id::kAboutLink);
-    ASSERT_NE(link, nullptr);
-    EXPECT_EQ(TextOf(link), "关于程序");
-    app->UserMouse().ClickWindow(link);
+    // The drawn "关于程序" link in the place of the layout's label.
+    app->UserMouse().ClickAt(DrawnItemPoint(app->MainWindow(), id::kAboutLink));
 
     auto box = OpenBox::Await(*app);
     ASSERT_TRUE(box) << "clicking the about link opened no box";
@@ -86,10 +85,9 @@ TEST(AboutBox, OpensFromItsLinkWithTheProgramsText) {
     EXPECT_EQ(author.find_first_of("\r\n"), std::string::npos) << lines;
 
     EXPECT_EQ(box->CaptionsRightToLeft(), (std::vector<std::string>{"返回", "确定"}));
-    EXPECT_EQ(box->OptionText(), "不再提示");
-    EXPECT_TRUE(WaitUntil([&] { return FocusOfThreadOwning(box->Window()) == box->Button(kBoxCloseCaption); }))
-        << "no default button: the close button has the focus, not "
-        << Describe(FocusOfThreadOwning(box->Window()));
+    EXPECT_TRUE(box->HasOption());
+    EXPECT_TRUE(WaitUntil([&] { return box->HasFocusOn(kBoxCloseCaption); }))
+        << "no default button: the close button has the focus";
     ASSERT_TRUE(box->Press("返回"));
     ASSERT_TRUE(box->AwaitClosed());
     EXPECT_TRUE(app->IsRunning());
@@ -120,10 +118,9 @@ protected:
                     message == "是否关闭当前程序？\r\n" + DateTimeWords(after_))
             << message << " does not hold the date and time of " << DateTimeWords(before_);
         EXPECT_EQ(box.CaptionsRightToLeft(), (std::vector<std::string>{"不想退出", "确定退出"}));
-        EXPECT_FALSE(box.OptionText()) << "the question shows no option";
-        EXPECT_TRUE(WaitUntil([&] { return FocusOfThreadOwning(box.Window()) == box.Button("不想退出"); }))
-            << "the first button is the default; the focus is on "
-            << Describe(FocusOfThreadOwning(box.Window()));
+        EXPECT_FALSE(box.HasOption()) << "the question shows no option";
+        EXPECT_TRUE(WaitUntil([&] { return box.HasFocusOn("不想退出"); }))
+            << "the first button is the default and has the focus";
     }
 
     // The window is still there and still takes input.

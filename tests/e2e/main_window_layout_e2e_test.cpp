@@ -2,6 +2,9 @@
 // table control by control: class, parent, place, contents and state.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <iterator>
 #include <memory>
 #include <regex>
 #include <string>
@@ -37,11 +40,23 @@ std::vector<std::string> ItemsOf(const ControlLayout& control) {
     return {control.items.begin(), control.items.end()};
 }
 
-// The controls that are real windows (every kind but the timer).
+// The controls the skin replaces with drawn items when the window is created.
+constexpr std::uint32_t kReplacedByTheSkin[] = {mainwindow::id::kAboutLink,
+                                                mainwindow::id::kAuthorLink,
+                                                mainwindow::id::kGenerate, mainwindow::id::kBadge};
+
+bool ReplacedByTheSkin(const ControlLayout& control) {
+    return std::find(std::begin(kReplacedByTheSkin), std::end(kReplacedByTheSkin), control.id) !=
+           std::end(kReplacedByTheSkin);
+}
+
+// The controls that are real windows (every kind but the timer, and not
+// the ones the skin draws instead).
 std::vector<const ControlLayout*> WindowedControls() {
     std::vector<const ControlLayout*> controls;
     for (const ControlLayout& control : mainwindow::MainWindowLayout().controls)
-        if (control.kind != ControlKind::Timer) controls.push_back(&control);
+        if (control.kind != ControlKind::Timer && !ReplacedByTheSkin(control))
+            controls.push_back(&control);
     return controls;
 }
 
@@ -158,6 +173,11 @@ TEST_F(MainWindowAtStart, VisibilityAndEnabledStateFollowTheLayout) {
 
 TEST_F(MainWindowAtStart, TheTimerHasNoWindow) {
     EXPECT_EQ(app_->Control(mainwindow::id::kClockTimer), nullptr);
+}
+
+TEST_F(MainWindowAtStart, TheControlsTheSkinDrawsInsteadAreNoWindowsAnyMore) {
+    for (const std::uint32_t id : kReplacedByTheSkin)
+        EXPECT_EQ(app_->Control(id), nullptr) << Describe(app_->Control(id));
 }
 
 }  // namespace

@@ -94,7 +94,7 @@ TEST_F(SlotNames, EnterInAnUnchangedBoxLocksItAndStillConfirms) {
     EXPECT_EQ(tip->Title(), "友情提示：");
     EXPECT_EQ(tip->Message(), "部位名称修改成功！");
     EXPECT_EQ(tip->CaptionsRightToLeft(), (std::vector<std::string>{"返回", "确定"}));
-    EXPECT_EQ(tip->OptionText(), "不再提示");
+    EXPECT_TRUE(tip->HasOption());
     EXPECT_FALSE(IsWindowEnabled(box)) << "the box is locked before the tip shows";
     EXPECT_EQ(TextOf(box), "项链名称");
     ASSERT_TRUE(tip->Press("确定"));
@@ -107,9 +107,8 @@ TEST_F(SlotNames, TheTipIsShownAgainAfterDontShowAgainWasTicked) {
     PressKey(VK_RETURN);
     auto first = OpenBox::Await(*app_);
     ASSERT_TRUE(first);
-    ASSERT_TRUE(first->Option()) << first->Describe();
-    BringToFront(first->Window());
-    app_->UserMouse().ClickWindow(first->Option());
+    ASSERT_TRUE(first->HasOption()) << first->Describe();
+    first->ToggleOption();
     ASSERT_TRUE(WaitUntil([&] { return first->OptionTicked(); })) << "the option did not tick";
     ASSERT_TRUE(first->Press("确定"));
     ASSERT_TRUE(first->AwaitClosed());

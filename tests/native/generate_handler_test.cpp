@@ -46,7 +46,7 @@ TEST_F(GenerateHandler, ClickWritesIntoMonUseItemsBesideTheProgram) {
     window.Select(id::kJob, 2);
     window.Select(id::kButch, 1);
 
-    window.Click(id::kGenerate);
+    controller.GenerateItemClicked();
 
     const std::string monster = Read(Output("Guard.txt"));
     EXPECT_NE(monster.find("\r\nJob=2\r\n"), std::string::npos) << monster;
@@ -58,7 +58,7 @@ TEST_F(GenerateHandler, ClickWritesIntoMonUseItemsBesideTheProgram) {
 
 TEST_F(GenerateHandler, WithoutMonUseItemsNothingIsWrittenAndNoSuccessIsClaimed) {
     window.Type(id::kMonsterName, "Guard");
-    window.Click(id::kGenerate);
+    controller.GenerateItemClicked();
 
     EXPECT_FALSE(fs::exists(directory_ / "MonUseItems"));
     ASSERT_EQ(boxes.requests.size(), 1u);

@@ -9,8 +9,6 @@
 namespace vorn::skin {
 namespace {
 
-DWORD GdiObjects() { return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS); }
-
 // A bare layered popup for the surface to show on.
 class LayeredPopup {
 public:
@@ -38,7 +36,6 @@ void FillSolid(HDC dc, RECT rect, COLORREF colour) {
 
 TEST(LayeredSurface, DrawsClearsAndReleasesItsPixels) {
     LayeredPopup popup;
-    const DWORD objectsBefore = GdiObjects();
     {
         LayeredSurface surface;
         ASSERT_TRUE(surface.Create(popup.handle(), 40, 30));
@@ -57,12 +54,13 @@ TEST(LayeredSurface, DrawsClearsAndReleasesItsPixels) {
         EXPECT_EQ(surface.Pixel(25, 5), 0u);
         EXPECT_EQ(surface.Pixel(40, 0), 0u) << "outside the surface";
 
+        const HDC dc = surface.DeviceContext();
         surface.Release();
+        EXPECT_EQ(GetObjectType(dc), 0u) << "the memory DC is deleted";
         surface.Release();  // twice is harmless
         EXPECT_EQ(surface.DeviceContext(), nullptr);
         EXPECT_FALSE(surface.Update());
     }
-    EXPECT_EQ(GdiObjects(), objectsBefore);
 }
 
 TEST(LayeredSurface, UpdateMovesResizesAndFadesOnlyWhatItIsGiven) {

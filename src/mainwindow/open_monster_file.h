@@ -1,0 +1,38 @@
+// The open command: a monster file dropped on the main window or named on the
+// command line fills the window, so that changing one value of an existing
+// monster is open, change, generate.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+#include "mainwindow/kept_from_file.h"
+#include "profile/file_store.h"
+#include "runtime/box_request.h"
+#include "runtime/events.h"
+#include "runtime/property_access.h"
+
+namespace vorn::mainwindow {
+
+// A monster file is a few kilobytes; anything above this is no monster file.
+inline constexpr std::size_t kMonsterFileLimit = 1024 * 1024;
+
+// Opens "<name>.txt" at `path` (a drop-rate file "<name>-Item.txt" stands for
+// the "<name>.txt" beside it). The name box gets <name>, every other control
+// its field, through the handlers (ShowProfile); then the tip line names the
+// file, followed by `tipNote`, and one box owned by `owner` lists what the
+// window could not show as the file has it. Returns what the window has no
+// control for, for the next generation.
+//
+// A file that is missing, unreadable, a folder, larger than
+// kMonsterFileLimit, not text, not GBK or without [Info] gets an error box
+// instead (its reason followed by `tipNote`), touches no control and returns
+// nothing.
+std::optional<KeptFromFile> OpenMonsterFile(runtime::PropertyAccess& properties,
+                                            runtime::EventSink& handlers,
+                                            profile::FileStore& files, runtime::BoxService& boxes,
+                                            runtime::WindowHandle owner, std::string_view path,
+                                            std::string_view tipNote = {});
+
+}  // namespace vorn::mainwindow

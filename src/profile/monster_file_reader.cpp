@@ -1,0 +1,363 @@
+#include "profile/monster_file_reader.h"
+
+#include <algorithm>
+#include <array>
+#include <map>
+#include <set>
+#include <tuple>
+
+#include "profile/monster_text.h"
+#include "runtime/gbk.h"
+#include "runtime/text_number.h"
+
+namespace vorn::profile {
+namespace {
+
+using namespace std::string_literals;
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+// ---- Bytes to lines -------------------------------------------------------
+
+// Text holds no control bytes but tab and the line and page ends. GBK trail
+// bytes start at 0x40, so a control byte is never part of a character.
+bool IsControlByte(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 && (byte < '\t' || byte > '\r');
+}
+
+std::optional<std::string> NotTextProblem(std::string_view bytes) {
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF"))
+        return "文件是 UTF-16（Unicode）编码，游戏服务端读不了。\r\n"
+               "请用记事本把它另存为 ANSI（GBK）编码后再打开。"s;
+    if (std::any_of(bytes.begin(), bytes.end(), IsControlByte))
+        return "这不是文本文件（其中有 NUL 等控制字节），不能作为怪物文件打开。"s;
+    return std::nullopt;
+}
+
+bool IsAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// 1-based number of the first line whose bytes are not valid GBK. Line ends
+// are ASCII bytes, which GBK never uses inside a character.
+std::size_t FirstLineNotGbk(std::string_view bytes) {
+    std::size_t number = 1;
+    for (;;) {
+        const std::size_t end = bytes.find('\n');
+        if (!runtime::GbkToUtf8(bytes.substr(0, end)) || end == std::string_view::npos)
+            return number;
+        bytes.remove_prefix(end + 1);
+        ++number;
+    }
+}
+
+struct DecodedText {
+    std::optional<std::string> text;  // UTF-8
+    std::string error;
+};
+
+DecodedText Decode(std::string_view bytes, std::vector<std::string>& notes) {
+    if (bytes.starts_with(kUtf8Bom)) {
+        bytes.remove_prefix(kUtf8Bom.size());
+        // Notepad's "UTF-8" puts the mark in front of UTF-8 text; that text is
+        // taken as UTF-8 when GBK can hold it, anything else as GBK behind a
+        // stray mark.
+        if (runtime::Utf8ToGbk(bytes)) {
+            notes.push_back(IsAscii(bytes)
+                                ? "文件开头有 UTF-8 的 BOM 标记，生成的文件不再带它。"s
+                                : "文件是带 BOM 的 UTF-8 编码，已按 UTF-8 读取；"
+                                  "生成的文件改用游戏服务端读取的 GBK 编码。"s);
+            return {std::string(bytes), {}};
+        }
+        if (auto text = runtime::GbkToUtf8(bytes)) {
+            notes.push_back("文件开头有 UTF-8 的 BOM 标记，生成的文件不再带它。");
+            return {std::move(text), {}};
+        }
+        return {std::nullopt, "第 " + std::to_string(FirstLineNotGbk(bytes)) +
+                                  " 行既不是有效的 GBK 文本，也不是 GBK 能保存的 UTF-8 文本。"};
+    }
+    if (auto text = runtime::GbkToUtf8(bytes)) return {std::move(text), {}};
+    return {std::nullopt, "第 " + std::to_string(FirstLineNotGbk(bytes)) +
+                              " 行不是有效的 GBK 文本，游戏服务端会读错。\r\n"
+                              "请用 GBK（ANSI）编码保存后再打开。"};
+}
+
+// Lines without their ends; CR LF, LF and a lone CR each end a line.
+std::vector<std::string_view> SplitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    while (!text.empty()) {
+        const std::size_t end = text.find_first_of("\r\n");
+        lines.push_back(text.substr(0, end));
+        if (end == std::string_view::npos) break;
+        const std::size_t next = text.compare(end, 2, "\r\n") == 0 ? end + 2 : end + 1;
+        text.remove_prefix(next);
+    }
+    return lines;
+}
+
+// ---- The keys the program writes -----------------------------------------
+
+char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(),
+                      [](char x, char y) { return AsciiUpper(x) == AsciiUpper(y); });
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// A field of [Info]: a code picked from a list, or a text taken as written.
+struct InfoKey {
+    std::string_view key;
+    ProfileField field;
+    int MonsterProfile::*code = nullptr;
+    int choices = 0;               // list items; the code is the item's index
+    std::string_view caption;      // of the list in the window
+    std::string_view firstChoice;  // shown for a code the list lacks
+    std::string MonsterProfile::*text = nullptr;
+};
+
+const std::array<InfoKey, 10>& InfoKeys() {
+    using P = MonsterProfile;
+    static const std::array<InfoKey, 10> kKeys{{
+        {"Job", ProfileField::Job, &P::job, 3, "选择职业", "战士"},
+        {"Gender", ProfileField::Gender, &P::gender, 2, "选择性别", "男"},
+        {"Hair", ProfileField::Hair, &P::hair, 3, "选择发型", "0"},
+        {"DropUseItem", ProfileField::DropUseItem, &P::dropUseItem, 2, "是否掉落", "否"},
+        {"DropUseItemRate", ProfileField::DropUseItemRate, nullptr, 0, {}, {}, &P::dropUseItemRate},
+        {"ButchUseItem", ProfileField::ButchUseItem, &P::butchUseItem, 2, "是否挖取", "否"},
+        {"ButchRate", ProfileField::ButchRate, nullptr, 0, {}, {}, &P::butchRate},
+        {"ButchChargeClass", ProfileField::ButchChargeClass, &P::butchChargeClass, 4, "收费模式",
+         "金币"},
+        {"ButchChargeCount", ProfileField::ButchChargeCount, nullptr, 0, {}, {},
+         &P::butchChargeCount},
+        {"UseSkill", ProfileField::UseSkill, nullptr, 0, {}, {}, &P::useSkill},
+    }};
+    return kKeys;
+}
+
+// Keys are numbered: [Info] keys by their place in InfoKeys(), slot N of
+// [UseItems] as kFirstSlotKey + N.
+constexpr int kFirstSlotKey = 100;
+
+std::string SlotKey(int slot) { return "UseItems" + runtime::IntegerText(slot); }
+
+std::string_view FirstLine(std::string_view piece) { return piece.substr(0, piece.find("\r\n")); }
+
+// The comment lines the program writes above its keys, whatever the values
+// (the job's comment names the job), each with the number of its key.
+const std::map<std::string, int>& OwnComments() {
+    static const std::map<std::string, int> kComments = [] {
+        std::map<std::string, int> comments;
+        for (int value = 0; value < 4; ++value) {
+            MonsterProfile profile;
+            for (const InfoKey& key : InfoKeys())
+                if (key.code) profile.*key.code = value;
+            for (std::size_t i = 0; i < InfoKeys().size(); ++i)
+                comments.emplace(FirstLine(FieldPiece(InfoKeys()[i].field, 0, profile)),
+                                 static_cast<int>(i));
+        }
+        for (int slot = 0; slot < kSlotCount; ++slot)
+            comments.emplace(FirstLine(FieldPiece(ProfileField::UseItem, slot, MonsterProfile{})),
+                             kFirstSlotKey + slot);
+        return comments;
+    }();
+    return kComments;
+}
+
+// A list code: blanks around it allowed, nothing else but digits.
+std::optional<int> ListCode(std::string_view value) {
+    value = TrimBlanks(value);
+    if (value.empty() || value.size() > 9) return std::nullopt;
+    int code = 0;
+    for (char c : value) {
+        if (c < '0' || c > '9') return std::nullopt;
+        code = code * 10 + (c - '0');
+    }
+    return code;
+}
+
+// ---- Lines to a monster -------------------------------------------------
+
+enum class Part { Preamble, Info, UseItems };
+
+class Parser {
+public:
+    explicit Parser(MonsterFile& file) : file_(file) {}
+
+    void Take(std::string_view line) {
+        if (TakeSectionLine(line)) return;
+        if (readingKeys_ && TakeKeyLine(line)) return;
+        if (TakeOwnComment(line)) return;
+        Kept().emplace_back(line);
+    }
+
+    bool SawInfo() const { return sawInfo_; }
+
+    // After the last line: which [Info] keys were not there, with the
+    // window's initial values they show, four to a line.
+    void NoteMissingKeys() {
+        const MonsterProfile defaults;
+        std::string note;
+        int listed = 0;
+        for (std::size_t i = 0; i < InfoKeys().size(); ++i) {
+            if (seenKeys_.contains(static_cast<int>(i))) continue;
+            const InfoKey& key = InfoKeys()[i];
+            note.append(listed % 4 == 0 ? "\r\n    " : "、").append(key.key).append("=");
+            note.append(key.code ? runtime::IntegerText(defaults.*key.code) : defaults.*key.text);
+            ++listed;
+        }
+        if (listed > 0)
+            file_.notes.push_back("[Info] 中缺少以下几项，窗口显示初始值，生成时写入：" + note);
+    }
+
+private:
+    std::vector<std::string>& Kept() {
+        switch (keptIn_) {
+            case Part::Info: return file_.extras.info;
+            case Part::UseItems: return file_.extras.useItems;
+            case Part::Preamble: break;
+        }
+        return file_.extras.preamble;
+    }
+
+    // The first [Info] and the first [UseItems] are the program's own lines;
+    // any other section, with its lines, is kept where it stands.
+    bool TakeSectionLine(std::string_view line) {
+        const std::string_view trimmed = TrimBlanks(line);
+        const std::size_t close = trimmed.find(']');
+        if (!trimmed.starts_with('[') || close == std::string_view::npos) return false;
+        const std::string_view name = TrimBlanks(trimmed.substr(1, close - 1));
+        readingKeys_ = false;
+        sawSection_ = true;
+        for (auto [own, part, seen] : {std::tuple{"Info", Part::Info, &sawInfo_},
+                                       std::tuple{"UseItems", Part::UseItems, &sawUseItems_}}) {
+            if (!SameIgnoringCase(name, own)) continue;
+            if (!*seen) {
+                *seen = true;
+                keptIn_ = part;
+                readingKeys_ = true;
+                return true;
+            }
+            file_.notes.push_back("第二个 [" + std::string(own) +
+                                  "] 段不起作用（以第一个为准），原样保留在文件中。");
+        }
+        Kept().emplace_back(line);
+        return true;
+    }
+
+    bool TakeKeyLine(std::string_view line) {
+        if (TrimBlanks(line).starts_with(';')) return false;
+        const std::size_t equals = line.find('=');
+        if (equals == std::string_view::npos) return false;
+        const std::string_view key = TrimBlanks(line.substr(0, equals));
+        const std::string_view value = line.substr(equals + 1);
+        const std::optional<int> number = KeyNumber(key);
+        if (!number) return false;
+        if (!seenKeys_.insert(*number).second) {
+            file_.notes.push_back("第二个 “" + std::string(TrimBlanks(line)) +
+                                  "” 不起作用（以第一个为准），原样保留在文件中。");
+            return false;
+        }
+        if (*number >= kFirstSlotKey)
+            file_.profile.useItems[static_cast<std::size_t>(*number - kFirstSlotKey)] = value;
+        else
+            TakeInfoValue(InfoKeys()[static_cast<std::size_t>(*number)], line, value);
+        return true;
+    }
+
+    std::optional<int> KeyNumber(std::string_view key) const {
+        if (keptIn_ == Part::Info) {
+            for (std::size_t i = 0; i < InfoKeys().size(); ++i)
+                if (SameIgnoringCase(key, InfoKeys()[i].key)) return static_cast<int>(i);
+        } else {
+            for (int slot = 0; slot < kSlotCount; ++slot)
+                if (SameIgnoringCase(key, SlotKey(slot))) return kFirstSlotKey + slot;
+        }
+        return std::nullopt;
+    }
+
+    void TakeInfoValue(const InfoKey& key, std::string_view line, std::string_view value) {
+        MonsterProfile& profile = file_.profile;
+        if (key.text) {
+            profile.*key.text = value;
+            if (key.field == ProfileField::UseSkill) profile.useSkillOn = !value.empty();
+            const bool rate =
+                key.field == ProfileField::DropUseItemRate || key.field == ProfileField::ButchRate;
+            // The same test the generation uses to cap a rate.
+            if (rate && runtime::TextToNumber(value) - 100.0 > 0.0000001)
+                file_.notes.push_back("“" + std::string(line) + "” 大于 100，生成时写为 100。");
+            return;
+        }
+        const std::optional<int> code = ListCode(value);
+        if (code && *code < key.choices) {
+            profile.*key.code = *code;
+            return;
+        }
+        profile.*key.code = 0;
+        file_.notes.push_back("“" + std::string(line) + "”：" + std::string(key.caption) +
+                              "里没有这一项，窗口显示第一项“" + std::string(key.firstChoice) +
+                              "”，生成时写为 " + std::string(key.key) + "=0。");
+    }
+
+    // The header line above the first section and the comment above each key
+    // are written anew by the program; the first of each is dropped here, and
+    // a second copy is the administrator's and is kept.
+    bool TakeOwnComment(std::string_view line) {
+        if (!sawSection_) {
+            if (sawHeader_ || !IsMonsterHeaderLine(line)) return false;
+            sawHeader_ = true;
+            return true;
+        }
+        if (!readingKeys_) return false;
+        const auto found = OwnComments().find(std::string(line));
+        if (found == OwnComments().end()) return false;
+        const bool slotComment = found->second >= kFirstSlotKey;
+        if (slotComment != (keptIn_ == Part::UseItems)) return false;
+        return usedComments_.insert(found->second).second;
+    }
+
+    MonsterFile& file_;
+    Part keptIn_ = Part::Preamble;  // where lines that are not the program's go
+    bool readingKeys_ = false;      // inside the first [Info] or [UseItems]
+    bool sawInfo_ = false;
+    bool sawUseItems_ = false;
+    bool sawHeader_ = false;
+    bool sawSection_ = false;
+    std::set<int> seenKeys_;
+    std::set<int> usedComments_;
+};
+
+}  // namespace
+
+MonsterFileReading ReadMonsterFile(std::string_view bytes) {
+    MonsterFileReading reading;
+    if (auto problem = NotTextProblem(bytes)) {
+        reading.error = std::move(*problem);
+        return reading;
+    }
+    MonsterFile file;
+    DecodedText decoded = Decode(bytes, file.notes);
+    if (!decoded.text) {
+        reading.error = std::move(decoded.error);
+        return reading;
+    }
+    Parser parser(file);
+    for (std::string_view line : SplitLines(*decoded.text)) parser.Take(line);
+    if (!parser.SawInfo()) {
+        reading.error = "文件中没有 [Info] 段，不是人形怪的怪物文件。";
+        return reading;
+    }
+    parser.NoteMissingKeys();
+    reading.file = std::move(file);
+    return reading;
+}
+
+}  // namespace vorn::profile

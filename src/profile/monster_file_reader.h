@@ -1,0 +1,42 @@
+// Reading a monster file the way the game server reads it: GBK text, lines
+// ending in CR LF, LF or CR, ";" comments, [sections] and key=value lines,
+// keys matched without regard to case, and of two equal keys (or sections)
+// only the first counts. What the window shows comes out as a profile; every
+// line the program would not write itself comes out as kept lines, so that
+// generating the monster again gives back everything the file held.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "profile/extra_lines.h"
+#include "profile/monster_profile.h"
+
+namespace vorn::profile {
+
+struct MonsterFile {
+    // Every field, slots 9 and 13 included. The name is left empty: it comes
+    // from the file's name, not from its content.
+    MonsterProfile profile;
+    ExtraLines extras;
+    // Sentences for the user, in file order, about what does not reach the
+    // window or the next generation as it stands in the file: a code no list
+    // item has, a rate above 100, a second copy of a key, a missing key, a
+    // byte-order mark.
+    std::vector<std::string> notes;
+};
+
+struct MonsterFileReading {
+    std::optional<MonsterFile> file;
+    std::string error;  // why the bytes are no monster file, when there is no file
+};
+
+// A value the window's list has no item for, or an empty one, shows as the
+// list's first item. The bytes are refused when they are not text (control
+// bytes such as NUL), not valid GBK (a UTF-8 byte-order mark may precede GBK
+// or UTF-8 text that GBK can hold), or hold no [Info] section.
+MonsterFileReading ReadMonsterFile(std::string_view bytes);
+
+}  // namespace vorn::profile

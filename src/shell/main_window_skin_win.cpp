@@ -1,0 +1,160 @@
+#include "shell/main_window_skin_win.h"
+
+#include <windows.h>
+
+#include "mainwindow/control_ids.h"
+#include "mainwindow/main_window_controller.h"
+#include "mainwindow/main_window_layout.h"
+#include "mainwindow/program_assets.h"
+#include "runtime/error_report.h"
+#include "runtime/handles_win.h"
+#include "skin/load_scaled_bitmap_win.h"
+
+namespace vorn::shell {
+namespace {
+
+namespace id = mainwindow::id;
+
+// Property numbers of the controls (left, top, width, height; captions).
+constexpr int kLeft = 0, kTop = 1, kWidth = 2, kHeight = 3;
+constexpr int kLabelCaption = 8;
+constexpr int kButtonCaption = 10;
+
+// The picture link's strip: a 41-pixel badge, then six 32-pixel swirl frames.
+constexpr int kBadgeWidth = 41;
+constexpr int kSwirlWidth = 32;
+
+constexpr int kProgramIconResource = 1;
+
+skin::RectRecord RectOf(runtime::PropertyAccess& properties, ReplacedControl replaced) {
+    const auto read = [&](int property) {
+        return static_cast<int>(properties.ReadInteger(replaced.window, replaced.control, property));
+    };
+    return {read(kLeft), read(kTop), read(kWidth), read(kHeight)};
+}
+
+// An item's routine from a click handler: it keeps the window as it is.
+skin::ItemRoutine ClickRoutine(std::function<void()> onClick) {
+    return [onClick = std::move(onClick)](int, int) {
+        if (onClick) onClick();
+        return 0;
+    };
+}
+
+// The cells a link style shows: the badge when normal; under the pointer
+// its second pair of values counts the swirl frames after the badge.
+skin::StripCells CellsOf(const skin::LinkImageStyle& style) {
+    if (style.state == 0) return {0, kBadgeWidth, 1};
+    return {kBadgeWidth, kSwirlWidth, std::max(1, style.values[1])};
+}
+
+}  // namespace
+
+void SetUpMainWindowSkin(SkinModule& skin, std::span<const std::uint8_t> themeImage,
+                         skin::WindowMessageRoutine closeHandler) {
+    if (skin.State() == nullptr || skin.Window() == nullptr) return;
+    skin::InitSkin(*skin.State(), themeImage, false, true);
+    skin::LoadControlImages(*skin.State());
+    skin::PellumOptions options;
+    options.onClose = closeHandler;
+    options.onDestroy = std::move(closeHandler);
+    skin.Window()->SetOptions(std::move(options));
+}
+
+void ReplaceWithLinkLabel(SkinModule& skin, runtime::PropertyAccess& properties,
+                          runtime::ControlCommands& commands, ReplacedControl replaced,
+                          skin::Colour textColour, float fontSize, std::function<void()> onClick) {
+    skin::LabelItemSpec spec;
+    spec.rect = RectOf(properties, replaced);
+    spec.value = 1;
+    spec.text.text = properties.ReadText(replaced.window, replaced.control, kLabelCaption);
+    spec.text.colour = textColour;
+    spec.text.size = fontSize;
+    spec.text.glow = true;
+    spec.routine = ClickRoutine(std::move(onClick));
+    skin.Window()->AddLabel(std::move(spec));
+    commands.DestroyControl(replaced.window, replaced.control);
+}
+
+void ReplaceWithImageButton(SkinModule& skin, runtime::PropertyAccess& properties,
+                            runtime::ControlCommands& commands, ReplacedControl replaced,
+                            float fontSize, std::span<const std::uint8_t> iconBytes,
+                            std::function<void()> onClick) {
+    skin::ImageButtonSpec spec;
+    spec.picture = skin::LoadScaledBitmap(iconBytes);
+    spec.rect = RectOf(properties, replaced);
+    spec.caption = properties.ReadText(replaced.window, replaced.control, kButtonCaption);
+    spec.textColour = 0;
+    spec.fontSize = fontSize;
+    spec.routine = ClickRoutine(std::move(onClick));
+    skin.Window()->AddImageButton(std::move(spec));
+    commands.DestroyControl(replaced.window, replaced.control);
+}
+
+void ReplaceWithPictureLink(SkinModule& skin, runtime::PropertyAccess& properties,
+                            runtime::ControlCommands& commands, ReplacedControl replaced,
+                            std::span<const std::uint8_t> pictureBytes) {
+    skin::SkinState& state = *skin.State();
+    skin::SetLinkPicture(state, skin::LoadScaledBitmap(pictureBytes));
+    skin::PictureLinkSpec spec;
+    spec.rect = RectOf(properties, replaced);
+    spec.strip = state.linkPicture.Clone();
+    spec.normal = CellsOf(state.linkStyleOff);
+    spec.hover = CellsOf(state.linkStyleOn);
+    skin.Window()->AddPictureLink(std::move(spec));
+    commands.DestroyControl(replaced.window, replaced.control);
+}
+
+void SkinMainWindow(SkinModule& skin, runtime::ControlCommands& commands, runtime::WindowId window,
+                    std::string_view title, skin::Colour titleColour) {
+    const HWND handle = reinterpret_cast<HWND>(commands.HandleOf(window));
+    // The program's own icon at the caption's size; the manager keeps a copy.
+    const runtime::UniqueIcon icon(static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kProgramIconResource), IMAGE_ICON,
+                   16, 16, LR_DEFAULTCOLOR)));
+    skin::FrameOptions frame;
+    frame.icon = icon.get();
+    frame.title = std::string(title);
+    frame.titleColour = titleColour;
+    skin::PellumWindow& manager = *skin.Window();
+    if (manager.AttachTo(handle, frame) == skin::PellumWindow::kOk) manager.Redraw(true);
+}
+
+void SkinTheMainWindow(SkinModule& skin, runtime::PropertyAccess& properties,
+                       runtime::ControlCommands& commands,
+                       mainwindow::MainWindowController& controller) {
+    if (skin.State() == nullptr || skin.Window() == nullptr) return;
+    const runtime::WindowId window = mainwindow::kMainWindowId;
+    constexpr skin::Colour kWhite = 0xFFFFFF;
+    SetUpMainWindowSkin(skin, mainwindow::AssetBytes(mainwindow::kBackgroundJpeg),
+                        [&controller](HWND handle, unsigned message) {
+                            return controller.CloseHandler(
+                                reinterpret_cast<runtime::WindowHandle>(handle), message);
+                        });
+    skin.Window()->HostValue(1, true);
+    ReplaceWithLinkLabel(skin, properties, commands, {window, id::kAuthorLink}, kWhite, 13,
+                         [&controller] { controller.AuthorItemClicked(); });
+    ReplaceWithLinkLabel(skin, properties, commands, {window, id::kAboutLink}, kWhite, 13,
+                         [&controller] { controller.AboutItemClicked(); });
+    ReplaceWithImageButton(skin, properties, commands, {window, id::kGenerate}, 13,
+                           mainwindow::AssetBytes(mainwindow::kSaveIconPng),
+                           [&controller] { controller.GenerateItemClicked(); });
+    ReplaceWithPictureLink(skin, properties, commands, {window, id::kBadge},
+                           mainwindow::AssetBytes(mainwindow::kPictureLinkPng));
+    SkinMainWindow(skin, commands, window, mainwindow::MainWindowLayout().title, kWhite);
+}
+
+void SkinningEvents::OnEvent(const runtime::Event& event) {
+    if (event.kind == runtime::EventKind::CreationFinished &&
+        event.window == mainwindow::kMainWindowId && onCreated_) {
+        try {
+            onCreated_();
+        } catch (...) {
+            // An unskinned window still works: its controls stay as loaded.
+            runtime::ReportCaughtException("skinning the main window");
+        }
+    }
+    next_.OnEvent(event);
+}
+
+}  // namespace vorn::shell

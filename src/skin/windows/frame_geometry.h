@@ -1,0 +1,78 @@
+// Where the drawn frame of a skinned window and its items sit: the caption
+// area, the title, the caption buttons and the icon, and the size rules of
+// the items the program places over its controls. Platform-free, so the
+// arithmetic is tested on its own.
+#pragma once
+
+#include <array>
+
+#include "skin/rect_record.h"
+
+namespace vorn::skin {
+
+constexpr bool Contains(const RectRecord& rect, int x, int y) {
+    return x >= rect.x && y >= rect.y && x < rect.x + rect.width && y < rect.y + rect.height;
+}
+
+// Item kinds. The caption buttons use 1 (close), 3 (maximise/restore) and
+// 4 (minimise); 2 closes as 1 does.
+namespace item_kind {
+inline constexpr int kClose = 1;
+inline constexpr int kCloseAlt = 2;
+inline constexpr int kMaximise = 3;
+inline constexpr int kMinimise = 4;
+inline constexpr int kImageButton = 100;
+inline constexpr int kTitle = 102;
+inline constexpr int kCaptionArea = 103;
+inline constexpr int kIcon = 104;
+inline constexpr int kLabel = 105;
+inline constexpr int kHostValues = 108;
+inline constexpr int kPictureLink = 112;
+}  // namespace item_kind
+
+inline constexpr int kCaptionHeight = 30;
+inline constexpr int kCloseButtonWidth = 48;
+inline constexpr int kMiddleButtonWidth = 29;  // maximise/restore
+inline constexpr int kOuterButtonWidth = 30;   // minimise
+inline constexpr int kCaptionButtonHeight = 22;
+inline constexpr int kFrameItemCount = 7;
+
+struct FrameFlags {
+    bool captionButtons = true;  // the close button (and the state buttons the window allows)
+    bool minimiseBox = false;    // the window can be minimised
+    bool maximiseBox = false;    // the window can be maximised
+    bool icon = true;
+};
+
+struct FrameItem {
+    int kind = 0;
+    RectRecord rect;
+    bool visible = false;
+};
+
+// The seven frame items of a window `width` pixels wide, in drawing order:
+// caption area, title, close, maximise, minimise, icon, host values. The
+// caption buttons stand right-aligned at the top, close rightmost; a state
+// button the window does not allow is hidden and takes no room.
+std::array<FrameItem, kFrameItemCount> BuildFrameItems(int width, const FrameFlags& flags);
+
+// An image button is at least this high.
+inline constexpr int kImageButtonMinHeight = 28;
+int ImageButtonHeight(int height);
+
+// Where an image button draws its picture: square, 24 pixels when the
+// picture is wider or taller than 22 pixels, else 16; 5 (24) or 6 (16)
+// pixels from the button's left edge, centred vertically.
+RectRecord ImageButtonPictureRect(const RectRecord& button, int pictureWidth, int pictureHeight);
+
+// A label with a left part (a bullet) is 28 high and its left part is the
+// 12 x 28 strip at its left edge; its text fills the rest.
+inline constexpr int kLabelHeight = 28;
+inline constexpr int kLabelLeftPartWidth = 12;
+RectRecord LabelTextRect(const RectRecord& label, const RectRecord& leftPart);
+
+// `picture` (width x height) scaled to fit inside `box`, keeping its shape,
+// centred. Fractions are truncated.
+RectRecord FitCentred(const RectRecord& box, int width, int height);
+
+}  // namespace vorn::skin

@@ -1,0 +1,143 @@
+// Reading monster files as the game server reads them, and writing back what
+// was read. File bytes are GBK escapes, so the tests do not lean on the
+// converter they exercise.
+#include "profile/monster_file_reader.h"
+
+#include <gtest/gtest.h>
+
+#include "profile/monster_text.h"
+#include "runtime/gbk.h"
+
+namespace vorn::profile {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+const std::string kFireUtf8 = "\xE7\x83\x88\xE7\x81\xAB";  // 烈火
+
+MonsterFile Read(std::string_view bytes) {
+    MonsterFileReading reading = ReadMonsterFile(bytes);
+    EXPECT_TRUE(reading.file) << reading.error;
+    return reading.file.value_or(MonsterFile{});
+}
+
+bool Noted(const MonsterFile& file, std::string_view text) {
+    for (const std::string& note : file.notes)
+        if (note.find(text) != std::string::npos) return true;
+    return false;
+}
+
+TEST(ReadMonsterFile, KeysInAnyCaseAfterAnyLineEnd) {
+    MonsterProfile expected;
+    expected = {2, 1, 1, 1, "30", 1, "20", 3, "88", true, kFireUtf8, {}, ""};
+    expected.useItems[1] = "\xE5\xB1\xA0\xE9\xBE\x99";  // 屠龙
+    expected.useItems[9] = "a";
+    for (std::string_view end : {"\r\n", "\n", "\r"}) {
+        std::string bytes;
+        for (std::string_view line :
+             {"[info]", "JOB=2", "gender=1", "Hair = 1 ", "DropUseItem=1", "dropuseitemrate=30",
+              "ButchUseItem=1", "ButchRate=20", "ButchChargeClass=3", "ButchChargeCount=88",
+              "UseSkill=\xC1\xD2\xBB\xF0", " [ UseItems ] ", "useitems1=\xCD\xC0\xC1\xFA", "UseItems9=a"})
+            bytes.append(line).append(end);
+        const MonsterFile file = Read(bytes);
+        EXPECT_EQ(file.profile, expected);
+        EXPECT_TRUE(file.extras.empty());
+        EXPECT_TRUE(file.notes.empty());
+    }
+}
+
+TEST(ReadMonsterFile, LinesTheProgramDoesNotWriteStayInTheirSection) {
+    const MonsterFile file = Read(
+        ";own\n;;==============\xC8\xCB\xD0\xCD\xB9\xD6\xCE\xEF old \xC5\xE4\xD6\xC6\xCE\xC4\xBC\xFE"
+        "=======================\n[Info]\n;\xD6\xB0\xD2\xB5\xA3\xBA\xB7\xA8\xCA\xA6\nJob=1\njob=2\n"
+        "MonGen=3\n\n[Other]\nGender=1\n[UseItems]\n;\xD2\xC2\xB7\xFE\nUseItems0=a\n"
+        ";\xD2\xC2\xB7\xFE\nUseItems14=b\n[INFO]\nHair=0\n");
+    EXPECT_EQ(file.profile.job, 1) << "the first of two keys counts";
+    EXPECT_EQ(file.profile.gender, 0) << "a key of another section is not read";
+    EXPECT_EQ(file.profile.hair, 2) << "a second [Info] is not read";
+    // The header line and the first comment above a key are the program's own.
+    EXPECT_EQ(file.extras.preamble, Lines{";own"});
+    EXPECT_EQ(file.extras.info, (Lines{"job=2", "MonGen=3", "", "[Other]", "Gender=1"}));
+    EXPECT_EQ(file.extras.useItems, (Lines{";\xE8\xA1\xA3\xE6\x9C\x8D", "UseItems14=b", "[INFO]", "Hair=0"}));
+    EXPECT_TRUE(Noted(file, "job=2"));
+    EXPECT_TRUE(Noted(file, "[Info]"));
+}
+
+TEST(ReadMonsterFile, ValuesNoListItemHasShowTheFirstItemAndAreNamed) {
+    const MonsterFile file = Read(
+        "[Info]\r\nJob=7\r\nGender=\r\nHair=x\r\nButchChargeClass=-1\r\nDropUseItemRate=150\r\n");
+    EXPECT_EQ(std::vector({file.profile.job, file.profile.gender, file.profile.hair,
+                           file.profile.butchChargeClass}),
+              std::vector({0, 0, 0, 0}));
+    EXPECT_EQ(file.profile.dropUseItemRate, "150") << "taken as written, capped when generating";
+    for (std::string_view line :
+         {"Job=7", "Gender=", "Hair=x", "ButchChargeClass=-1", "DropUseItemRate=150"})
+        EXPECT_TRUE(Noted(file, line)) << line;
+    // Keys that are not there show the window's initial values; named too.
+    EXPECT_TRUE(Noted(file, "DropUseItem=0、ButchUseItem=0、ButchRate=0、ButchChargeCount=0\r\n"
+                            "    UseSkill="));
+    EXPECT_EQ(file.notes.size(), 6u);
+}
+
+TEST(ReadMonsterFile, ByteOrderMarkBeforeGbkOrUtf8) {
+    for (std::string_view skill : {"\xC1\xD2\xBB\xF0", "\xE7\x83\x88\xE7\x81\xAB"}) {
+        const MonsterFile file = Read("\xEF\xBB\xBF[Info]\r\nUseSkill=" + std::string(skill));
+        EXPECT_EQ(file.profile.useSkill, kFireUtf8);
+        EXPECT_TRUE(Noted(file, "BOM"));
+    }
+}
+
+TEST(ReadMonsterFile, RefusesWhatIsNoMonsterText) {
+    const std::pair<std::string, std::string_view> kCases[] = {
+        {std::string("[Info]\r\nJob=1\0\r\n", 16), "控制字节"},
+        {"\xFF\xFE[", "UTF-16"},
+        {"[Info]\r\nUseItems0=\xCD\r\n", "第 2 行不是有效的 GBK"},  // lead byte alone
+        {"[Info]\r\n\r\nUseItems0=\xFF\xFF", "第 3 行不是有效的 GBK"},  // no such code
+        {"\xEF\xBB\xBF[Info]\r\n\xFF", "第 2 行既不是"},
+        {"Job=1\r\n[Infos]\r\n", "没有 [Info]"},
+    };
+    for (const auto& [bytes, reason] : kCases) {
+        const MonsterFileReading reading = ReadMonsterFile(bytes);
+        EXPECT_FALSE(reading.file);
+        EXPECT_NE(reading.error.find(reason), std::string::npos) << reading.error;
+    }
+}
+
+// Write, read, write again: the same bytes, over every code, rates 0, 7 and
+// 100, fees, skills on and off, items in every slot, names with CJK and
+// blanks, and kept lines in every section.
+TEST(MonsterFileRoundTrip, WriteReadWriteGivesTheSameBytes) {
+    const std::string names[] = {"Boss", "\xE8\xB5\xA4\xE6\x9C\x88 \xE6\x81\xB6", " a b "};
+    const std::string rates[] = {"0", "7", "100"};
+    const ExtraLines kept = {{";note"}, {"MonGen=3", "", "[Other]", "Job=2"}, {";x", "Job=1"}};
+    for (int n = 0; n < 72; ++n) {
+        MonsterProfile profile;
+        profile.job = n % 3;
+        profile.gender = n / 3 % 2;
+        profile.hair = n / 6 % 3;
+        profile.butchChargeClass = n / 18 % 4;
+        profile.dropUseItem = n % 2;
+        profile.butchUseItem = n / 2 % 2;
+        profile.dropUseItemRate = rates[n % 3];
+        profile.butchRate = rates[n / 4 % 3];
+        profile.butchChargeCount = std::to_string(n * 1000);
+        profile.useSkillOn = n % 2 == 0;
+        if (profile.useSkillOn) profile.useSkill = kFireUtf8 + ",a b";
+        for (int slot = 0; slot < kSlotCount; ++slot)
+            if ((n + slot) % 3) profile.useItems[static_cast<std::size_t>(slot)] = kFireUtf8 + std::to_string(slot);
+        profile.monsterName = names[n % 3];
+        const ExtraLines extras = n % 4 == 0 ? kept : ExtraLines{};
+
+        const auto write = [&](const MonsterProfile& p, const ExtraLines& e) {
+            return runtime::Utf8ToGbk(MonsterHeaderLine(profile.monsterName) + MonsterBody(p, e));
+        };
+        const std::optional<std::string> bytes = write(profile, extras);
+        ASSERT_TRUE(bytes);
+        const MonsterFile file = Read(*bytes);
+        EXPECT_EQ(file.extras, extras);
+        EXPECT_EQ(write(file.profile, file.extras), bytes) << "profile " << n;
+    }
+}
+
+}  // namespace
+}  // namespace vorn::profile

@@ -1,0 +1,129 @@
+// Opening a monster file into the in-memory window: the real handlers run,
+// generating gives the file's bytes back, what the window cannot show is
+// written back for its own monster only, and a file that cannot be opened
+// leaves every control as it was.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <tuple>
+
+#include "mainwindow/open_monster_file.h"
+#include "native/handler_fixture.h"
+#include "native/monster_files_fixture.h"
+#include "profile/monster_text.h"
+#include "runtime/gbk.h"
+
+namespace vorn::testing {
+namespace {
+
+namespace fs = std::filesystem;
+namespace id = mainwindow::id;
+
+class OpenMonster : public HandlerTest {
+protected:
+    OpenMonster() {
+        fs::create_directory(Child(root.path(), "MonUseItems"));
+        program.directory = root.Utf8();
+    }
+
+    std::string PathOf(std::string_view name) const {
+        return root.Utf8() + files.Separator() + std::string(name);
+    }
+    void Put(std::string_view name, std::string_view bytes) {
+        WriteBytes(Child(root.path(), name), bytes);
+    }
+    std::string Generate(std::string_view name) {
+        controller.GenerateItemClicked();
+        return ReadBytes(Child(Child(root.path(), "MonUseItems"), name)).value_or("<none>");
+    }
+    // Everything a control shows, for every control of the window.
+    auto Controls() {
+        std::vector<std::tuple<std::string, int, bool, bool, runtime::Rgb>> state;
+        for (const runtime::ControlLayout& layout : mainwindow::MainWindowLayout().controls) {
+            const FakeControl& c = window.Control(layout.id);
+            state.emplace_back(c.text, c.selection, c.visible, c.disabled, c.backColour);
+        }
+        return state;
+    }
+
+    ScratchDirectory root;
+};
+
+TEST_F(OpenMonster, EveryFieldReachesItsControlThroughTheHandlersAndGeneratingGivesTheBytesBack) {
+    profile::MonsterProfile monster;
+    monster = {2, 1, 0, 1, "30", 1, "20", 3, "88", true, "烈火剑法,半月弯刀", {}, "赤月 恶魔"};
+    monster.useItems[0] = "天魔神甲";
+    monster.useItems[1] = "屠龙";
+    monster.useItems[13] = "斗笠";
+    const std::string bytes = *runtime::Utf8ToGbk(profile::MonsterHeaderLine(monster.monsterName) +
+                                                 profile::MonsterBody(monster));
+    Put("赤月 恶魔.txt", bytes);
+
+    controller.OpenMonsterFile(PathOf("赤月 恶魔.txt"));
+
+    EXPECT_EQ(window.Text(id::kMonsterName), "赤月 恶魔");
+    EXPECT_EQ(window.Text(id::kMedalName), "勋章名称") << "an empty item shows the placeholder";
+    EXPECT_TRUE(window.Control(id::kSkills).visible) << "the skill switch's handler ran";
+    const std::vector<std::string> tips = TipsWritten();
+    // The hair tip saw the gender already set; the fee tip the currency.
+    EXPECT_NE(std::find(tips.begin(), tips.end(), "友情提示：您选择了发型【短发】，代码为：0"), tips.end());
+    EXPECT_NE(std::find(tips.begin(), tips.end(), "友情提示：当前挖取人形怪身上装备需要 (88) 灵符。"),
+              tips.end());
+    EXPECT_EQ(Tip(), "友情提示：已打开怪物文件 赤月 恶魔.txt");
+    EXPECT_TRUE(boxes.requests.empty()) << "a file the program could write has nothing to note";
+    // Generating reads every control back: the same bytes.
+    EXPECT_EQ(Generate("赤月 恶魔.txt"), bytes);
+}
+
+TEST_F(OpenMonster, WhatTheWindowCannotShowIsWrittenBackForItsOwnMonsterOnly) {
+    Put("Boss.txt", "[Info]\nJob=7\nMonGen=3\n[UseItems]\nUseItems9=\xCD\xC0\xC1\xFA\n;note\n");
+    Put("Other.txt", "[Info]\r\nJob=1\r\n");
+    controller.OpenMonsterFile(PathOf("Boss.txt"));
+    ASSERT_EQ(boxes.requests.size(), 1u);
+    EXPECT_EQ(boxes.requests[0].title, "打开提示：") << "Job=7 and the missing keys are named";
+
+    const std::string boss = Generate("Boss.txt");
+    EXPECT_NE(boss.find("\r\nUseSkill=\r\nMonGen=3\r\n[UseItems]\r\n"), std::string::npos) << boss;
+    EXPECT_NE(boss.find("\r\nUseItems9=\xCD\xC0\xC1\xFA\r\n"), std::string::npos) << boss;
+    EXPECT_TRUE(boss.ends_with("\r\nUseItems13=\r\n;note\r\n")) << boss;
+
+    window.Type(id::kMonsterName, "Boss2");
+    const std::string renamed = Generate("Boss2.txt");
+    EXPECT_EQ(renamed.find("MonGen"), std::string::npos) << renamed;
+    EXPECT_NE(renamed.find("\r\nUseItems9=\r\n"), std::string::npos) << renamed;
+    EXPECT_NE(boxes.requests.back().message.find("Boss.txt"), std::string::npos)
+        << "the success box says what was left out: " << boxes.requests.back().message;
+
+    // A newly opened file replaces what the last one left.
+    controller.OpenMonsterFile(PathOf("Other.txt"));
+    window.Type(id::kMonsterName, "Boss");
+    EXPECT_EQ(Generate("Boss.txt").find("MonGen"), std::string::npos);
+}
+
+TEST_F(OpenMonster, AFileThatCannotBeOpenedGetsAnErrorBoxAndChangesNoControl) {
+    fs::create_directory(Child(root.path(), "folder.txt"));
+    Put("big.txt", "[Info]\r\n" + std::string(mainwindow::kMonsterFileLimit - 7, 'a'));  // 1 byte over
+    Put("broken.txt", "[Info]\r\nJob=\xFF\r\n");
+    Put("monster.ini", "[Info]\r\n");
+    Put("Lone-Item.txt", ";Lone\xB1\xAC\xC2\xCA\xCE\xC4\xBC\xFE\r\n");
+    const std::pair<std::string_view, std::string_view> kCases[] = {
+        {"none.txt", "不存在"},         {"folder.txt", "文件夹"},
+        {"big.txt", "文件太大"},        {"broken.txt", "第 2 行不是有效的 GBK"},
+        {"monster.ini", ".txt"},        {"Lone-Item.txt", "也没有它的怪物文件 Lone.txt"},
+    };
+    window.Select(id::kJob, 2);
+    window.Type(id::kMonsterName, "Kept");
+    const auto before = Controls();
+    for (const auto& [name, reason] : kCases) {
+        boxes.requests.clear();
+        controller.OpenMonsterFile(PathOf(name));
+        ASSERT_EQ(boxes.requests.size(), 1u) << name;
+        EXPECT_EQ(boxes.requests[0].title, "打开失败：");
+        EXPECT_NE(boxes.requests[0].message.find(reason), std::string::npos)
+            << boxes.requests[0].message;
+        EXPECT_EQ(Controls(), before) << name;
+    }
+}
+
+}  // namespace
+}  // namespace vorn::testing
