@@ -64,15 +64,15 @@ void SetUpMainWindowSkin(SkinModule& skin, std::span<const std::uint8_t> themeIm
 void ReplaceWithLinkLabel(SkinModule& skin, runtime::PropertyAccess& properties,
                           runtime::ControlCommands& commands, ReplacedControl replaced,
                           skin::Colour textColour, float fontSize, std::function<void()> onClick) {
-    skin::LabelItemSpec spec;
-    spec.rect = RectOf(properties, replaced);
-    spec.value = 1;
-    spec.text.text = properties.ReadText(replaced.window, replaced.control, kLabelCaption);
-    spec.text.colour = textColour;
-    spec.text.size = fontSize;
-    spec.text.glow = true;
-    spec.routine = ClickRoutine(std::move(onClick));
-    skin.Window()->AddLabel(std::move(spec));
+    skin::LabelItemSpec wanted;
+    wanted.rect = RectOf(properties, replaced);
+    wanted.value = 1;
+    wanted.text.text = properties.ReadText(replaced.window, replaced.control, kLabelCaption);
+    wanted.text.colour = textColour;
+    wanted.text.size = fontSize;
+    wanted.text.glow = true;
+    wanted.routine = ClickRoutine(std::move(onClick));
+    skin.Window()->AddLabel(std::move(wanted));
     commands.DestroyControl(replaced.window, replaced.control);
 }
 
@@ -80,14 +80,14 @@ void ReplaceWithImageButton(SkinModule& skin, runtime::PropertyAccess& propertie
                             runtime::ControlCommands& commands, ReplacedControl replaced,
                             float fontSize, std::span<const std::uint8_t> iconBytes,
                             std::function<void()> onClick) {
-    skin::ImageButtonSpec spec;
-    spec.picture = skin::LoadScaledBitmap(iconBytes);
-    spec.rect = RectOf(properties, replaced);
-    spec.caption = properties.ReadText(replaced.window, replaced.control, kButtonCaption);
-    spec.textColour = 0;
-    spec.fontSize = fontSize;
-    spec.routine = ClickRoutine(std::move(onClick));
-    skin.Window()->AddImageButton(std::move(spec));
+    skin::ImageButtonSpec wanted;
+    wanted.picture = skin::LoadScaledBitmap(iconBytes);
+    wanted.rect = RectOf(properties, replaced);
+    wanted.caption = properties.ReadText(replaced.window, replaced.control, kButtonCaption);
+    wanted.textColour = 0;
+    wanted.fontSize = fontSize;
+    wanted.routine = ClickRoutine(std::move(onClick));
+    skin.Window()->AddImageButton(std::move(wanted));
     commands.DestroyControl(replaced.window, replaced.control);
 }
 
@@ -96,12 +96,12 @@ void ReplaceWithPictureLink(SkinModule& skin, runtime::PropertyAccess& propertie
                             std::span<const std::uint8_t> pictureBytes) {
     skin::SkinState& state = *skin.State();
     skin::SetLinkPicture(state, skin::LoadScaledBitmap(pictureBytes));
-    skin::PictureLinkSpec spec;
-    spec.rect = RectOf(properties, replaced);
-    spec.strip = state.linkPicture.Clone();
-    spec.normal = CellsOf(state.linkStyleOff);
-    spec.hover = CellsOf(state.linkStyleOn);
-    skin.Window()->AddPictureLink(std::move(spec));
+    skin::PictureLinkSpec wanted;
+    wanted.rect = RectOf(properties, replaced);
+    wanted.strip = state.linkPicture.Clone();
+    wanted.normal = CellsOf(state.linkStyleOff);
+    wanted.hover = CellsOf(state.linkStyleOn);
+    skin.Window()->AddPictureLink(std::move(wanted));
     commands.DestroyControl(replaced.window, replaced.control);
 }
 

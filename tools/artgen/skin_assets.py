@@ -13,17 +13,17 @@ from skin_table import (CONTROL_IMAGES, CURSOR_SIZE, CURSORS, FOLDER, FRAME_CELL
                         SKIN_IMAGES, STRIP_CELLS)
 
 
-def _checked(kind, specs, images):
-    if len(images) != len(specs):
-        raise ValueError(f"{len(images)} {kind} drawn, the table lists {len(specs)}")
-    for index, (spec, image) in enumerate(zip(specs, images)):
-        if (spec is None) != (image is None):
+def _checked(kind, entries, images):
+    if len(images) != len(entries):
+        raise ValueError(f"{len(images)} {kind} drawn, the table lists {len(entries)}")
+    for index, (entry, image) in enumerate(zip(entries, images)):
+        if (entry is None) != (image is None):
             raise ValueError(f"{kind} {index}: drawn and listed disagree about the empty slot")
-        if spec is None:
+        if entry is None:
             continue
-        if image.mode != "RGBA" or image.size != (spec.width, spec.height):
-            raise ValueError(f"{spec.file} is {image.mode} {image.size}, "
-                             f"the table says RGBA {spec.width} x {spec.height}")
+        if image.mode != "RGBA" or image.size != (entry.width, entry.height):
+            raise ValueError(f"{entry.file} is {image.mode} {image.size}, "
+                             f"the table says RGBA {entry.width} x {entry.height}")
     return images
 
 
@@ -32,9 +32,9 @@ def draw():
     skins = _checked("skin images", SKIN_IMAGES, skin_images.pictures())
     controls = _checked("control images", CONTROL_IMAGES, control_images.pictures())
     pointers = cursors.pictures()
-    for spec, image in zip(CURSORS, pointers):
+    for entry, image in zip(CURSORS, pointers):
         if image.size != (CURSOR_SIZE, CURSOR_SIZE):
-            raise ValueError(f"{spec.file} is {image.size}")
+            raise ValueError(f"{entry.file} is {image.size}")
     return skins, controls, pointers
 
 
@@ -45,13 +45,13 @@ def write(asset_dir, save_png, sheet_path=None):
     folder = os.path.join(asset_dir, FOLDER)
     os.makedirs(folder, exist_ok=True)
     written = []
-    for spec, image in zip(SKIN_IMAGES + CONTROL_IMAGES, skins + controls):
-        if spec is not None:
-            save_png(image, os.path.join(folder, spec.file))
-            written.append(f"{FOLDER}/{spec.file}")
-    for spec, image in zip(CURSORS, pointers):
-        cur_file.write(os.path.join(folder, spec.file), image, spec.hot_x, spec.hot_y)
-        written.append(f"{FOLDER}/{spec.file}")
+    for entry, image in zip(SKIN_IMAGES + CONTROL_IMAGES, skins + controls):
+        if entry is not None:
+            save_png(image, os.path.join(folder, entry.file))
+            written.append(f"{FOLDER}/{entry.file}")
+    for entry, image in zip(CURSORS, pointers):
+        cur_file.write(os.path.join(folder, entry.file), image, entry.hot_x, entry.hot_y)
+        written.append(f"{FOLDER}/{entry.file}")
     if sheet_path:
         write_sheet(sheet_path, skins, controls, pointers)
     return written

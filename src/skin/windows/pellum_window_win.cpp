@@ -114,60 +114,60 @@ void PellumWindow::Redraw(bool now) {
     else PostMessageW(window_, kRedrawMessage, 0, 0);
 }
 
-int PellumWindow::AddLabel(LabelItemSpec spec) {
+int PellumWindow::AddLabel(LabelItemSpec wanted) {
     PellumItem item;
     item.kind = item_kind::kLabel;
-    item.rect = spec.rect;
-    item.value = spec.value;
-    if (spec.value != 0) {
+    item.rect = wanted.rect;
+    item.value = wanted.value;
+    if (wanted.value != 0) {
         item.rect.height = kLabelHeight;
-        item.leftPart = {spec.rect.x, spec.rect.y, kLabelLeftPartWidth, kLabelHeight};
+        item.leftPart = {wanted.rect.x, wanted.rect.y, kLabelLeftPartWidth, kLabelHeight};
     }
-    item.text = std::move(spec.text);
+    item.text = std::move(wanted.text);
     item.text.align = TextAlign::Near;
     item.text.lineAlign = TextAlign::Centre;
-    item.visible = spec.visible;
-    if (spec.image.Native() != nullptr) {
+    item.visible = wanted.visible;
+    if (wanted.image.Native() != nullptr) {
         item.state = 4;
-        item.picture = std::make_shared<const plus::PlusImage>(std::move(spec.image));
+        item.picture = std::make_shared<const plus::PlusImage>(std::move(wanted.image));
     }
-    item.routine = std::move(spec.routine);
+    item.routine = std::move(wanted.routine);
     const int index = NextIndex();
     pending_.push_back(std::move(item));
     return index;
 }
 
-int PellumWindow::AddImageButton(ImageButtonSpec spec) {
+int PellumWindow::AddImageButton(ImageButtonSpec wanted) {
     PellumItem item;
     item.kind = item_kind::kImageButton;
-    item.rect = spec.rect;
-    item.rect.height = ImageButtonHeight(spec.rect.height);
-    item.text.text = std::move(spec.caption);
-    item.text.colour = spec.textColour;
-    item.text.size = spec.fontSize;
+    item.rect = wanted.rect;
+    item.rect.height = ImageButtonHeight(wanted.rect.height);
+    item.text.text = std::move(wanted.caption);
+    item.text.colour = wanted.textColour;
+    item.text.size = wanted.fontSize;
     item.text.align = TextAlign::Centre;
     item.text.lineAlign = TextAlign::Centre;
-    item.visible = spec.visible;
-    if (spec.picture.Native() != nullptr) {
+    item.visible = wanted.visible;
+    if (wanted.picture.Native() != nullptr) {
         item.state = 4;
-        item.picture = std::make_shared<const plus::PlusImage>(std::move(spec.picture));
+        item.picture = std::make_shared<const plus::PlusImage>(std::move(wanted.picture));
     }
-    item.routine = std::move(spec.routine);
+    item.routine = std::move(wanted.routine);
     const int index = NextIndex();
     pending_.push_back(std::move(item));
     return index;
 }
 
-int PellumWindow::AddPictureLink(PictureLinkSpec spec) {
+int PellumWindow::AddPictureLink(PictureLinkSpec wanted) {
     PellumItem item;
     item.kind = item_kind::kPictureLink;
-    item.rect = spec.rect;
-    item.visible = spec.visible;
-    if (spec.strip.Native() != nullptr)
-        item.picture = std::make_shared<const plus::PlusImage>(std::move(spec.strip));
-    item.normalCells = spec.normal;
-    item.hoverCells = spec.hover.value_or(spec.normal);
-    item.routine = std::move(spec.routine);
+    item.rect = wanted.rect;
+    item.visible = wanted.visible;
+    if (wanted.strip.Native() != nullptr)
+        item.picture = std::make_shared<const plus::PlusImage>(std::move(wanted.strip));
+    item.normalCells = wanted.normal;
+    item.hoverCells = wanted.hover.value_or(wanted.normal);
+    item.routine = std::move(wanted.routine);
     const int index = NextIndex();
     pending_.push_back(std::move(item));
     return index;

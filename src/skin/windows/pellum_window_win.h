@@ -118,9 +118,9 @@ public:
     // Item factories: each appends one item to the pending items, which the
     // next AttachTo places after the frame items. The answer is the item's
     // index among the attached window's items (from 1).
-    int AddLabel(LabelItemSpec spec);
-    int AddImageButton(ImageButtonSpec spec);
-    int AddPictureLink(PictureLinkSpec spec);
+    int AddLabel(LabelItemSpec wanted);
+    int AddImageButton(ImageButtonSpec wanted);
+    int AddPictureLink(PictureLinkSpec wanted);
 
     // Lets the window go: timers stopped, the window procedure restored, the
     // drawing objects freed. The window itself stays. Done at exit, and when
