@@ -5,7 +5,9 @@
 #include <unistd.h>
 
 #include <cstdint>
+#include <limits>
 #include <string>
+#include <utility>
 
 #include "profile/native_file_store.h"
 
@@ -18,6 +20,7 @@ public:
     ~UniqueFd() {
         if (fd_ >= 0) ::close(fd_);
     }
+    UniqueFd(UniqueFd&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
     UniqueFd(const UniqueFd&) = delete;
     UniqueFd& operator=(const UniqueFd&) = delete;
 
@@ -83,55 +86,24 @@ bool WriteAll(int fd, std::string_view bytes, int& error) {
     return true;
 }
 
-}  // namespace
-
-char NativeFileStore::Separator() const { return '/'; }
-
-bool NativeFileStore::DirectoryExists(const std::string& path) {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+// Opens an existing file for reading. When it cannot, `failure` says
+// whether it is missing or why it failed.
+UniqueFd OpenForReading(const std::string& path, FileContent& failure) {
+    UniqueFd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!file.valid())
+        failure = errno == ENOENT
+                      ? FileContent{FileContent::Status::Missing, {}, {}}
+                      : FileContent{FileContent::Status::Failed, {}, "无法打开文件" + SystemReason(errno)};
+    return file;
 }
 
-FileContent NativeFileStore::ReadWholeFile(const std::string& path) {
-    UniqueFd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!file.valid()) {
-        if (errno == ENOENT) return {FileContent::Status::Missing, {}, {}};
-        return {FileContent::Status::Failed, {}, "无法打开文件" + SystemReason(errno)};
-    }
+// Reads to the end; more than `limit` bytes (the file may grow while it is
+// read) is a failure.
+FileContent ReadToEnd(int file, std::size_t limit) {
     FileContent content{FileContent::Status::Read, {}, {}};
     char block[4096];
     for (;;) {
-        const ssize_t got = ::read(file.get(), block, sizeof block);
-        if (got == 0) break;
-        if (got < 0) {
-            if (errno == EINTR) continue;
-            return {FileContent::Status::Failed, {}, "无法读取文件" + SystemReason(errno)};
-        }
-        content.bytes.append(block, static_cast<std::size_t>(got));
-    }
-    return content;
-}
-
-FileContent NativeFileStore::ReadFileUpTo(const std::string& path, std::size_t limit) {
-    UniqueFd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!file.valid()) {
-        if (errno == ENOENT) return {FileContent::Status::Missing, {}, {}};
-        return {FileContent::Status::Failed, {}, "无法打开文件" + SystemReason(errno)};
-    }
-    struct stat info {};
-    if (::fstat(file.get(), &info) != 0)
-        return {FileContent::Status::Failed, {}, "无法读取文件" + SystemReason(errno)};
-    if (S_ISDIR(info.st_mode)) return {FileContent::Status::Failed, {}, FolderNotFile()};
-    if (!S_ISREG(info.st_mode)) return {FileContent::Status::Failed, {}, "不是普通文件"};
-    if (static_cast<std::uintmax_t>(info.st_size) > limit)
-        return {FileContent::Status::Failed, {},
-                TooLarge(static_cast<std::uintmax_t>(info.st_size), limit)};
-
-    // The size is checked again while reading: the file may grow meanwhile.
-    FileContent content{FileContent::Status::Read, {}, {}};
-    char block[4096];
-    for (;;) {
-        const ssize_t got = ::read(file.get(), block, sizeof block);
+        const ssize_t got = ::read(file, block, sizeof block);
         if (got == 0) break;
         if (got < 0) {
             if (errno == EINTR) continue;
@@ -142,6 +114,38 @@ FileContent NativeFileStore::ReadFileUpTo(const std::string& path, std::size_t l
             return {FileContent::Status::Failed, {}, TooLarge(content.bytes.size(), limit)};
     }
     return content;
+}
+
+}  // namespace
+
+char NativeFileStore::Separator() const { return '/'; }
+
+bool NativeFileStore::DirectoryExists(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+FileContent NativeFileStore::ReadWholeFile(const std::string& path) {
+    FileContent failure;
+    const UniqueFd file = OpenForReading(path, failure);
+    if (!file.valid()) return failure;
+    return ReadToEnd(file.get(), std::numeric_limits<std::size_t>::max());
+}
+
+FileContent NativeFileStore::ReadFileUpTo(const std::string& path, std::size_t limit) {
+    FileContent failure;
+    const UniqueFd file = OpenForReading(path, failure);
+    if (!file.valid()) return failure;
+    struct stat info {};
+    if (::fstat(file.get(), &info) != 0)
+        return {FileContent::Status::Failed, {}, "无法读取文件" + SystemReason(errno)};
+    if (S_ISDIR(info.st_mode)) return {FileContent::Status::Failed, {}, FolderNotFile()};
+    if (!S_ISREG(info.st_mode)) return {FileContent::Status::Failed, {}, "不是普通文件"};
+    if (static_cast<std::uintmax_t>(info.st_size) > limit)
+        return {FileContent::Status::Failed, {},
+                TooLarge(static_cast<std::uintmax_t>(info.st_size), limit)};
+
+    return ReadToEnd(file.get(), limit);
 }
 
 std::optional<std::string> NativeFileStore::CheckReplaceable(const std::string& path) {

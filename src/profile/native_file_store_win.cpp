@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <limits>
 #include <cstdint>
 #include <string>
 
@@ -76,6 +77,38 @@ std::string TooLarge(std::uint64_t size, std::size_t limit) {
     return "文件太大（" + std::to_string(size) + " 字节，上限 " + std::to_string(limit) + " 字节）";
 }
 
+// Opens an existing file for reading, sharing it with everyone. When it
+// cannot, `failure` says whether it is missing or why it failed.
+UniqueHandle OpenForReading(const std::wstring& wide, FileContent& failure) {
+    UniqueHandle file(CreateFileW(wide.c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) {
+        const DWORD error = GetLastError();
+        failure = IsMissing(error)
+                      ? FileContent{FileContent::Status::Missing, {}, {}}
+                      : FileContent{FileContent::Status::Failed, {}, "无法打开文件" + SystemReason(error)};
+    }
+    return file;
+}
+
+// Reads to the end; more than `limit` bytes (the file may grow while it is
+// read) is a failure.
+FileContent ReadToEnd(HANDLE file, std::size_t limit) {
+    FileContent content{FileContent::Status::Read, {}, {}};
+    char block[4096];
+    for (;;) {
+        DWORD got = 0;
+        if (!ReadFile(file, block, sizeof block, &got, nullptr))
+            return {FileContent::Status::Failed, {}, "无法读取文件" + SystemReason(GetLastError())};
+        if (got == 0) break;
+        content.bytes.append(block, got);
+        if (content.bytes.size() > limit)
+            return {FileContent::Status::Failed, {}, TooLarge(content.bytes.size(), limit)};
+    }
+    return content;
+}
+
 }  // namespace
 
 char NativeFileStore::Separator() const { return '\\'; }
@@ -86,24 +119,10 @@ bool NativeFileStore::DirectoryExists(const std::string& path) {
 }
 
 FileContent NativeFileStore::ReadWholeFile(const std::string& path) {
-    UniqueHandle file(CreateFileW(WidePath(path).c_str(), GENERIC_READ,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) {
-        const DWORD error = GetLastError();
-        if (IsMissing(error)) return {FileContent::Status::Missing, {}, {}};
-        return {FileContent::Status::Failed, {}, "无法打开文件" + SystemReason(error)};
-    }
-    FileContent content{FileContent::Status::Read, {}, {}};
-    char block[4096];
-    for (;;) {
-        DWORD got = 0;
-        if (!ReadFile(file.get(), block, sizeof block, &got, nullptr))
-            return {FileContent::Status::Failed, {}, "无法读取文件" + SystemReason(GetLastError())};
-        if (got == 0) break;
-        content.bytes.append(block, got);
-    }
-    return content;
+    FileContent failure;
+    const UniqueHandle file = OpenForReading(WidePath(path), failure);
+    if (!file.valid()) return failure;
+    return ReadToEnd(file.get(), std::numeric_limits<std::size_t>::max());
 }
 
 FileContent NativeFileStore::ReadFileUpTo(const std::string& path, std::size_t limit) {
@@ -112,14 +131,9 @@ FileContent NativeFileStore::ReadFileUpTo(const std::string& path, std::size_t l
     const DWORD attributes = GetFileAttributesW(wide.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return {FileContent::Status::Failed, {}, FolderNotFile()};
-    UniqueHandle file(CreateFileW(wide.c_str(), GENERIC_READ,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) {
-        const DWORD error = GetLastError();
-        if (IsMissing(error)) return {FileContent::Status::Missing, {}, {}};
-        return {FileContent::Status::Failed, {}, "无法打开文件" + SystemReason(error)};
-    }
+    FileContent failure;
+    const UniqueHandle file = OpenForReading(wide, failure);
+    if (!file.valid()) return failure;
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.get(), &size))
         return {FileContent::Status::Failed, {}, "无法读取文件" + SystemReason(GetLastError())};
@@ -127,19 +141,7 @@ FileContent NativeFileStore::ReadFileUpTo(const std::string& path, std::size_t l
         return {FileContent::Status::Failed, {},
                 TooLarge(static_cast<std::uint64_t>(size.QuadPart), limit)};
 
-    // The size is checked again while reading: the file may grow meanwhile.
-    FileContent content{FileContent::Status::Read, {}, {}};
-    char block[4096];
-    for (;;) {
-        DWORD got = 0;
-        if (!ReadFile(file.get(), block, sizeof block, &got, nullptr))
-            return {FileContent::Status::Failed, {}, "无法读取文件" + SystemReason(GetLastError())};
-        if (got == 0) break;
-        content.bytes.append(block, got);
-        if (content.bytes.size() > limit)
-            return {FileContent::Status::Failed, {}, TooLarge(content.bytes.size(), limit)};
-    }
-    return content;
+    return ReadToEnd(file.get(), limit);
 }
 
 std::optional<std::string> NativeFileStore::CheckReplaceable(const std::string& path) {

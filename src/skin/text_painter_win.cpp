@@ -55,6 +55,14 @@ void DrawAt(plus::PlusGraphics& target, const plus::PlusImage& text, const RectR
         RectF(0, 0, width, height), Gdiplus::UnitPixel);
 }
 
+// The text's outline and a transparent bitmap of the rectangle's size to fill
+// it in; false (draw nothing) for empty text or what cannot be made.
+bool PrepareText(const TextStyle& style, const SkinState& skin, const RectRecord& rect,
+                 TextOutline& outline, plus::PlusImage& text) {
+    return !style.text.empty() && outline.Build(style, skin, rect.width, rect.height) &&
+           text.CreateBitmap(rect.width, rect.height);
+}
+
 }  // namespace
 
 void DrawItemText(plus::PlusGraphics& target, const RectRecord& rect, const TextStyle& style,
@@ -67,12 +75,9 @@ void DrawItemText(plus::PlusGraphics& target, const RectRecord& rect, const Text
 
 void DrawPathText(plus::PlusGraphics& target, const RectRecord& rect, const TextStyle& style,
                   const SkinState& skin) {
-    if (style.text.empty()) return;
     TextOutline outline;
     plus::PlusImage text;
-    if (!outline.Build(style, skin, rect.width, rect.height) ||
-        !text.CreateBitmap(rect.width, rect.height))
-        return;
+    if (!PrepareText(style, skin, rect, outline, text)) return;
     {
         plus::PlusGraphics graphics;
         graphics.FromImage(text);
@@ -84,12 +89,9 @@ void DrawPathText(plus::PlusGraphics& target, const RectRecord& rect, const Text
 
 void DrawGlowText(plus::PlusGraphics& target, const RectRecord& rect, const TextStyle& style,
                   Colour haloColour, const SkinState& skin) {
-    if (style.text.empty()) return;
     TextOutline outline;
     plus::PlusImage text;
-    if (!outline.Build(style, skin, rect.width, rect.height) ||
-        !text.CreateBitmap(rect.width, rect.height))
-        return;
+    if (!PrepareText(style, skin, rect, outline, text)) return;
     plus::PlusGraphics graphics;
     graphics.FromImage(text);
     SetUpForText(graphics);
