@@ -25,12 +25,23 @@ bool ComboBox::Create(HWND parent) {
     backBrush_.reset(CreateSolidBrush(backColour_));
     const DWORD style = CommonStyle() | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED |
                         CBS_HASSTRINGS;
+    // The field is measured while the combo box is created: when an earlier
+    // one taught us this system's padding, ask for the layout's height at once.
+    ComboFieldMetrics* metrics = context().comboFields;
+    fieldMeasure_ = ListItemHeight();
+    if (metrics && metrics->padding && layout.height - *metrics->padding > 0)
+        fieldMeasure_ = layout.height - *metrics->padding;
+    fieldMeasured_ = false;
     // The height given to a combo box includes its dropped-down list.
     if (!CreateStandard(WC_COMBOBOXW, 0, style, L"", parent, layout.height + DroppedListHeight()))
         return false;
+    if (metrics && !metrics->padding && fieldMeasured_) {
+        RECT rect{};
+        GetWindowRect(handle(), &rect);
+        metrics->padding = (rect.bottom - rect.top) - fieldMeasure_;
+    }
     for (std::string_view item : layout.items)
         SendMessageW(handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
-    SendMessageW(handle(), CB_SETITEMHEIGHT, 0, ListItemHeight());
     FitFieldHeight(layout.height);
     SendMessageW(handle(), CB_SETCURSEL, static_cast<WPARAM>(layout.selection), 0);
     return true;
@@ -81,7 +92,9 @@ void ComboBox::OnCommandFromParent(UINT code) {
 }
 
 bool ComboBox::OnMeasureItem(MEASUREITEMSTRUCT& item) {
-    item.itemHeight = static_cast<UINT>(ListItemHeight());
+    const bool field = item.itemID == static_cast<UINT>(-1);
+    if (field) fieldMeasured_ = true;
+    item.itemHeight = static_cast<UINT>(field ? fieldMeasure_ : ListItemHeight());
     return true;
 }
 

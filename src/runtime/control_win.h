@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -32,6 +33,13 @@ public:
 
 using PictureSource = std::function<std::span<const std::uint8_t>(PictureId)>;
 
+// How much taller than the field height it measures a closed owner-drawn
+// combo box comes out on this system, learnt from a window's first one: the
+// others are then created at their layout height at once, without resizing.
+struct ComboFieldMetrics {
+    std::optional<int> padding;
+};
+
 // What every control of one window shares.
 struct ControlContext {
     WindowId window = 0;
@@ -40,6 +48,7 @@ struct ControlContext {
     ControlDirectory* directory = nullptr;
     PictureSource pictures;
     ButtonTips* tips = nullptr;  // the window's one tooltip for its image buttons
+    ComboFieldMetrics* comboFields = nullptr;
 };
 
 class Control : public WindowObject {

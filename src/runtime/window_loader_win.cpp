@@ -37,7 +37,7 @@ LoadedWindow::LoadedWindow(const WindowLayout& layout, EventSink& sink, WindowRe
       registry_(registry),
       options_(std::move(options)),
       font_(CreateInterfaceFont()),
-      context_{layout.id, &sink, font_.get(), this, options_.pictures, &tips_},
+      context_{layout.id, &sink, font_.get(), this, options_.pictures, &tips_, &comboFields_},
       frame_(*this) {
     registry_.Add(*this);
 }

@@ -47,6 +47,7 @@ private:
     LoadOptions options_;
     UniqueFont font_;
     ButtonTips tips_;
+    ComboFieldMetrics comboFields_;
     ControlContext context_;
     TopLevelWindow frame_;
     std::vector<std::unique_ptr<Control>> controls_;

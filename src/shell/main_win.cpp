@@ -48,7 +48,7 @@ int RunProgram() {
         if (skin->Window() && skin->Window()->Window()) return runtime::kLetWindowClose;
         return controller.CloseHandler(window, message);
     };
-    shell::SkinningEvents events(controller, [&] {
+    shell::SkinningEvents events(*skin, controller, [&] {
         shell::SkinTheMainWindow(*skin, controls, controls, controller);
     });
     const auto mainWindow =

@@ -145,6 +145,8 @@ void SkinTheMainWindow(SkinModule& skin, runtime::PropertyAccess& properties,
 }
 
 void SkinningEvents::OnEvent(const runtime::Event& event) {
+    // Any handler may show a box, and the window is skinned from the state.
+    skin_.WaitUntilPrepared();
     if (event.kind == runtime::EventKind::CreationFinished &&
         event.window == mainwindow::kMainWindowId && onCreated_) {
         try {

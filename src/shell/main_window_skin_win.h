@@ -64,15 +64,17 @@ void SkinTheMainWindow(SkinModule& skin, runtime::PropertyAccess& properties,
                        runtime::ControlCommands& commands,
                        mainwindow::MainWindowController& controller);
 
-// Passes every event on to the controller, and skins the main window when
-// it reports that it is created.
+// Passes every event on to the controller once the skin is prepared, and
+// skins the main window when it reports that it is created.
 class SkinningEvents final : public runtime::EventSink {
 public:
-    SkinningEvents(runtime::EventSink& next, std::function<void()> onMainWindowCreated)
-        : next_(next), onCreated_(std::move(onMainWindowCreated)) {}
+    SkinningEvents(SkinModule& skin, runtime::EventSink& next,
+                   std::function<void()> onMainWindowCreated)
+        : skin_(skin), next_(next), onCreated_(std::move(onMainWindowCreated)) {}
     void OnEvent(const runtime::Event& event) override;
 
 private:
+    SkinModule& skin_;
     runtime::EventSink& next_;
     std::function<void()> onCreated_;
 };

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "mainwindow/program_assets.h"
+#include "runtime/gdiplus_calls_win.h"
 #include "runtime/utf_win.h"
 
 namespace vorn::shell {
@@ -15,11 +16,15 @@ void MakeProgramDirectoryCurrent() {
 std::unique_ptr<SkinModule> CreateSkinState(runtime::ProcessControl& program) {
     auto skin = std::make_unique<SkinModule>();
     program.AddCleanup([module = skin.get()] { module->Destroy(); });
-    // Every box draws from the skin, and the exit question is a box: the
-    // skin is ready before anything can ask for one. The main window's own
-    // InitSkin with the same picture later finds it done and changes nothing.
-    skin::InitSkin(*skin->State(), mainwindow::AssetBytes(mainwindow::kBackgroundJpeg), false, true);
-    skin::LoadControlImages(*skin->State());
+    // The skin's pictures and cursors are decoded on a worker thread while
+    // the main window's controls are created; no event reaches the program
+    // before they are ready (SkinningEvents waits for them). The main
+    // window's own InitSkin with the same picture then finds it done and
+    // changes nothing, and loads the control images once.
+    runtime::Gdiplus();  // started here, so that two threads never start it at once
+    skin->PrepareInBackground([](skin::SkinState& state) {
+        skin::InitSkin(state, mainwindow::AssetBytes(mainwindow::kBackgroundJpeg), false, true);
+    });
     return skin;
 }
 

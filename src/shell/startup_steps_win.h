@@ -12,8 +12,8 @@ namespace vorn::shell {
 // Relative paths (the MonUseItems folder) resolve beside the program.
 void MakeProgramDirectoryCurrent();
 
-// The skin's start: its state, initialised with the program's background
-// picture, and its objects, with their destruction registered as a clean-up
+// The skin's start: its state, being initialised on a worker thread with the
+// program's background picture, and its objects, with their destruction registered as a clean-up
 // of `program`. The caller keeps the module for the whole run.
 [[nodiscard]] std::unique_ptr<SkinModule> CreateSkinState(runtime::ProcessControl& program);
 
