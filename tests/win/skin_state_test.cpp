@@ -6,10 +6,12 @@
 #include <psapi.h>
 
 #include <array>
+#include <stdexcept>
 #include <utility>
 #include <vector>
 
 #include "runtime/embedded_files.h"
+#include "shell/skin_module_win.h"
 #include "skin/cursor_win.h"
 #include "skin/plus/plus_startup_win.h"
 #include "skin/skin_state_win.h"
@@ -64,6 +66,26 @@ TEST_F(SkinStateTest, InitialisesOnceAndASecondCallChangesNothing) {
     EXPECT_EQ(skin.themeColour, themeColour);
     EXPECT_EQ(skin.background.Native(), background);
     EXPECT_EQ(skin.skinCursors[kCursorHand].Get(), hand) << "not replaced by the system's hand";
+}
+
+TEST_F(SkinStateTest, PreparedOnAWorkerThreadItIsWholeOnceWaitedForAndAFailureReachesEveryWait) {
+    shell::SkinModule module;
+    module.PrepareInBackground([](SkinState& state) { InitSkin(state, Theme(), false, true); });
+    module.WaitUntilPrepared();
+    SkinState& skin = *module.State();
+    ASSERT_TRUE(skin.initialised);
+    EXPECT_EQ(skin.skinImages[kSkinImageCount - 1].Width(),
+              static_cast<UINT>(kSkinImages[kSkinImageCount - 1].width));
+    EXPECT_TRUE(CursorAlive(skin.skinCursors[kCursorHand].Get()));
+    // This thread draws from what the worker decoded.
+    const int width = GetSystemMetrics(SM_CXSCREEN) + 10;
+    EXPECT_EQ(skin.background.GetPixel(width - 1, 0), ToArgb(skin.themeColour));
+    module.Destroy();
+
+    shell::SkinModule failing;
+    failing.PrepareInBackground([](SkinState&) { throw std::runtime_error("no decoder"); });
+    EXPECT_THROW(failing.WaitUntilPrepared(), std::runtime_error);
+    EXPECT_THROW(failing.WaitUntilPrepared(), std::runtime_error) << "the second wait passed";
 }
 
 TEST_F(SkinStateTest, SystemCursorsStandInForBuiltInOnesAndOutliveTheState) {
