@@ -25,21 +25,9 @@ bool ComboBox::Create(HWND parent) {
     backBrush_.reset(CreateSolidBrush(backColour_));
     const DWORD style = CommonStyle() | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED |
                         CBS_HASSTRINGS;
-    // The field is measured while the combo box is created: when an earlier
-    // one taught us this system's padding, ask for the layout's height at once.
-    ComboFieldMetrics* metrics = context().comboFields;
-    fieldMeasure_ = ListItemHeight();
-    if (metrics && metrics->padding && layout.height - *metrics->padding > 0)
-        fieldMeasure_ = layout.height - *metrics->padding;
-    fieldMeasured_ = false;
     // The height given to a combo box includes its dropped-down list.
     if (!CreateStandard(WC_COMBOBOXW, 0, style, L"", parent, layout.height + DroppedListHeight()))
         return false;
-    if (metrics && !metrics->padding && fieldMeasured_) {
-        RECT rect{};
-        GetWindowRect(handle(), &rect);
-        metrics->padding = (rect.bottom - rect.top) - fieldMeasure_;
-    }
     for (std::string_view item : layout.items)
         SendMessageW(handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
     FitFieldHeight(layout.height);
@@ -52,12 +40,23 @@ void ComboBox::FitFieldHeight(int wanted) {
     // closed control exactly as tall as the layout asks. Systems differ in
     // whether the item height they report includes the field's padding, so
     // correct by what the window measures.
+    // Each try resizes the control; the window's other combo boxes start
+    // from what fitted the last one.
     auto field = static_cast<int>(SendMessageW(handle(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+    ComboFieldMetrics* fitted = context().comboFields;
+    if (fitted && fitted->height == wanted && fitted->field != field) {
+        field = fitted->field;
+        SendMessageW(handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+    }
     for (int attempt = 0; attempt < 3; ++attempt) {
         RECT rect{};
         GetWindowRect(handle(), &rect);
         const int difference = wanted - (rect.bottom - rect.top);
-        if (difference == 0 || field + difference <= 0) return;
+        if (difference == 0) {
+            if (fitted) *fitted = {wanted, field};
+            return;
+        }
+        if (field + difference <= 0) return;
         field += difference;
         SendMessageW(handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
     }
@@ -92,9 +91,7 @@ void ComboBox::OnCommandFromParent(UINT code) {
 }
 
 bool ComboBox::OnMeasureItem(MEASUREITEMSTRUCT& item) {
-    const bool field = item.itemID == static_cast<UINT>(-1);
-    if (field) fieldMeasured_ = true;
-    item.itemHeight = static_cast<UINT>(field ? fieldMeasure_ : ListItemHeight());
+    item.itemHeight = static_cast<UINT>(ListItemHeight());
     return true;
 }
 

@@ -27,8 +27,6 @@ private:
     int DroppedListHeight() const;
     void FitFieldHeight(int wanted);
 
-    int fieldMeasure_ = 0;        // the field height answered while being created
-    bool fieldMeasured_ = false;  // whether the system asked for it
     COLORREF textColour_ = 0;
     COLORREF backColour_ = 0;
     UniqueBrush backBrush_;

@@ -7,7 +7,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -33,11 +32,11 @@ public:
 
 using PictureSource = std::function<std::span<const std::uint8_t>(PictureId)>;
 
-// How much taller than the field height it measures a closed owner-drawn
-// combo box comes out on this system, learnt from a window's first one: the
-// others are then created at their layout height at once, without resizing.
+// The field height that last made one of a window's closed combo boxes
+// `height` pixels tall: the next one of that height starts from it.
 struct ComboFieldMetrics {
-    std::optional<int> padding;
+    int height = 0;
+    int field = 0;
 };
 
 // What every control of one window shares.
