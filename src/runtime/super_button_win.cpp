@@ -36,7 +36,10 @@ LRESULT SuperButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_GETFONT: return reinterpret_cast<LRESULT>(context().font);
         case WM_PAINT: Paint(); return 0;
         case WM_ERASEBKGND: return 1;
-        case WM_MOUSEMOVE: OnMouseMove(); return 0;
+        case WM_MOUSEMOVE:
+            if (context().tips) context().tips->OnMouseMove(handle(), wParam, lParam);
+            OnMouseMove();
+            return 0;
         case WM_MOUSELEAVE:
             hovering_ = false;
             InvalidateRect(handle(), nullptr, FALSE);

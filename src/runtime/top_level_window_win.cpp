@@ -8,8 +8,7 @@ namespace vorn::runtime {
 
 static_assert(kCloseRequestMessage == WM_CLOSE && kDestroyedMessage == WM_DESTROY);
 
-bool TopLevelWindow::Create(const WindowLayout& layout, UniqueBitmap background) {
-    background_ = std::move(background);
+bool TopLevelWindow::Create(const WindowLayout& layout) {
     RegisterOwnClass(kClassName, 0, nullptr);
     RECT work{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
@@ -20,6 +19,11 @@ bool TopLevelWindow::Create(const WindowLayout& layout, UniqueBitmap background)
     const DWORD exStyle = WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
     return CreateOwnWindow(kClassName, exStyle, style, Widen(layout.title).c_str(), x, y,
                            layout.width, layout.height, nullptr, 0) != nullptr;
+}
+
+void TopLevelWindow::SetBackground(UniqueBitmap background) {
+    background_ = std::move(background);
+    if (handle()) InvalidateRect(handle(), nullptr, TRUE);
 }
 
 void TopLevelWindow::PaintBackground(HDC dc) const {

@@ -26,7 +26,9 @@ public:
     explicit TopLevelWindow(ControlDirectory& directory) : directory_(directory) {}
 
     // Created hidden, centred on the primary monitor's work area.
-    bool Create(const WindowLayout& layout, UniqueBitmap background);
+    bool Create(const WindowLayout& layout);
+    // The picture painted behind the controls; black until it is given.
+    void SetBackground(UniqueBitmap background);
     // Set once the window is complete: a window that failed to load is
     // destroyed without telling anyone.
     void SetCloseHandling(CloseHandler closeHandler, bool quitOnDestroy) {

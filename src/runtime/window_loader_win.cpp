@@ -59,12 +59,13 @@ bool LoadedWindow::Build() {
     const INITCOMMONCONTROLSEX classes{sizeof(classes),
                                        ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
     InitCommonControlsEx(&classes);
-    UniqueBitmap background;
-    if (layout_.background != kNoPicture && options_.pictures)
-        background = DecodePicture(options_.pictures(layout_.background));
-    if (!frame_.Create(layout_, std::move(background))) return false;
+    if (!frame_.Create(layout_)) return false;
     for (const ControlLayout& control : layout_.controls)
         if (!CreateControl(control)) return false;
+    // Decoded last: the window is still hidden, and a picture decoder that
+    // another thread is starting meanwhile does not hold up the controls.
+    if (layout_.background != kNoPicture && options_.pictures)
+        frame_.SetBackground(DecodePicture(options_.pictures(layout_.background)));
     return true;
 }
 

@@ -54,7 +54,8 @@ void SetUpMainWindowSkin(SkinModule& skin, std::span<const std::uint8_t> themeIm
                          skin::WindowMessageRoutine closeHandler) {
     if (skin.State() == nullptr || skin.Window() == nullptr) return;
     skin::InitSkin(*skin.State(), themeImage, false, true);
-    skin::LoadControlImages(*skin.State());
+    // Loaded once: normally while the window was being created.
+    if (!skin::ControlImagesLoaded(*skin.State())) skin::LoadControlImages(*skin.State());
     skin::PellumOptions options;
     options.onClose = closeHandler;
     options.onDestroy = std::move(closeHandler);

@@ -19,11 +19,11 @@ std::unique_ptr<SkinModule> CreateSkinState(runtime::ProcessControl& program) {
     // The skin's pictures and cursors are decoded on a worker thread while
     // the main window's controls are created; no event reaches the program
     // before they are ready (SkinningEvents waits for them). The main
-    // window's own InitSkin with the same picture then finds it done and
-    // changes nothing, and loads the control images once.
+    // window's own set-up with the same picture then finds them done.
     runtime::Gdiplus();  // started here, so that two threads never start it at once
     skin->PrepareInBackground([](skin::SkinState& state) {
         skin::InitSkin(state, mainwindow::AssetBytes(mainwindow::kBackgroundJpeg), false, true);
+        skin::LoadControlImages(state);
     });
     return skin;
 }

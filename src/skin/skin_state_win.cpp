@@ -64,6 +64,12 @@ void LoadControlImages(SkinState& skin) {
     }
 }
 
+bool ControlImagesLoaded(const SkinState& skin) {
+    for (int i = 0; i < kControlImageSlots; ++i)
+        if (!kControlImages[i].file.empty() && skin.controlImages[i].Native() == nullptr) return false;
+    return true;
+}
+
 void SetLinkPicture(SkinState& skin, plus::PlusImage picture) {
     skin.linkPicture = std::move(picture);
     const std::array<std::int32_t, 4> values{1, 6, 1, 6};

@@ -83,6 +83,8 @@ ULONG_PTR InitSkin(SkinState& skin, std::span<const std::uint8_t> themeImage, bo
 
 // (Re)loads the nine control images into their slots; slot 7 stays empty.
 void LoadControlImages(SkinState& skin);
+// Whether every control image slot that has a picture holds it.
+bool ControlImagesLoaded(const SkinState& skin);
 
 // Makes `picture` the one the main window's link shows, in both link styles
 // (the old one is disposed).

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "runtime/button_tips_win.h"
 #include "runtime/gdi_win.h"
 #include "runtime/gradient.h"
 #include "runtime_fixture.h"
@@ -249,7 +250,29 @@ TEST_F(ShownControls, ImageButtonClicksOnSpaceAndEnterButNotOnRepeats) {
     EXPECT_EQ(window_->sink.Count(kImage, EventKind::Clicked), 2);
 }
 
+TEST(ButtonTips, TheTooltipIsMadeAtTheFirstMouseMoveWithTheTipsStillWanted) {
+    const HWND owner = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 100, 50, nullptr,
+                                       nullptr, nullptr, nullptr);
+    const HWND first = CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 20, 20, owner, nullptr,
+                                       nullptr, nullptr);
+    const HWND second = CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 30, 0, 20, 20, owner,
+                                        nullptr, nullptr, nullptr);
+    {
+        ButtonTips tips;
+        tips.Add(first, L"头盔", nullptr);
+        tips.Add(second, L"项链", nullptr);
+        tips.Remove(second);
+        EXPECT_EQ(tips.handle(), nullptr) << "made before it was needed";
+        tips.OnMouseMove(first, 0, MAKELPARAM(3, 3));
+        ASSERT_NE(tips.handle(), nullptr);
+        EXPECT_EQ(GetWindow(tips.handle(), GW_OWNER), owner);
+        EXPECT_EQ(SendMessageW(tips.handle(), TTM_GETTOOLCOUNT, 0, 0), 1);
+    }
+    DestroyWindow(owner);
+}
+
 TEST_F(ShownControls, ImageButtonTooltipCarriesItsText) {
+    SendMessageW(Control(kImage), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
     const HWND tooltip = FindWindowW(TOOLTIPS_CLASSW, nullptr);
     ASSERT_NE(tooltip, nullptr);
     TOOLINFOW tool{};

@@ -3,8 +3,9 @@
 namespace vorn::skin::plus {
 namespace {
 
-// Interface thread only, like every drawing call.
-Gdiplus::Status lastStatus = Gdiplus::Ok;
+// Each thread its own, like GetLastError: the skin's pictures may be
+// decoded on a worker thread while the interface thread starts.
+thread_local Gdiplus::Status lastStatus = Gdiplus::Ok;
 
 }  // namespace
 
