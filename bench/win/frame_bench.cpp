@@ -13,25 +13,11 @@
 #include <string>
 #include <vector>
 
+#include "visible_window.h"
+
 namespace {
 
 constexpr UINT kRedrawMessage = 0x402;  // the skinned window's redraw request
-
-struct Search {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK FindVisible(HWND window, LPARAM context) {
-    auto* search = reinterpret_cast<Search*>(context);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == search->processId && IsWindowVisible(window)) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
 
 double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to, LARGE_INTEGER frequency) {
     return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) /
@@ -56,12 +42,12 @@ int wmain(int argc, wchar_t** argv) {
         return 1;
     }
     CloseHandle(info.hThread);
-    Search search{info.dwProcessId, nullptr};
-    for (int i = 0; i < 30000 && !search.found; ++i) {
-        EnumWindows(FindVisible, reinterpret_cast<LPARAM>(&search));
-        if (!search.found) Sleep(1);
+    HWND window = nullptr;
+    for (int i = 0; i < 30000 && !window; ++i) {
+        window = vorn::bench::VisibleWindowOf(info.dwProcessId);
+        if (!window) Sleep(1);
     }
-    if (!search.found) {
+    if (!window) {
         std::fputs("the program showed no window\n", stderr);
         TerminateProcess(info.hProcess, 1);
         return 1;
@@ -76,7 +62,7 @@ int wmain(int argc, wchar_t** argv) {
         LARGE_INTEGER before, after;
         QueryPerformanceCounter(&before);
         DWORD_PTR result = 0;
-        SendMessageTimeoutW(search.found, kRedrawMessage, 0, 0, SMTO_NORMAL, 5000, &result);
+        SendMessageTimeoutW(window, kRedrawMessage, 0, 0, SMTO_NORMAL, 5000, &result);
         QueryPerformanceCounter(&after);
         times.push_back(Milliseconds(before, after, frequency));
     }

@@ -14,7 +14,11 @@
 #include <string>
 #include <vector>
 
+#include "visible_window.h"
+
 namespace {
+
+using vorn::bench::VisibleWindowOf;
 
 struct Sample {
     double startupMs = 0;
@@ -26,28 +30,6 @@ struct Series {
     std::wstring path;
     std::vector<Sample> samples;
 };
-
-struct VisibleWindowSearch {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK FindVisibleWindow(HWND window, LPARAM context) {
-    auto* search = reinterpret_cast<VisibleWindowSearch*>(context);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == search->processId && IsWindowVisible(window)) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND VisibleWindowOf(DWORD processId) {
-    VisibleWindowSearch search{processId, nullptr};
-    EnumWindows(FindVisibleWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
 
 double Now(LARGE_INTEGER frequency) {
     LARGE_INTEGER counter;

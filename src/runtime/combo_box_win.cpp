@@ -39,9 +39,8 @@ void ComboBox::FitFieldHeight(int wanted) {
     // The closed field's height follows its item height; make the whole
     // closed control exactly as tall as the layout asks. Systems differ in
     // whether the item height they report includes the field's padding, so
-    // correct by what the window measures.
-    // Each try resizes the control; the window's other combo boxes start
-    // from what fitted the last one.
+    // correct by what the window measures. Each try resizes the control, so
+    // the window's other combo boxes start from what fitted the last one.
     auto field = static_cast<int>(SendMessageW(handle(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
     ComboFieldMetrics* fitted = context().comboFields;
     if (fitted && fitted->height == wanted && fitted->field != field) {
