@@ -18,7 +18,7 @@
 #include <system_error>
 #include <vector>
 
-#include "runtime/box_request.h"
+#include "runtime/interfaces/box_request.h"
 #include "mainwindow/control_ids.h"
 #include "mainwindow/main_window_layout.h"
 #include "mainwindow/equip_slot.h"

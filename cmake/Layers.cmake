@@ -1,7 +1,8 @@
 # vorn_layer(<folder> USES <folders below it...> [EXCLUDE <regex>] [EXTRA_SOURCES <files...>])
 # Builds src/<folder>/*.cpp into the static library vorn_<folder with / as _>
 # linked to the libraries of the folders it uses, and checks at build time that
-# the folder includes no project header from any other folder.
+# the folder includes no project header from a folder it does not use and that
+# only its *_win.* files include <windows.h>.
 set(VORN_LAYER_CHECK ${CMAKE_CURRENT_LIST_DIR}/check_layer_includes.cmake)
 
 function(vorn_layer_target folder out_var)

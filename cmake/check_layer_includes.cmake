@@ -1,12 +1,21 @@
-# cmake -DLAYER=skin/plus -DALLOWED="runtime;skin/plus" -DSOURCE_DIR=src -DSTAMP=file -P check_layer_includes.cmake
+# cmake -DLAYER=plus -DALLOWED="plus;runtime/win32" -DSOURCE_DIR=src -DSTAMP=file -P check_layer_includes.cmake
 cmake_minimum_required(VERSION 3.25)
 # Fails when a source or header of the layer's folder includes a project header
-# from a folder it may not use. Folders are named by their path under src/.
+# from a folder it may not use, or when a file not named *_win.* includes
+# <windows.h>: platform-free files must build natively. Folders are named by
+# their path under src/.
 file(GLOB files ${SOURCE_DIR}/${LAYER}/*.h ${SOURCE_DIR}/${LAYER}/*.cpp)
 list(REMOVE_ITEM ALLOWED "")
 list(JOIN ALLOWED ", " allowed_text)
 set(errors "")
 foreach(path IN LISTS files)
+  get_filename_component(name ${path} NAME)
+  if(NOT name MATCHES "_win\\.(h|cpp)$")
+    file(STRINGS ${path} windows REGEX "^[ \t]*#[ \t]*include[ \t]*<windows\\.h>")
+    if(windows)
+      list(APPEND errors "${path}: includes <windows.h> but is not named *_win.*")
+    endif()
+  endif()
   file(STRINGS ${path} lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
   foreach(line IN LISTS lines)
     string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]*)\".*" "\\1" header "${line}")

@@ -11,7 +11,7 @@ function(le32 value out_var)
   set(${out_var} "${b0},${b1},${b2},${b3}," PARENT_SCOPE)
 endfunction()
 
-set(body "// Generated from the assets folder; do not edit.\n#include \"runtime/embedded_files.h\"\n\nnamespace vorn::runtime {\nnamespace {\n")
+set(body "// Generated from the assets folder; do not edit.\n#include \"runtime/base/embedded_files.h\"\n\nnamespace vorn::runtime {\nnamespace {\n")
 set(table "")
 set(index 0)
 foreach(path IN LISTS asset_files)

@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "mainwindow/program_assets.h"
-#include "runtime/box_request.h"
+#include "runtime/interfaces/box_request.h"
 #include "skin/skin_state_win.h"
 #include "skin/windows/pellum_msg_box_win.h"
 

@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "runtime/embedded_files.h"
+#include "runtime/base/embedded_files.h"
 #include "skin/skin_state_win.h"
 
 namespace {

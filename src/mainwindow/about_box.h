@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "runtime/box_request.h"
-#include "runtime/control_commands.h"
+#include "runtime/interfaces/box_request.h"
+#include "runtime/interfaces/control_commands.h"
 
 namespace vorn::mainwindow {
 

@@ -1,7 +1,7 @@
 #include "mainwindow/clock_tick.h"
 
 #include "mainwindow/control_ids.h"
-#include "runtime/text_number.h"
+#include "runtime/base/text_number.h"
 
 namespace vorn::mainwindow {
 

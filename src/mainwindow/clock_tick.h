@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "runtime/property_access.h"
-#include "runtime/system_services.h"
+#include "runtime/interfaces/property_access.h"
+#include "runtime/interfaces/system_services.h"
 
 namespace vorn::mainwindow {
 

@@ -2,7 +2,7 @@
 // (window identifier, control identifier).
 #pragma once
 
-#include "runtime/layout.h"
+#include "runtime/interfaces/layout.h"
 
 namespace vorn::mainwindow {
 

@@ -1,6 +1,6 @@
 #include "mainwindow/date_time_text.h"
 
-#include "runtime/text_number.h"
+#include "runtime/base/text_number.h"
 
 namespace vorn::mainwindow {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "runtime/system_services.h"
+#include "runtime/interfaces/system_services.h"
 
 namespace vorn::mainwindow {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "profile/slot_words.h"
-#include "runtime/layout.h"
+#include "runtime/interfaces/layout.h"
 
 namespace vorn::mainwindow {
 

@@ -1,9 +1,9 @@
 // The question asked before the main window closes.
 #pragma once
 
-#include "runtime/box_request.h"
-#include "runtime/control_commands.h"
-#include "runtime/system_services.h"
+#include "runtime/interfaces/box_request.h"
+#include "runtime/interfaces/control_commands.h"
+#include "runtime/interfaces/system_services.h"
 
 namespace vorn::mainwindow {
 

@@ -3,8 +3,8 @@
 // spin buttons and the skill line comes and goes with the skill switch.
 #pragma once
 
-#include "runtime/events.h"
-#include "runtime/property_access.h"
+#include "runtime/interfaces/events.h"
+#include "runtime/interfaces/property_access.h"
 
 namespace vorn::mainwindow {
 

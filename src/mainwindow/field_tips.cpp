@@ -3,7 +3,7 @@
 #include <array>
 
 #include "mainwindow/truncated_number.h"
-#include "runtime/text_number.h"
+#include "runtime/base/text_number.h"
 
 namespace vorn::mainwindow::tips {
 namespace {

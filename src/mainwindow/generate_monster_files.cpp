@@ -13,7 +13,7 @@
 #include "mainwindow/tip_boxes.h"
 #include "profile/monster_name.h"
 #include "profile/monster_text.h"
-#include "runtime/gbk.h"
+#include "runtime/base/gbk.h"
 
 namespace vorn::mainwindow {
 namespace {

@@ -7,7 +7,7 @@
 #include "mainwindow/field_editing.h"
 #include "mainwindow/help_page.h"
 #include "mainwindow/slot_names.h"
-#include "runtime/error_report.h"
+#include "runtime/base/error_report.h"
 #include "mainwindow/equip_slot.h"
 #include "mainwindow/generate_monster_files.h"
 #include "mainwindow/open_monster_file.h"

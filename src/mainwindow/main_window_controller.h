@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "mainwindow/kept_from_file.h"
-#include "runtime/box_request.h"
-#include "runtime/close_notification.h"
-#include "runtime/control_commands.h"
-#include "runtime/events.h"
-#include "runtime/property_access.h"
-#include "runtime/system_services.h"
+#include "runtime/interfaces/box_request.h"
+#include "runtime/interfaces/close_notification.h"
+#include "runtime/interfaces/control_commands.h"
+#include "runtime/interfaces/events.h"
+#include "runtime/interfaces/property_access.h"
+#include "runtime/interfaces/system_services.h"
 
 namespace vorn::profile {
 class FileStore;

@@ -2,7 +2,7 @@
 // is created, with initial contents, colours and states.
 #pragma once
 
-#include "runtime/layout.h"
+#include "runtime/interfaces/layout.h"
 
 namespace vorn::mainwindow {
 

@@ -4,7 +4,7 @@
 
 #include "mainwindow/kept_from_file.h"
 #include "profile/monster_profile.h"
-#include "runtime/property_access.h"
+#include "runtime/interfaces/property_access.h"
 
 namespace vorn::mainwindow {
 

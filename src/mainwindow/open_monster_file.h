@@ -9,9 +9,9 @@
 
 #include "mainwindow/kept_from_file.h"
 #include "profile/file_store.h"
-#include "runtime/box_request.h"
-#include "runtime/events.h"
-#include "runtime/property_access.h"
+#include "runtime/interfaces/box_request.h"
+#include "runtime/interfaces/events.h"
+#include "runtime/interfaces/property_access.h"
 
 namespace vorn::mainwindow {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "mainwindow/equip_slot.h"
-#include "runtime/embedded_files.h"
+#include "runtime/base/embedded_files.h"
 
 namespace vorn::mainwindow {
 

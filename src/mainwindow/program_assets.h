@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-#include "runtime/layout.h"
+#include "runtime/interfaces/layout.h"
 
 namespace vorn::mainwindow {
 

@@ -2,7 +2,7 @@
 
 #include "mainwindow/control_ids.h"
 #include "mainwindow/equip_slot.h"
-#include "runtime/text_number.h"
+#include "runtime/base/text_number.h"
 
 namespace vorn::mainwindow {
 namespace {

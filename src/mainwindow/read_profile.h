@@ -3,7 +3,7 @@
 #pragma once
 
 #include "profile/monster_profile.h"
-#include "runtime/property_access.h"
+#include "runtime/interfaces/property_access.h"
 
 namespace vorn::mainwindow {
 

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "profile/monster_profile.h"
-#include "runtime/events.h"
-#include "runtime/property_access.h"
+#include "runtime/interfaces/events.h"
+#include "runtime/interfaces/property_access.h"
 
 namespace vorn::mainwindow {
 

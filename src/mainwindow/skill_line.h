@@ -3,7 +3,7 @@
 // greys it; its text is kept either way.
 #pragma once
 
-#include "runtime/property_access.h"
+#include "runtime/interfaces/property_access.h"
 
 namespace vorn::mainwindow {
 

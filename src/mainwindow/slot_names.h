@@ -3,11 +3,11 @@
 // locks it again.
 #pragma once
 
-#include "runtime/box_request.h"
-#include "runtime/control_commands.h"
-#include "runtime/layout.h"
-#include "runtime/property_access.h"
-#include "runtime/system_services.h"
+#include "runtime/interfaces/box_request.h"
+#include "runtime/interfaces/control_commands.h"
+#include "runtime/interfaces/layout.h"
+#include "runtime/interfaces/property_access.h"
+#include "runtime/interfaces/system_services.h"
 
 namespace vorn::mainwindow {
 

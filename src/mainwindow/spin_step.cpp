@@ -6,7 +6,7 @@
 #include "mainwindow/control_ids.h"
 #include "mainwindow/tip_line.h"
 #include "mainwindow/truncated_number.h"
-#include "runtime/text_number.h"
+#include "runtime/base/text_number.h"
 
 namespace vorn::mainwindow {
 

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "mainwindow/field_tips.h"
-#include "runtime/layout.h"
-#include "runtime/property_access.h"
+#include "runtime/interfaces/layout.h"
+#include "runtime/interfaces/property_access.h"
 
 namespace vorn::mainwindow {
 

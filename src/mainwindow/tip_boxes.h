@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "runtime/box_request.h"
+#include "runtime/interfaces/box_request.h"
 
 namespace vorn::mainwindow {
 

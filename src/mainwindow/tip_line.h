@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "mainwindow/control_ids.h"
-#include "runtime/property_access.h"
+#include "runtime/interfaces/property_access.h"
 
 namespace vorn::mainwindow {
 

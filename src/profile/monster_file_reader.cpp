@@ -7,8 +7,8 @@
 #include <tuple>
 
 #include "profile/monster_text.h"
-#include "runtime/gbk.h"
-#include "runtime/text_number.h"
+#include "runtime/base/gbk.h"
+#include "runtime/base/text_number.h"
 
 namespace vorn::profile {
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "profile/native_file_store.h"
-#include "runtime/handles_win.h"
-#include "runtime/utf_win.h"
+#include "runtime/win32/handles_win.h"
+#include "runtime/base/utf_win.h"
 
 namespace vorn::profile {
 namespace {

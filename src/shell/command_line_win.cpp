@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "runtime/utf_win.h"
+#include "runtime/base/utf_win.h"
 
 namespace vorn::shell {
 namespace {

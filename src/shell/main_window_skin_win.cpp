@@ -6,8 +6,8 @@
 #include "mainwindow/main_window_controller.h"
 #include "mainwindow/main_window_layout.h"
 #include "mainwindow/program_assets.h"
-#include "runtime/error_report.h"
-#include "runtime/handles_win.h"
+#include "runtime/base/error_report.h"
+#include "runtime/win32/handles_win.h"
 #include "skin/load_scaled_bitmap_win.h"
 
 namespace vorn::shell {

@@ -11,9 +11,9 @@
 #include <span>
 #include <string_view>
 
-#include "runtime/control_commands.h"
-#include "runtime/events.h"
-#include "runtime/property_access.h"
+#include "runtime/interfaces/control_commands.h"
+#include "runtime/interfaces/events.h"
+#include "runtime/interfaces/property_access.h"
 #include "shell/skin_module_win.h"
 
 namespace vorn::mainwindow {

@@ -3,8 +3,7 @@
 #include <windows.h>
 
 #include "mainwindow/program_assets.h"
-#include "runtime/gdiplus_calls_win.h"
-#include "runtime/utf_win.h"
+#include "runtime/base/utf_win.h"
 
 namespace vorn::shell {
 
@@ -20,7 +19,6 @@ std::unique_ptr<SkinModule> CreateSkinState(runtime::ProcessControl& program) {
     // the main window's controls are created; no event reaches the program
     // before they are ready (SkinningEvents waits for them). The main
     // window's own set-up with the same picture then finds them done.
-    runtime::Gdiplus();  // started here, so that two threads never start it at once
     skin->PrepareInBackground([](skin::SkinState& state) {
         skin::InitSkin(state, mainwindow::AssetBytes(mainwindow::kBackgroundJpeg), false, true);
         skin::LoadControlImages(state);

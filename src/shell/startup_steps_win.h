@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "runtime/program_control_win.h"
+#include "runtime/system/program_control_win.h"
 #include "shell/skin_module_win.h"
 
 namespace vorn::shell {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <span>
 
-#include "runtime/handles_win.h"
+#include "runtime/win32/handles_win.h"
 
 namespace vorn::skin {
 

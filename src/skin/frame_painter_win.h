@@ -2,7 +2,7 @@
 // cells of the skin's frame strip (control image 0, see kFrameCells).
 #pragma once
 
-#include "skin/plus/plus_graphics_win.h"
+#include "plus/plus_graphics_win.h"
 
 namespace vorn::skin {
 

@@ -2,9 +2,9 @@
 // drawn, and drawing one glyph of the skin's strip of small icons.
 #pragma once
 
-#include "skin/plus/plus_graphics_win.h"
-#include "skin/plus/plus_image_attributes_win.h"
-#include "skin/plus/plus_image_win.h"
+#include "plus/plus_graphics_win.h"
+#include "plus/plus_image_attributes_win.h"
+#include "plus/plus_image_win.h"
 
 namespace vorn::skin {
 

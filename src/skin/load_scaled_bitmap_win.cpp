@@ -5,8 +5,8 @@
 
 #include <cstring>
 
-#include "runtime/handles_win.h"
-#include "skin/plus/plus_graphics_win.h"
+#include "runtime/win32/handles_win.h"
+#include "plus/plus_graphics_win.h"
 
 namespace vorn::skin {
 namespace {

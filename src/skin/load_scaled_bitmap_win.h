@@ -7,7 +7,7 @@
 #include <optional>
 #include <span>
 
-#include "skin/plus/plus_image_win.h"
+#include "plus/plus_image_win.h"
 
 namespace vorn::skin {
 

@@ -1,6 +1,6 @@
 #include "skin/modal_loop_win.h"
 
-#include "runtime/modal_box_win.h"
+#include "runtime/win32/modal_box_win.h"
 
 namespace vorn::skin {
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "runtime/system_function_win.h"
+#include "runtime/win32/system_function_win.h"
 
 namespace vorn::skin {
 

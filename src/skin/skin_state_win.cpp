@@ -1,8 +1,8 @@
 #include "skin/skin_state_win.h"
 
-#include "runtime/embedded_files.h"
+#include "runtime/base/embedded_files.h"
 #include "skin/cursor_win.h"
-#include "skin/plus/plus_startup_win.h"
+#include "plus/plus_startup_win.h"
 #include "skin/running_version_win.h"
 #include "skin/theme_picture_win.h"
 #include "skin/ui_font_face_win.h"

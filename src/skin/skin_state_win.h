@@ -13,9 +13,9 @@
 #include <utility>
 #include <vector>
 
-#include "runtime/handles_win.h"
+#include "runtime/win32/handles_win.h"
 #include "skin/colour.h"
-#include "skin/plus/plus_image_win.h"
+#include "plus/plus_image_win.h"
 #include "skin/skin_assets.h"
 
 namespace vorn::skin {

@@ -1,10 +1,10 @@
 #include "skin/text_painter_win.h"
 
-#include "skin/plus/plus_font_family_win.h"
-#include "skin/plus/plus_image_win.h"
-#include "skin/plus/plus_path_win.h"
-#include "skin/plus/plus_solid_brush_win.h"
-#include "skin/plus/plus_string_format_win.h"
+#include "plus/plus_font_family_win.h"
+#include "plus/plus_image_win.h"
+#include "plus/plus_path_win.h"
+#include "plus/plus_solid_brush_win.h"
+#include "plus/plus_string_format_win.h"
 #include "skin/skin_state_win.h"
 
 namespace vorn::skin {

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "skin/colour.h"
-#include "skin/plus/plus_graphics_win.h"
+#include "plus/plus_graphics_win.h"
 #include "skin/rect_record.h"
 #include "skin/text_style.h"
 

@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "skin/plus/plus_cached_bitmap_win.h"
-#include "skin/plus/plus_graphics_win.h"
-#include "skin/plus/plus_linear_gradient_brush_win.h"
+#include "plus/plus_cached_bitmap_win.h"
+#include "plus/plus_graphics_win.h"
+#include "plus/plus_linear_gradient_brush_win.h"
 
 namespace vorn::skin {
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "skin/colour.h"
-#include "skin/plus/plus_image_win.h"
+#include "plus/plus_image_win.h"
 
 namespace vorn::skin {
 

@@ -4,8 +4,8 @@
 
 #include <string_view>
 
-#include "runtime/utf_win.h"
-#include "skin/plus/plus_font_win.h"
+#include "runtime/base/utf_win.h"
+#include "plus/plus_font_win.h"
 #include "skin/ui_font_face.h"
 
 namespace vorn::skin {

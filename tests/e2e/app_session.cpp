@@ -8,7 +8,7 @@
 #include "e2e/box_probe.h"
 #include "e2e/user_input.h"
 #include "e2e/window_probe.h"
-#include "runtime/utf_win.h"
+#include "runtime/base/utf_win.h"
 
 namespace vorn::e2e {
 namespace {

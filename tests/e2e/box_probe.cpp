@@ -6,7 +6,7 @@
 #include "e2e/screen_pixels.h"
 #include "e2e/user_input.h"
 #include "e2e/window_probe.h"
-#include "runtime/utf_win.h"
+#include "runtime/base/utf_win.h"
 #include "skin/windows/pellum_msg_box_win.h"
 
 namespace vorn::e2e {

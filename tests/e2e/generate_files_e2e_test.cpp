@@ -22,7 +22,7 @@
 #include "e2e/user_input.h"
 #include "e2e/window_probe.h"
 #include "mainwindow/control_ids.h"
-#include "runtime/utf_win.h"
+#include "runtime/base/utf_win.h"
 
 namespace vorn::e2e {
 namespace {

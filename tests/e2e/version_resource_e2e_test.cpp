@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "e2e/program_under_test.h"
-#include "runtime/utf_win.h"
+#include "runtime/base/utf_win.h"
 
 namespace vorn::e2e {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "runtime/utf_win.h"
+#include "runtime/base/utf_win.h"
 
 namespace vorn::e2e {
 namespace {

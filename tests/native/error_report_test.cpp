@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "runtime/error_report.h"
+#include "runtime/base/error_report.h"
 
 namespace vorn::runtime {
 namespace {

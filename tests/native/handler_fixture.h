@@ -16,7 +16,7 @@
 #include "mainwindow/main_window_layout.h"
 #include "native/fake_window.h"
 #include "profile/native_file_store.h"
-#include "runtime/text_number.h"
+#include "runtime/base/text_number.h"
 
 namespace vorn::testing {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "runtime/gradient.h"
+#include "runtime/controls/gradient.h"
 
 namespace vorn::runtime {
 namespace {

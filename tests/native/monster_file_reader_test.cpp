@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "profile/monster_text.h"
-#include "runtime/gbk.h"
+#include "runtime/base/gbk.h"
 
 namespace vorn::profile {
 namespace {

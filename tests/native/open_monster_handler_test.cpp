@@ -11,7 +11,7 @@
 #include "native/handler_fixture.h"
 #include "native/monster_files_fixture.h"
 #include "profile/monster_text.h"
-#include "runtime/gbk.h"
+#include "runtime/base/gbk.h"
 
 namespace vorn::testing {
 namespace {

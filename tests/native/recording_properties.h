@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "runtime/property_access.h"
+#include "runtime/interfaces/property_access.h"
 
 namespace vorn::testing {
 

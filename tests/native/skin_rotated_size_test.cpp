@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "skin/plus/rotated_size.h"
+#include "plus/rotated_size.h"
 
-namespace vorn::skin::plus {
+namespace vorn::plus {
 namespace {
 
 TEST(RotatedSize, SpansTheCentresOfTheCornerPixels) {
@@ -31,4 +31,4 @@ TEST(RotatedSize, ASinglePixelHasNoExtentAtAnyAngle) {
 }
 
 }  // namespace
-}  // namespace vorn::skin::plus
+}  // namespace vorn::plus

@@ -1,4 +1,4 @@
-#include "runtime/text_number.h"
+#include "runtime/base/text_number.h"
 
 #include <gtest/gtest.h>
 

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "profile/native_file_store.h"
-#include "runtime/utf_win.h"
+#include "runtime/base/utf_win.h"
 
 namespace vorn::profile {
 namespace {

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "mainwindow/program_assets.h"
-#include "runtime/box_request.h"
-#include "runtime/utf_win.h"
+#include "runtime/interfaces/box_request.h"
+#include "runtime/base/utf_win.h"
 #include "skin/skin_state_win.h"
 #include "skin/windows/msg_box_layout.h"
 #include "skin/windows/pellum_msg_box_win.h"

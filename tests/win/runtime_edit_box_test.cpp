@@ -6,8 +6,8 @@
 #include <string>
 #include <utility>
 
-#include "runtime/edit_box_win.h"
-#include "runtime/utf_win.h"
+#include "runtime/controls/edit_box_win.h"
+#include "runtime/base/utf_win.h"
 #include "runtime_fixture.h"
 
 namespace vorn::runtime {

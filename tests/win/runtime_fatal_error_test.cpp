@@ -5,8 +5,8 @@
 #include <string>
 #include <thread>
 
-#include "runtime/fatal_error_win.h"
-#include "runtime/system_function_win.h"
+#include "runtime/base/fatal_error_win.h"
+#include "runtime/win32/system_function_win.h"
 
 namespace vorn::runtime {
 namespace {

@@ -4,8 +4,8 @@
 #include <atomic>
 #include <thread>
 
-#include "runtime/message_loop_win.h"
-#include "runtime/utf_win.h"
+#include "runtime/controls/message_loop_win.h"
+#include "runtime/base/utf_win.h"
 
 namespace vorn::runtime::testing {
 

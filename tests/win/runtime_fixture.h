@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "runtime/events.h"
-#include "runtime/live_controls_win.h"
-#include "runtime/window_loader_win.h"
+#include "runtime/interfaces/events.h"
+#include "runtime/controls/live_controls_win.h"
+#include "runtime/controls/window_loader_win.h"
 
 namespace vorn::runtime::testing {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "runtime/message_loop_win.h"
-#include "runtime/program_control_win.h"
-#include "runtime/utf_win.h"
+#include "runtime/controls/message_loop_win.h"
+#include "runtime/system/program_control_win.h"
+#include "runtime/base/utf_win.h"
 
 namespace vorn::runtime {
 namespace {

@@ -6,9 +6,9 @@
 
 #include <vector>
 
-#include "runtime/button_tips_win.h"
-#include "runtime/gdi_win.h"
-#include "runtime/gradient.h"
+#include "runtime/controls/button_tips_win.h"
+#include "runtime/controls/gdi_win.h"
+#include "runtime/controls/gradient.h"
 #include "runtime_fixture.h"
 #include "test_pictures.h"
 

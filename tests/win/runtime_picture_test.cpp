@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "runtime/picture_win.h"
+#include "runtime/controls/picture_win.h"
 #include "mainwindow/program_assets.h"
 #include "test_pictures.h"
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "runtime/gdi_win.h"
+#include "runtime/controls/gdi_win.h"
 #include "runtime_fixture.h"
 
 namespace vorn::runtime {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "runtime/interface_font_win.h"
+#include "runtime/controls/interface_font_win.h"
 #include "runtime_fixture.h"
 #include "test_pictures.h"
 

@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "skin/frame_painter_win.h"
-#include "skin/plus/plus_startup_win.h"
+#include "plus/plus_startup_win.h"
 #include "skin/skin_state_win.h"
 #include "skin/text_painter_win.h"
 #include "test_pictures.h"

@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "runtime/embedded_files.h"
+#include "runtime/base/embedded_files.h"
 #include "skin/load_scaled_bitmap_win.h"
 #include "skin/skin_state_win.h"
 #include "skin/windows/pellum_window_win.h"

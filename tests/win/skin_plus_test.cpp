@@ -8,24 +8,24 @@
 #include <thread>
 #include <vector>
 
-#include "runtime/picture_win.h"
-#include "runtime/utf_win.h"
-#include "skin/plus/plus_cached_bitmap_win.h"
-#include "skin/plus/plus_font_family_win.h"
-#include "skin/plus/plus_font_win.h"
-#include "skin/plus/plus_graphics_win.h"
-#include "skin/plus/plus_image_attributes_win.h"
-#include "skin/plus/plus_image_win.h"
-#include "skin/plus/plus_linear_gradient_brush_win.h"
-#include "skin/plus/plus_path_win.h"
-#include "skin/plus/plus_pen_win.h"
-#include "skin/plus/plus_region_win.h"
-#include "skin/plus/plus_solid_brush_win.h"
-#include "skin/plus/plus_startup_win.h"
-#include "skin/plus/plus_string_format_win.h"
+#include "runtime/controls/picture_win.h"
+#include "runtime/base/utf_win.h"
+#include "plus/plus_cached_bitmap_win.h"
+#include "plus/plus_font_family_win.h"
+#include "plus/plus_font_win.h"
+#include "plus/plus_graphics_win.h"
+#include "plus/plus_image_attributes_win.h"
+#include "plus/plus_image_win.h"
+#include "plus/plus_linear_gradient_brush_win.h"
+#include "plus/plus_path_win.h"
+#include "plus/plus_pen_win.h"
+#include "plus/plus_region_win.h"
+#include "plus/plus_solid_brush_win.h"
+#include "plus/plus_startup_win.h"
+#include "plus/plus_string_format_win.h"
 #include "test_pictures.h"
 
-namespace vorn::skin::plus {
+namespace vorn::plus {
 namespace {
 
 using Gdiplus::PointF;
@@ -540,4 +540,4 @@ TEST(SkinPlusDeathTest, AFunctionGdiplusLacksIsFatalAtItsFirstCall) {
 }
 
 }  // namespace
-}  // namespace vorn::skin::plus
+}  // namespace vorn::plus

@@ -10,10 +10,10 @@
 #include <utility>
 #include <vector>
 
-#include "runtime/embedded_files.h"
+#include "runtime/base/embedded_files.h"
 #include "shell/skin_module_win.h"
 #include "skin/cursor_win.h"
-#include "skin/plus/plus_startup_win.h"
+#include "plus/plus_startup_win.h"
 #include "skin/skin_state_win.h"
 #include "skin/theme_picture_win.h"
 #include "test_pictures.h"

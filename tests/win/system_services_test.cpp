@@ -9,9 +9,9 @@
 #include <tuple>
 #include <vector>
 
-#include "runtime/local_clock_win.h"
-#include "runtime/sound_player_win.h"
-#include "runtime/web_opener_win.h"
+#include "runtime/system/local_clock_win.h"
+#include "runtime/system/sound_player_win.h"
+#include "runtime/system/web_opener_win.h"
 #include "mainwindow/program_assets.h"
 
 namespace vorn::runtime {

@@ -7,7 +7,7 @@
 
 #include "mainwindow/main_window_layout.h"
 #include "mainwindow/equip_slot.h"
-#include "runtime/layout.h"
+#include "runtime/interfaces/layout.h"
 #include "mainwindow/program_assets.h"
 
 namespace {

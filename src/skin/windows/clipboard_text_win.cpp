@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "runtime/utf_win.h"
+#include "runtime/base/utf_win.h"
 
 namespace vorn::skin {
 namespace {

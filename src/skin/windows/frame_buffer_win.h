@@ -6,9 +6,9 @@
 
 #include <windows.h>
 
-#include "runtime/handles_win.h"
-#include "skin/plus/plus_graphics_win.h"
-#include "skin/plus/plus_image_win.h"
+#include "runtime/win32/handles_win.h"
+#include "plus/plus_graphics_win.h"
+#include "plus/plus_image_win.h"
 
 namespace vorn::skin {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "skin/image_painters_win.h"
-#include "skin/plus/plus_image_attributes_win.h"
+#include "plus/plus_image_attributes_win.h"
 #include "skin/skin_assets.h"
 #include "skin/skin_state_win.h"
 #include "skin/text_painter_win.h"

@@ -10,8 +10,8 @@
 #include <cstddef>
 #include <vector>
 
-#include "skin/plus/plus_graphics_win.h"
-#include "skin/plus/plus_image_win.h"
+#include "plus/plus_graphics_win.h"
+#include "plus/plus_image_win.h"
 #include "skin/windows/pellum_item_win.h"
 
 namespace vorn::skin {

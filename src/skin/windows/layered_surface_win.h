@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "runtime/handles_win.h"
+#include "runtime/win32/handles_win.h"
 
 namespace vorn::skin {
 

@@ -4,15 +4,15 @@
 
 #include <cstdlib>
 
-#include "runtime/handles_win.h"
+#include "runtime/win32/handles_win.h"
 #include "skin/colour.h"
 #include "skin/frame_painter_win.h"
 #include "skin/image_painters_win.h"
-#include "skin/plus/plus_image_attributes_win.h"
-#include "skin/plus/plus_linear_gradient_brush_win.h"
-#include "skin/plus/plus_path_win.h"
-#include "skin/plus/plus_pen_win.h"
-#include "skin/plus/plus_solid_brush_win.h"
+#include "plus/plus_image_attributes_win.h"
+#include "plus/plus_linear_gradient_brush_win.h"
+#include "plus/plus_path_win.h"
+#include "plus/plus_pen_win.h"
+#include "plus/plus_solid_brush_win.h"
 #include "skin/skin_assets.h"
 #include "skin/skin_state_win.h"
 #include "skin/windows/msg_box_layout.h"

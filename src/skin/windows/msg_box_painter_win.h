@@ -8,8 +8,8 @@
 #include <array>
 #include <cstdint>
 
-#include "skin/plus/plus_graphics_win.h"
-#include "skin/plus/plus_image_win.h"
+#include "plus/plus_graphics_win.h"
+#include "plus/plus_image_win.h"
 #include "skin/rect_record.h"
 #include "skin/windows/msg_box_items.h"
 

@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "runtime/error_report.h"
+#include "runtime/base/error_report.h"
 
 namespace vorn::skin {
 namespace {

@@ -8,7 +8,7 @@
 #include <functional>
 #include <memory>
 
-#include "skin/plus/plus_image_win.h"
+#include "plus/plus_image_win.h"
 #include "skin/rect_record.h"
 #include "skin/text_style.h"
 

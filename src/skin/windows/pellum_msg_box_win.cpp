@@ -2,7 +2,7 @@
 // loop run, the answer read and everything given back.
 #include "skin/windows/pellum_msg_box_win.h"
 
-#include "runtime/utf_win.h"
+#include "runtime/base/utf_win.h"
 #include "skin/modal_loop_win.h"
 #include "skin/skin_state_win.h"
 #include "skin/windows/owner_click_watch_win.h"

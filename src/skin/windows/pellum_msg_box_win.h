@@ -18,12 +18,12 @@
 #include <string>
 #include <vector>
 
-#include "runtime/box_request.h"
-#include "runtime/drag_gesture_win.h"
-#include "runtime/modal_box_win.h"
-#include "runtime/window_object_win.h"
-#include "skin/plus/plus_graphics_win.h"
-#include "skin/plus/plus_image_win.h"
+#include "runtime/interfaces/box_request.h"
+#include "runtime/win32/drag_gesture_win.h"
+#include "runtime/win32/modal_box_win.h"
+#include "runtime/win32/window_object_win.h"
+#include "plus/plus_graphics_win.h"
+#include "plus/plus_image_win.h"
 #include "skin/windows/layered_surface_win.h"
 #include "skin/windows/msg_box_items.h"
 #include "skin/windows/msg_box_layout.h"

@@ -4,7 +4,7 @@
 // background through the parent (WM_PRINTCLIENT).
 #include "skin/windows/pellum_window_win.h"
 
-#include "runtime/utf_win.h"
+#include "runtime/base/utf_win.h"
 #include "skin/windows/item_painter_win.h"
 
 namespace vorn::skin {

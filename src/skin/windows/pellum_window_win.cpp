@@ -2,8 +2,8 @@
 
 #include <commctrl.h>
 
-#include "runtime/error_report.h"
-#include "runtime/utf_win.h"
+#include "runtime/base/error_report.h"
+#include "runtime/base/utf_win.h"
 #include "skin/modal_loop_win.h"
 #include "skin/skin_assets.h"
 #include "skin/windows/item_painter_win.h"

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "runtime/drag_gesture_win.h"
+#include "runtime/win32/drag_gesture_win.h"
 #include "skin/windows/frame_buffer_win.h"
 #include "skin/windows/frame_geometry.h"
 #include "skin/windows/item_timers_win.h"

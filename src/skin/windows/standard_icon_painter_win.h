@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "skin/plus/plus_graphics_win.h"
+#include "plus/plus_graphics_win.h"
 #include "skin/rect_record.h"
 
 namespace vorn::skin {

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "skin/plus/plus_font_family_win.h"
-#include "skin/plus/plus_font_win.h"
-#include "skin/plus/plus_image_win.h"
-#include "skin/plus/plus_string_format_win.h"
+#include "plus/plus_font_family_win.h"
+#include "plus/plus_font_win.h"
+#include "plus/plus_image_win.h"
+#include "plus/plus_string_format_win.h"
 #include "skin/skin_state_win.h"
 #include "skin/text_painter_win.h"
 

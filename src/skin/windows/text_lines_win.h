@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/plus/plus_graphics_win.h"
+#include "plus/plus_graphics_win.h"
 #include "skin/rect_record.h"
 #include "skin/text_style.h"
 
