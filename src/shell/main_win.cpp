@@ -41,11 +41,9 @@ int RunProgram() {
 
     runtime::LoadOptions options;
     options.pictures = [](runtime::PictureId picture) { return mainwindow::AssetBytes(picture); };
-    // The skin manager hands close and destroy to the controller; only a
-    // window it did not take over asks the controller itself, so the exit
-    // question comes once either way.
-    options.closeHandler = [&controller, &skin](runtime::WindowHandle window, unsigned message) {
-        if (skin->Window() && skin->Window()->Window()) return runtime::kLetWindowClose;
+    // Close and destroy reach the controller once: through the skin once it
+    // has taken the window over, else through the window itself.
+    options.closeHandler = [&controller](runtime::WindowHandle window, unsigned message) {
         return controller.CloseHandler(window, message);
     };
     shell::SkinningEvents events(*skin, controller, [&] {

@@ -7,8 +7,10 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "e2e/box_probe.h"
@@ -80,6 +82,34 @@ TEST_F(SkinnedWindow, TheDrawnCloseButtonAsksTheExitQuestionOnce) {
     EXPECT_FALSE(OpenBox::Await(*app_, 1s)) << "asked a second time";
     EXPECT_TRUE(app_->IsRunning());
     EXPECT_TRUE(IsWindowVisible(app_->MainWindow()));
+}
+
+TEST_F(SkinnedWindow, AltF4AndTheTaskbarAskTheExitQuestionOnce) {
+    const HWND window = app_->MainWindow();
+    const std::pair<const char*, std::function<void()>> paths[] = {
+        {"Alt+F4", [&] {
+             ASSERT_TRUE(BringToFront(window));
+             PressChord(VK_MENU, VK_F4);
+         }},
+        // What the taskbar's "close window" sends.
+        {"taskbar", [&] { PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+    };
+    for (const auto& [name, close] : paths) {
+        SCOPED_TRACE(name);
+        // Away from where the last question's button was: Wine hands a click
+        // made without a move to the window that was under the pointer
+        // before the box appeared there.
+        app_->UserMouse().MoveTo(Background());
+        close();
+        auto question = OpenBox::Await(*app_);
+        ASSERT_TRUE(question) << "closing asked nothing";
+        EXPECT_EQ(question->Title(), "关闭程序");
+        ASSERT_TRUE(question->Press("不想退出"));
+        ASSERT_TRUE(question->AwaitClosed());
+        EXPECT_FALSE(OpenBox::Await(*app_, 1s)) << "asked a second time";
+        EXPECT_TRUE(app_->IsRunning());
+        EXPECT_TRUE(IsWindowVisible(window));
+    }
 }
 
 TEST_F(SkinnedWindow, MinimiseMakesTheWindowIconicAndItComesBackWhole) {

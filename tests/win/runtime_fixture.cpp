@@ -26,7 +26,6 @@ TestWindow::TestWindow(std::vector<ControlLayout> controlLayouts, LoadOptions op
     layout_.height = 200;
     layout_.title = "运行时测试";
     layout_.controls = controlLayouts_;
-    options.quitOnDestroy = false;  // the test thread's queue must stay usable
     window_ = LoadWindow(layout_, sink, registry, std::move(options));
 }
 

@@ -79,7 +79,7 @@ TEST(LoadWindow, CreationFinishedComesFirstWhileTheWindowIsStillHidden) {
     const std::vector<ControlLayout> layoutControls = SmallMainWindow();
     WindowLayout layout{.name = "MainWindow", .id = kTestWindowId, .width = 320, .height = 200,
                         .title = "Vorn_人形怪配置器", .controls = layoutControls};
-    const auto window = LoadWindow(layout, sink, registry, {.quitOnDestroy = false});
+    const auto window = LoadWindow(layout, sink, registry, {});
     ASSERT_NE(window, nullptr);
     ASSERT_FALSE(sink.events.empty());
     EXPECT_EQ(sink.events.front().kind, EventKind::CreationFinished);
@@ -238,8 +238,7 @@ TEST(WindowBackground, PicturePaintedAtTheOriginAndBlackBeyondIt) {
         layout, sink, registry,
         {.pictures = [&](PictureId id) {
              return id == 7 ? std::span<const std::uint8_t>(picture) : std::span<const std::uint8_t>();
-         },
-         .quitOnDestroy = false});
+         }});
     ASSERT_NE(loaded, nullptr);
 
     HDC screen = GetDC(nullptr);

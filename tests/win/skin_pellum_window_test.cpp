@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "runtime/base/embedded_files.h"
@@ -44,6 +46,7 @@ HWND MakeHost(DWORD style, COLORREF colour = RGB(0, 0, 128)) {
 
 struct Host {
     explicit Host(DWORD style = WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX) : handle(MakeHost(style)) {}
+    explicit Host(HWND made) : handle(made) {}
     ~Host() {
         if (IsWindow(handle)) DestroyWindow(handle);
     }
@@ -242,6 +245,70 @@ TEST_F(PellumWindowTest, ClicksReachTheItemRoutineAndTheCloseButtonAsksTheCloseH
     PumpMessages();
     EXPECT_EQ(asked, 1);
     EXPECT_TRUE(IsWindow(host.handle)) << "the handler kept it open";
+}
+
+// Counts what reaches the host's own procedure under the skin.
+int hostCloses = 0, hostDestroys = 0;
+
+LRESULT CALLBACK CountingHostProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CLOSE) ++hostCloses;
+    if (message == WM_DESTROY) ++hostDestroys;
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+HWND CountingHost() {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = CountingHostProcedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"VornPellumCountingHost";
+    RegisterClassExW(&windowClass);
+    return CreateWindowExW(0, windowClass.lpszClassName, L"host", WS_POPUP | WS_SYSMENU, 50, 50,
+                           kWidth, kHeight, nullptr, nullptr, windowClass.hInstance, nullptr);
+}
+
+TEST_F(PellumWindowTest, EveryCloseAsksTheRoutineOnceAndTheSkinAloneEndsTheWindow) {
+    const std::pair<const char*, std::function<void(HWND)>> paths[] = {
+        {"close button",
+         [](HWND window) {
+             SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, At(280, 10));
+             SendMessageW(window, WM_LBUTTONUP, 0, At(280, 10));
+         }},
+        {"Alt+F4 and the taskbar", [](HWND window) { SendMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+        {"a close request", [](HWND window) { PostMessageW(window, WM_CLOSE, 0, 0); }},
+    };
+    for (const auto& [name, close] : paths) {
+        SCOPED_TRACE(name);
+        Host host(CountingHost());
+        hostCloses = hostDestroys = 0;
+        PellumWindow manager(skin_);
+        std::vector<unsigned> told;
+        int answer = 1;  // keep the window first
+        PellumOptions options;
+        options.onClose = [&](HWND, unsigned message) {
+            told.push_back(message);
+            return answer;
+        };
+        options.onDestroy = [&](HWND, unsigned message) {
+            told.push_back(message);
+            return 0;
+        };
+        manager.SetOptions(std::move(options));
+        ASSERT_EQ(manager.AttachTo(host.handle, {}), PellumWindow::kOk);
+
+        close(host.handle);
+        PumpMessages();
+        EXPECT_EQ(told, std::vector<unsigned>{WM_CLOSE});
+        EXPECT_TRUE(IsWindow(host.handle));
+        answer = 0;
+        close(host.handle);
+        PumpMessages();
+        EXPECT_EQ(told, (std::vector<unsigned>{WM_CLOSE, WM_CLOSE, WM_DESTROY}));
+        EXPECT_FALSE(IsWindow(host.handle));
+        EXPECT_EQ(hostCloses, 0) << "the window's own close handling was asked too";
+        EXPECT_EQ(hostDestroys, 0) << "the window's own destroy handling was told too";
+        EXPECT_EQ(manager.Window(), nullptr);
+    }
 }
 
 // A 2 x 2 bottom-up 24-bit BMP: red, green / blue, white (top row first).

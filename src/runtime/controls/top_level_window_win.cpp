@@ -81,7 +81,6 @@ LRESULT TopLevelWindow::OnClose(WPARAM wParam, LPARAM lParam) {
 LRESULT TopLevelWindow::OnDestroy(WPARAM wParam, LPARAM lParam) {
     const auto window = reinterpret_cast<WindowHandle>(handle());
     if (closeHandler_) closeHandler_(window, kDestroyedMessage);
-    if (quitOnDestroy_) PostQuitMessage(0);
     return Default(WM_DESTROY, wParam, lParam);
 }
 

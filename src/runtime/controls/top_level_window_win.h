@@ -30,11 +30,9 @@ public:
     // The picture painted behind the controls; black until it is given.
     void SetBackground(UniqueBitmap background);
     // Set once the window is complete: a window that failed to load is
-    // destroyed without telling anyone.
-    void SetCloseHandling(CloseHandler closeHandler, bool quitOnDestroy) {
-        closeHandler_ = std::move(closeHandler);
-        quitOnDestroy_ = quitOnDestroy;
-    }
+    // destroyed without telling anyone. An object attached to the window
+    // later may take its close and destroy over.
+    void SetCloseHandler(CloseHandler closeHandler) { closeHandler_ = std::move(closeHandler); }
 
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -46,7 +44,6 @@ private:
 
     ControlDirectory& directory_;
     CloseHandler closeHandler_;
-    bool quitOnDestroy_ = false;
     UniqueBitmap background_;
     DragGesture drag_;
 };

@@ -70,7 +70,7 @@ bool LoadedWindow::Build() {
 }
 
 void LoadedWindow::EnableCloseHandling() {
-    frame_.SetCloseHandling(options_.closeHandler, options_.quitOnDestroy);
+    frame_.SetCloseHandler(options_.closeHandler);
 }
 
 bool LoadedWindow::CreateControl(const ControlLayout& layout) {

@@ -16,8 +16,9 @@ namespace vorn::runtime {
 
 struct LoadOptions {
     PictureSource pictures;     // the window's background and the buttons' pictures
-    CloseHandler closeHandler;  // may be empty
-    bool quitOnDestroy = true;  // end the message loop when the window is destroyed
+    // Told of close requests and of the window's end (which ends the
+    // program's loop only if the handler says so); may be empty.
+    CloseHandler closeHandler;
 };
 
 class LoadedWindow final : public ControlDirectory {

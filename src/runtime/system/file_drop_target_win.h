@@ -1,7 +1,7 @@
 // Files dropped on a window from the Explorer (WM_DROPFILES): the window is
 // marked as a drop target and each drop's paths, in UTF-8, go to a handler.
-// It watches the window through a subclass, so any window can take drops
-// without its own procedure knowing about them.
+// It attaches to the window, so any window can take drops without its own
+// procedure knowing about them.
 #pragma once
 
 #include <windows.h>
@@ -10,6 +10,8 @@
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "runtime/win32/window_object_win.h"
 
 namespace vorn::runtime {
 
@@ -20,27 +22,22 @@ using FileDropHandler = std::function<void(const std::vector<std::string>& paths
 // caller's).
 std::vector<std::string> DroppedPaths(HDROP drop);
 
-class FileDropTarget {
+class FileDropTarget final : private WindowObject {
 public:
     // From now on `window` accepts dropped files, also from the Explorer of a
     // program running with fewer rights than this one. Each drop's memory is
     // released before the handler runs; the handler may open a modal box.
     FileDropTarget(HWND window, FileDropHandler handler);
     // The window takes no more drops (if it still exists).
-    ~FileDropTarget();
-    // The subclass holds this object's address.
-    FileDropTarget(const FileDropTarget&) = delete;
-    FileDropTarget& operator=(const FileDropTarget&) = delete;
+    ~FileDropTarget() override;
 
-    // Whether the subclass is in place.
-    bool attached() const { return window_ != nullptr; }
+    // Whether the target is attached to its window.
+    bool attached() const { return handle() != nullptr; }
 
 private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                      UINT_PTR id, DWORD_PTR self);
-    void Detach();
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnDrop(HDROP drop);
 
-    HWND window_ = nullptr;
     FileDropHandler handler_;
 };
 

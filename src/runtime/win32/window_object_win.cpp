@@ -5,17 +5,40 @@
 #include "runtime/base/error_report.h"
 
 namespace vorn::runtime {
-namespace {
-constexpr UINT_PTR kSubclassId = 0x566F726E;  // "Vorn"
-}
 
 WindowObject::~WindowObject() {
-    if (hwnd_) DestroyWindow(hwnd_);
+    if (hwnd_ == nullptr) return;
+    if (owned_) DestroyWindow(hwnd_);
+    else Detach();
+}
+
+bool WindowObject::Attach(HWND window) {
+    if (hwnd_ != nullptr || window == nullptr || !IsWindow(window)) return false;
+    return Subclass(window);
+}
+
+void WindowObject::Detach() {
+    if (hwnd_ == nullptr || owned_) return;
+    RemoveWindowSubclass(hwnd_, SubclassProcedure, SubclassId());
+    hwnd_ = nullptr;
+    subclassed_ = false;
+}
+
+bool WindowObject::Subclass(HWND window) {
+    // Each object is its own subclass id, so objects attached to one window
+    // chain one after the other.
+    if (!SetWindowSubclass(window, SubclassProcedure, SubclassId(),
+                           reinterpret_cast<DWORD_PTR>(this)))
+        return false;
+    hwnd_ = window;
+    subclassed_ = true;
+    return true;
 }
 
 HWND WindowObject::CreateOwnWindow(const wchar_t* className, DWORD exStyle, DWORD style,
                                    const wchar_t* text, int x, int y, int width, int height,
                                    HWND parent, UINT_PTR id) {
+    owned_ = true;
     return CreateWindowExW(exStyle, className, text, style, x, y, width, height, parent,
                            reinterpret_cast<HMENU>(id), GetModuleHandleW(nullptr), this);
 }
@@ -26,13 +49,11 @@ HWND WindowObject::CreateSubclassedWindow(const wchar_t* className, DWORD exStyl
     HWND window = CreateWindowExW(exStyle, className, text, style, x, y, width, height, parent,
                                   reinterpret_cast<HMENU>(id), GetModuleHandleW(nullptr), nullptr);
     if (window == nullptr) return nullptr;
-    if (!SetWindowSubclass(window, SubclassProcedure, kSubclassId,
-                           reinterpret_cast<DWORD_PTR>(this))) {
+    if (!Subclass(window)) {
         DestroyWindow(window);
         return nullptr;
     }
-    hwnd_ = window;
-    subclassed_ = true;
+    owned_ = true;
     return window;
 }
 
@@ -55,11 +76,12 @@ LRESULT WindowObject::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         result = Default(message, wParam, lParam);
     }
     if (message == WM_NCDESTROY) {
-        if (subclassed_) RemoveWindowSubclass(hwnd_, SubclassProcedure, kSubclassId);
+        if (subclassed_) RemoveWindowSubclass(hwnd_, SubclassProcedure, SubclassId());
         else SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
         hwnd_ = nullptr;
+        subclassed_ = owned_ = false;
         try {
-            OnWindowGone();
+            OnWindowGone();  // last: it may destroy this object
         } catch (...) {
             ReportCaughtException("a window's clean-up");
         }

@@ -9,25 +9,22 @@
 
 #include <functional>
 
+#include "runtime/win32/window_object_win.h"
+
 namespace vorn::skin {
 
-class OwnerClickWatch {
+class OwnerClickWatch final : private runtime::WindowObject {
 public:
     // Watches `owner` (may be null: nothing is watched); `onClick` runs for
     // every press of a mouse button on it while it is disabled.
     OwnerClickWatch(HWND owner, std::function<void()> onClick);
-    ~OwnerClickWatch();
-    OwnerClickWatch(const OwnerClickWatch&) = delete;
-    OwnerClickWatch& operator=(const OwnerClickWatch&) = delete;
 
     // True for the WM_SETCURSOR a press on a disabled window sends.
     static bool IsPressOnDisabled(UINT message, LPARAM lParam);
 
 private:
-    static LRESULT CALLBACK Watch(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                  UINT_PTR id, DWORD_PTR self);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-    HWND owner_ = nullptr;
     std::function<void()> onClick_;
 };
 

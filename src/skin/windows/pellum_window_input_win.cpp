@@ -63,7 +63,7 @@ void PellumWindow::UpdateTimers() {
         animating = animating || (item.kind == item_kind::kPictureLink && item.hoverTarget > 0 &&
                                   item.hoverCells.count > 1);
     }
-    const bool shown = window_ != nullptr && IsWindowVisible(window_) && !IsIconic(window_);
+    const bool shown = handle() != nullptr && IsWindowVisible(handle()) && !IsIconic(handle());
     timers_.Run(ItemTimer::Fade, shown && fading);
     timers_.Run(ItemTimer::Frames, shown && animating);
 }
@@ -89,11 +89,11 @@ void PellumWindow::OnTimer(WPARAM id) {
 
 void PellumWindow::OnMouseMove(LPARAM position) {
     if (draggingCaption_) {
-        captionDrag_.OnMouseMove(window_);
+        captionDrag_.OnMouseMove(handle());
         return;
     }
     if (!tracking_) {
-        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, window_, 0};
+        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, handle(), 0};
         tracking_ = TrackMouseEvent(&track) != FALSE;
     }
     const int hit = HitItem(ClientPoint(position));
@@ -117,7 +117,7 @@ bool PellumWindow::OnSetCursor(LPARAM lParam) {
     // test the pointer itself.
     POINT at{};
     GetCursorPos(&at);
-    ScreenToClient(window_, &at);
+    ScreenToClient(handle(), &at);
     const int hit = HitItem(at);
     if (hit < 0) return false;
     ShowItemCursor(static_cast<std::size_t>(hit));
@@ -136,14 +136,14 @@ void PellumWindow::OnButtonDown(LPARAM position) {
         pressed_ = hit;
         items_[static_cast<std::size_t>(hit)].pressed = true;
         SetHovered(hit);
-        SetCapture(window_);
+        SetCapture(handle());
         InvalidateItem(static_cast<std::size_t>(hit));
         return;
     }
     if (Contains(items_[0].rect, at.x, at.y)) {
         // The caption moves the window, as a title bar does.
         draggingCaption_ = true;
-        captionDrag_.OnButtonDown(window_);
+        captionDrag_.OnButtonDown(handle());
     }
 }
 
@@ -151,21 +151,21 @@ bool PellumWindow::OnCaptionDoubleClick(LPARAM position) {
     const POINT at = ClientPoint(position);
     if (HitItem(at) >= 0 || !Contains(items_[0].rect, at.x, at.y)) return false;
     // As on a title bar: a window that may be maximised toggles.
-    if ((GetWindowLongPtrW(window_, GWL_STYLE) & WS_MAXIMIZEBOX) == 0 || IsIconic(window_))
+    if ((GetWindowLongPtrW(handle(), GWL_STYLE) & WS_MAXIMIZEBOX) == 0 || IsIconic(handle()))
         return true;
-    ShowWindowAsync(window_, IsZoomed(window_) ? SW_SHOWNORMAL : SW_MAXIMIZE);
+    ShowWindowAsync(handle(), IsZoomed(handle()) ? SW_SHOWNORMAL : SW_MAXIMIZE);
     return true;
 }
 
 void PellumWindow::OnButtonUp(LPARAM position) {
     if (draggingCaption_) {
         draggingCaption_ = false;
-        captionDrag_.OnButtonUp(window_, position);
+        captionDrag_.OnButtonUp(handle(), position);
         return;
     }
     const int pressed = pressed_;
     pressed_ = -1;
-    if (GetCapture() == window_) ReleaseCapture();
+    if (GetCapture() == handle()) ReleaseCapture();
     if (pressed < 0 || static_cast<std::size_t>(pressed) >= items_.size()) return;
     items_[static_cast<std::size_t>(pressed)].pressed = false;
     InvalidateItem(static_cast<std::size_t>(pressed));
@@ -177,7 +177,7 @@ void PellumWindow::OnButtonUp(LPARAM position) {
 void PellumWindow::Activate(std::size_t index) {
     // The routine may open a modal box, close the window or tear the skin
     // down: copy what is needed first.
-    const HWND window = window_;
+    const HWND window = handle();
     const int kind = items_[index].kind;
     const ItemRoutine routine = items_[index].routine;
     const int answer = routine ? routine(kind, static_cast<int>(index) + 1) : 0;

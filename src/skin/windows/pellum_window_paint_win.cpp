@@ -27,8 +27,8 @@ std::string WindowTextOf(HWND window) {
 
 void PellumWindow::BuildFrame() {
     RECT rect{};
-    GetWindowRect(window_, &rect);
-    const LONG_PTR style = GetWindowLongPtrW(window_, GWL_STYLE);
+    GetWindowRect(handle(), &rect);
+    const LONG_PTR style = GetWindowLongPtrW(handle(), GWL_STYLE);
     FrameFlags flags;
     flags.captionButtons = frame_.captionButtons;
     flags.minimiseBox = frame_.stateButtons && (style & WS_MINIMIZEBOX) != 0;
@@ -44,7 +44,7 @@ void PellumWindow::BuildFrame() {
         item.visible = frameItems[i].visible;
     }
     PellumItem& title = items_[1];
-    title.text.text = frame_.title ? *frame_.title : WindowTextOf(window_);
+    title.text.text = frame_.title ? *frame_.title : WindowTextOf(handle());
     title.text.size = 15;
     title.text.bold = true;
     title.text.align = TextAlign::Near;
@@ -57,7 +57,7 @@ void PellumWindow::TakeIcon() {
     icon_ = std::make_unique<plus::PlusImage>();
     if (frame_.icon) {
         icon_->CreateFromHIcon(frame_.icon);
-    } else if (auto asked = reinterpret_cast<HICON>(SendMessageW(window_, WM_GETICON, ICON_SMALL, 1))) {
+    } else if (auto asked = reinterpret_cast<HICON>(SendMessageW(handle(), WM_GETICON, ICON_SMALL, 1))) {
         // The window's icon stays the window's: a copy is taken.
         icon_->CreateFromHIcon(asked);
     }
@@ -66,7 +66,7 @@ void PellumWindow::TakeIcon() {
 
 void PellumWindow::ComposeRect(const RECT& area) {
     RECT client{};
-    GetClientRect(window_, &client);
+    GetClientRect(handle(), &client);
     if (!buffer_.Resize(client.right, client.bottom)) return;
     RECT rect{};
     if (!IntersectRect(&rect, &area, &client)) return;
@@ -76,7 +76,7 @@ void PellumWindow::ComposeRect(const RECT& area) {
     const int saved = SaveDC(dc);
     IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
     FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    CallNext(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
+    Default(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
     RestoreDC(dc, saved);
     GdiFlush();
 
@@ -95,37 +95,37 @@ void PellumWindow::ComposeRect(const RECT& area) {
 
 void PellumWindow::ComposeAll() {
     RECT client{};
-    GetClientRect(window_, &client);
+    GetClientRect(handle(), &client);
     ComposeRect(client);
     composed_ = true;
 }
 
 void PellumWindow::InvalidateItem(std::size_t index) {
-    if (window_ == nullptr || index >= items_.size()) return;
+    if (handle() == nullptr || index >= items_.size()) return;
     const RECT rect = ToRect(items_[index].rect);
     if (composed_) ComposeRect(rect);
-    InvalidateRect(window_, &rect, FALSE);
+    InvalidateRect(handle(), &rect, FALSE);
 }
 
 void PellumWindow::Refresh() {
-    if (window_ == nullptr) return;
+    if (handle() == nullptr) return;
     ComposeAll();
     // Only this window: the children keep what they show, so nothing flickers.
-    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_NOCHILDREN);
+    RedrawWindow(handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_NOCHILDREN);
 }
 
 void PellumWindow::Paint() {
     PAINTSTRUCT paint{};
-    HDC dc = BeginPaint(window_, &paint);
+    HDC dc = BeginPaint(handle(), &paint);
     if (!composed_) ComposeAll();
     buffer_.CopyTo(dc, paint.rcPaint);
-    EndPaint(window_, &paint);
+    EndPaint(handle(), &paint);
 }
 
 void PellumWindow::PrintClient(HDC dc) {
     if (!composed_) ComposeAll();
     RECT client{};
-    GetClientRect(window_, &client);
+    GetClientRect(handle(), &client);
     buffer_.CopyTo(dc, client);
 }
 

@@ -1,8 +1,5 @@
 #include "skin/windows/pellum_window_win.h"
 
-#include <commctrl.h>
-
-#include "runtime/base/error_report.h"
 #include "runtime/base/utf_win.h"
 #include "skin/modal_loop_win.h"
 #include "skin/skin_assets.h"
@@ -10,8 +7,6 @@
 
 namespace vorn::skin {
 namespace {
-
-constexpr UINT_PTR kSubclassId = 0x50656C6D;  // "Pelm"
 
 void RegisterPellumClass() {
     WNDCLASSEXW windowClass{};
@@ -46,23 +41,20 @@ bool PellumWindow::IsSetUp() const { return painter_ && painter_->Ready(); }
 
 std::uint32_t PellumWindow::AttachTo(HWND window, const FrameOptions& frame) {
     if (!IsSetUp()) return kNotSetUp;
-    if (window_ != nullptr || blocked_ || !IsWindow(window)) return kBusy;
-    if (!SetWindowSubclass(window, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
-        return kBusy;
-    window_ = window;
+    if (handle() != nullptr || blocked_ || !Attach(window)) return kBusy;
     frame_ = frame;
     BuildFrame();
     TakeIcon();
     for (const PellumItem& item : pending_) items_.push_back(item);
     painter_->ForgetAll();
-    timers_.SetWindow(window_);
+    timers_.SetWindow(handle());
     composed_ = false;
     // The skin's arrow for the whole window; children keep their own.
-    SetClassLongPtrW(window_, GCLP_HCURSOR,
+    SetClassLongPtrW(window, GCLP_HCURSOR,
                      reinterpret_cast<LONG_PTR>(painter_->Cursor(kCursorClass)));
     // Children draw themselves; the system frame goes (WM_NCCALCSIZE).
-    SetWindowLongPtrW(window_, GWL_STYLE, GetWindowLongPtrW(window_, GWL_STYLE) | WS_CLIPCHILDREN);
-    SetWindowPos(window_, nullptr, 0, 0, 0, 0,
+    SetWindowLongPtrW(window, GWL_STYLE, GetWindowLongPtrW(window, GWL_STYLE) | WS_CLIPCHILDREN);
+    SetWindowPos(window, nullptr, 0, 0, 0, 0,
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     return kOk;
 }
@@ -70,7 +62,7 @@ std::uint32_t PellumWindow::AttachTo(HWND window, const FrameOptions& frame) {
 std::uint32_t PellumWindow::CreateSkinnedWindow(const CreateOptions& options, HWND* created) {
     if (created) *created = nullptr;
     if (!IsSetUp()) return kNotSetUp;
-    if (window_ != nullptr || blocked_) return kBusy;
+    if (handle() != nullptr || blocked_) return kBusy;
     RegisterPellumClass();
     POINT origin{options.x, options.y};
     if (options.centre) origin = CentredOrigin(options.owner, options.width, options.height);
@@ -109,9 +101,9 @@ std::uint32_t PellumWindow::HostValue(std::uint32_t value, bool set) {
 }
 
 void PellumWindow::Redraw(bool now) {
-    if (window_ == nullptr) return;
+    if (handle() == nullptr) return;
     if (now) Refresh();
-    else PostMessageW(window_, kRedrawMessage, 0, 0);
+    else PostMessageW(handle(), kRedrawMessage, 0, 0);
 }
 
 int PellumWindow::AddLabel(LabelItemSpec wanted) {
@@ -174,13 +166,22 @@ int PellumWindow::AddPictureLink(PictureLinkSpec wanted) {
 }
 
 void PellumWindow::TearDown() {
+    const HWND window = handle();
     timers_.SetWindow(nullptr);
-    if (window_ != nullptr) {
-        RemoveWindowSubclass(window_, SubclassProc, kSubclassId);
-        if (GetCapture() == window_) ReleaseCapture();
-        if (IsWindow(window_)) InvalidateRect(window_, nullptr, TRUE);
+    if (window != nullptr) {
+        Detach();
+        if (GetCapture() == window) ReleaseCapture();
+        if (IsWindow(window)) InvalidateRect(window, nullptr, TRUE);
     }
-    window_ = nullptr;
+    Forget();
+}
+
+void PellumWindow::OnWindowGone() {
+    timers_.SetWindow(nullptr);
+    Forget();
+}
+
+void PellumWindow::Forget() {
     items_.clear();
     icon_.reset();
     buffer_.Release();
@@ -189,23 +190,6 @@ void PellumWindow::TearDown() {
     hovered_ = pressed_ = -1;
     tracking_ = draggingCaption_ = false;
     modalWatch_ = 0;
-}
-
-LRESULT CALLBACK PellumWindow::SubclassProc(HWND window, UINT message, WPARAM wParam,
-                                            LPARAM lParam, UINT_PTR, DWORD_PTR data) {
-    auto* self = reinterpret_cast<PellumWindow*>(data);
-    if (self == nullptr || self->window_ != window)
-        return DefSubclassProc(window, message, wParam, lParam);
-    try {
-        return self->OnMessage(message, wParam, lParam);
-    } catch (...) {
-        runtime::ReportCaughtException("the skinned window");
-        return DefSubclassProc(window, message, wParam, lParam);
-    }
-}
-
-LRESULT PellumWindow::CallNext(UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefSubclassProc(window_, message, wParam, lParam);
 }
 
 LRESULT PellumWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -219,7 +203,7 @@ LRESULT PellumWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_PRINTCLIENT: PrintClient(reinterpret_cast<HDC>(wParam)); return 0;
         case kRedrawMessage: Refresh(); return 0;
         case WM_SETTEXT: {
-            const LRESULT result = CallNext(message, wParam, lParam);
+            const LRESULT result = Default(message, wParam, lParam);
             if (!frame_.title && lParam != 0) {
                 items_[1].text.text = runtime::Narrow(reinterpret_cast<const wchar_t*>(lParam));
                 painter_->ForgetText(1);
@@ -228,7 +212,7 @@ LRESULT PellumWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return result;
         }
         case WM_SIZE: {
-            const LRESULT result = CallNext(message, wParam, lParam);
+            const LRESULT result = Default(message, wParam, lParam);
             if (wParam == SIZE_MINIMIZED) {
                 // Nothing is seen: nothing moves, and nothing is left lit.
                 timers_.StopAll();
@@ -238,68 +222,75 @@ LRESULT PellumWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 BuildFrame();
                 painter_->ForgetText(1);
                 composed_ = false;
-                InvalidateRect(window_, nullptr, FALSE);
+                InvalidateRect(handle(), nullptr, FALSE);
             }
             return result;
         }
         case WM_DISPLAYCHANGE:
             composed_ = false;
-            InvalidateRect(window_, nullptr, FALSE);
-            return CallNext(message, wParam, lParam);
+            InvalidateRect(handle(), nullptr, FALSE);
+            return Default(message, wParam, lParam);
         case WM_SETCURSOR:
             if (OnSetCursor(lParam)) return TRUE;
-            return CallNext(message, wParam, lParam);
+            return Default(message, wParam, lParam);
         case WM_MOUSEMOVE:
             OnMouseMove(lParam);
             if (pressed_ >= 0 || draggingCaption_) return 0;
-            return CallNext(message, wParam, lParam);
+            return Default(message, wParam, lParam);
         case WM_LBUTTONDBLCLK:
             if (OnCaptionDoubleClick(lParam)) return 0;
             [[fallthrough]];
         case WM_LBUTTONDOWN: {
             OnButtonDown(lParam);
             if (pressed_ >= 0 || draggingCaption_) return 0;
-            return CallNext(message, wParam, lParam);
+            return Default(message, wParam, lParam);
         }
         case WM_LBUTTONUP:
             if (pressed_ >= 0 || draggingCaption_) {
                 OnButtonUp(lParam);
                 return 0;
             }
-            return CallNext(message, wParam, lParam);
+            return Default(message, wParam, lParam);
         case WM_CAPTURECHANGED:
             if (draggingCaption_) captionDrag_.OnCaptureLost();
             draggingCaption_ = false;
-            if (pressed_ >= 0 && reinterpret_cast<HWND>(lParam) != window_) {
+            if (pressed_ >= 0 && reinterpret_cast<HWND>(lParam) != handle()) {
                 items_[pressed_].pressed = false;
                 InvalidateItem(static_cast<std::size_t>(pressed_));
                 pressed_ = -1;
             }
-            return CallNext(message, wParam, lParam);
+            return Default(message, wParam, lParam);
         case WM_MOUSELEAVE:
             OnMouseLeave();
-            return CallNext(message, wParam, lParam);
+            return Default(message, wParam, lParam);
         case WM_TIMER:
             if (ItemTimers::IsItemTimer(wParam)) {
                 OnTimer(wParam);
                 return 0;
             }
-            return CallNext(message, wParam, lParam);
-        case WM_CLOSE:
-            if (options_.onClose && (*options_.onClose)(window_, WM_CLOSE) != 0) return 0;
-            return CallNext(message, wParam, lParam);
-        case WM_DESTROY: {
-            timers_.StopAll();
-            if (options_.onDestroy) (*options_.onDestroy)(window_, WM_DESTROY);
-            return CallNext(message, wParam, lParam);
-        }
-        case WM_NCDESTROY: {
-            const HWND window = window_;
-            TearDown();
-            return DefSubclassProc(window, message, wParam, lParam);
-        }
-        default: return CallNext(message, wParam, lParam);
+            return Default(message, wParam, lParam);
+        case WM_CLOSE: return OnClose(wParam, lParam);
+        case WM_DESTROY: return OnDestroy(wParam, lParam);
+        default: return Default(message, wParam, lParam);
     }
+}
+
+LRESULT PellumWindow::OnClose(WPARAM wParam, LPARAM lParam) {
+    if (!options_.onClose) return Default(WM_CLOSE, wParam, lParam);
+    const HWND window = handle();
+    if ((*options_.onClose)(window, WM_CLOSE) != 0) return 0;
+    // Let go: destroyed here rather than passed on, so nothing under the
+    // skin asks a second time.
+    if (IsWindow(window)) DestroyWindow(window);
+    return 0;
+}
+
+LRESULT PellumWindow::OnDestroy(WPARAM wParam, LPARAM lParam) {
+    timers_.StopAll();
+    if (!options_.onDestroy) return Default(WM_DESTROY, wParam, lParam);
+    // Told here only: the window's own destroy handling is the skin's now.
+    (*options_.onDestroy)(handle(), WM_DESTROY);
+    return 0;
 }
 
 }  // namespace vorn::skin

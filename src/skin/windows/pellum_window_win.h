@@ -1,6 +1,6 @@
 // The window-skin manager: gives a top-level window the skin's look. It
 // attaches to an existing window (or creates a "Pellum Window" popup),
-// subclasses it, removes the system frame and draws its own caption area,
+// removes the system frame and draws its own caption area,
 // title, icon and caption buttons, plus the items the program places over
 // its controls: labels, an image button and a picture link. One object for
 // the whole run; one window at a time.
@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "runtime/win32/drag_gesture_win.h"
+#include "runtime/win32/window_object_win.h"
 #include "skin/windows/frame_buffer_win.h"
 #include "skin/windows/frame_geometry.h"
 #include "skin/windows/item_timers_win.h"
@@ -28,6 +29,9 @@ class ItemPainter;
 
 // Receives the window's close request (WM_CLOSE) and destruction
 // (WM_DESTROY); for the close request 1 keeps the window open, 0 lets it close.
+// Once given, the skin owns the close and the destruction of the window it
+// takes over: the routine is told once per close request and once when the
+// window goes, and what lies under the skin is told neither.
 using WindowMessageRoutine = std::function<int(HWND window, unsigned message)>;
 
 // Settings of SetOptions; a value left empty keeps the one set before.
@@ -75,7 +79,7 @@ struct PictureLinkSpec {
     ItemRoutine routine;
 };
 
-class PellumWindow {
+class PellumWindow : private runtime::WindowObject {
 public:
     static constexpr std::uint32_t kOk = 0;
     static constexpr std::uint32_t kNotSetUp = 0xC000003E;
@@ -88,7 +92,7 @@ public:
     explicit PellumWindow(const SkinState* skin);
     PellumWindow(const PellumWindow&) = delete;
     PellumWindow& operator=(const PellumWindow&) = delete;
-    ~PellumWindow();
+    ~PellumWindow() override;
 
     // Takes over `window`: kOk; kNotSetUp without a skin; kBusy while a
     // window is attached or the manager is blocked, or for no window.
@@ -127,16 +131,19 @@ public:
     // the window is destroyed.
     void TearDown();
 
-    HWND Window() const { return window_; }
+    HWND Window() const { return handle(); }
     // The attached window's items: the seven frame items, then the pending ones.
     const std::vector<PellumItem>& Items() const { return items_; }
     // The window's picture as last composed (for checks of what is drawn).
     const FrameBuffer& Buffer() const { return buffer_; }
 
 private:
-    static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT CallNext(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT OnClose(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDestroy(WPARAM wParam, LPARAM lParam);
+    void OnWindowGone() override;
+    // Forgets everything the attached window had: items, pictures, hover.
+    void Forget();
     bool IsSetUp() const;
     int NextIndex() const { return kFrameItemCount + static_cast<int>(pending_.size()) + 1; }
 
@@ -165,7 +172,6 @@ private:
 
     const SkinState* skin_;
     std::unique_ptr<ItemPainter> painter_;
-    HWND window_ = nullptr;
     bool blocked_ = false;
     std::uint32_t hostValue_ = 0;
     PellumOptions options_;
