@@ -41,8 +41,7 @@ double MedianMilliseconds(const std::string& bytes, int runs, bool& accepted) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+int RunBench(int runs) {
     const struct {
         const char* name;
         std::string bytes;
@@ -60,3 +59,9 @@ int main(int argc, char** argv) {
     }
     return 0;
 }
+
+#ifdef _WIN32
+int wmain(int argc, wchar_t** argv) { return RunBench(argc > 1 ? std::max(1, _wtoi(argv[1])) : 5); }
+#else
+int main(int argc, char** argv) { return RunBench(argc > 1 ? std::max(1, std::atoi(argv[1])) : 5); }
+#endif

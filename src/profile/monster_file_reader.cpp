@@ -257,10 +257,14 @@ private:
                 readingKeys_ = true;
                 return true;
             }
+            // Kept in [Info], such a header goes to the end of the file (see
+            // PlaceKeptLines), where it cannot take over [UseItems].
+            const bool moved = keptIn_ == Part::Info;
             NoteRepeat(own == std::string_view("Info") ? kInfoSectionRepeat : kUseItemsSectionRepeat,
-                       [own] {
-                           return "第二个 [" + std::string(own) +
-                                  "] 段不起作用（以第一个为准），原样保留在文件中。";
+                       [own, moved] {
+                           return "第二个 [" + std::string(own) + "] 段不起作用（以第一个为准），" +
+                                  (moved ? "原样保留，生成时连同其后保留的各行写在文件末尾。"
+                                         : "原样保留在文件中。");
                        });
         }
         Kept().emplace_back(line);
