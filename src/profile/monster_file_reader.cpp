@@ -257,9 +257,9 @@ private:
                 readingKeys_ = true;
                 return true;
             }
-            // Kept in [Info], such a header goes to the end of the file (see
-            // PlaceKeptLines), where it cannot take over [UseItems].
-            const bool moved = keptIn_ == Part::Info;
+            // A [UseItems] kept in [Info] goes to the end of the file (see
+            // PlaceKeptLines), where it cannot take over the program's own.
+            const bool moved = keptIn_ == Part::Info && part == Part::UseItems;
             NoteRepeat(own == std::string_view("Info") ? kInfoSectionRepeat : kUseItemsSectionRepeat,
                        [own, moved] {
                            return "第二个 [" + std::string(own) + "] 段不起作用（以第一个为准），" +

@@ -90,7 +90,7 @@ std::string MonsterBody(const MonsterProfile& profile) { return MonsterBody(prof
 
 KeptLineTexts PlaceKeptLines(const ExtraLines& extras) {
     const auto infoTail = std::find_if(extras.info.begin(), extras.info.end(), [](const auto& line) {
-        return StartsSection(line, "Info") || StartsSection(line, "UseItems");
+        return StartsSection(line, "UseItems");
     });
     return {LinesText(extras.preamble), LinesText({extras.info.begin(), infoTail}),
             LinesText(extras.useItems) + LinesText({infoTail, extras.info.end()})};

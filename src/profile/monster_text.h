@@ -33,10 +33,12 @@ std::string MonsterBody(const MonsterProfile& profile);
 
 // The kept lines of an opened file as the text written at each place: the
 // preamble's in front of "[Info]", the others at the end of the section they
-// stood in, each group in the order it came. A kept second [Info] or
-// [UseItems] header of the [Info] part and every kept line after it go after
-// the program's [UseItems] lines instead: written where they stood, before the
-// program's [UseItems], that header would take over its section.
+// stood in, each group in the order it came. A kept second [UseItems] header
+// of the [Info] part and every kept line after it go after the program's
+// [UseItems] lines instead: written where it stood, before the program's
+// [UseItems], that header would take over its section. (The [Info] part can
+// hold one only when the file's first [UseItems] came before its [Info], so
+// these lines still follow the [UseItems] part's kept lines, as in the file.)
 struct KeptLineTexts {
     std::string beforeInfo;
     std::string endOfInfo;
