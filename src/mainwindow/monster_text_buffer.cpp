@@ -44,8 +44,9 @@ void UseKeptItems(MonsterProfile& profile, const KeptFromFile& kept) {
 
 class AppendingObserver final : public profile::ProfileReadObserver {
 public:
-    AppendingObserver(TextBuffer& buffer, const KeptFromFile* kept)
-        : buffer_(buffer), kept_(kept) {}
+    AppendingObserver(TextBuffer& buffer, const KeptFromFile* kept,
+                      const profile::KeptLineTexts& keptLines)
+        : buffer_(buffer), kept_(kept), keptLines_(keptLines) {}
 
     void FieldRead(ProfileField field, int slot, const MonsterProfile& soFar) override {
         if (field == ProfileField::MonsterName) return;
@@ -57,20 +58,21 @@ public:
             buffer_.Append(profile::FieldPiece(field, slot, soFar));
         }
         if (field == ProfileField::UseSkill) {
-            if (kept_) AppendLines(kept_->extras.info);
+            Append(keptLines_.endOfInfo);
             buffer_.Append(profile::kUseItemsSection);
         }
-        if (field == ProfileField::UseItem && slot == profile::kSlotCount - 1 && kept_)
-            AppendLines(kept_->extras.useItems);
+        if (field == ProfileField::UseItem && slot == profile::kSlotCount - 1)
+            Append(keptLines_.endOfUseItems);
     }
 
 private:
-    void AppendLines(const std::vector<std::string>& lines) {
-        if (!lines.empty()) buffer_.Append(profile::LinesText(lines));
+    void Append(const std::string& lines) {
+        if (!lines.empty()) buffer_.Append(lines);
     }
 
     TextBuffer& buffer_;
     const KeptFromFile* kept_;
+    const profile::KeptLineTexts& keptLines_;
 };
 
 }  // namespace
@@ -78,10 +80,11 @@ private:
 MonsterProfile BuildMonsterText(runtime::PropertyAccess& properties, const KeptFromFile* kept) {
     TextBuffer buffer(properties);
     buffer.Clear();
-    if (kept && !kept->extras.preamble.empty())
-        buffer.Append(profile::LinesText(kept->extras.preamble));
+    const profile::KeptLineTexts keptLines =
+        kept ? profile::PlaceKeptLines(kept->extras) : profile::KeptLineTexts{};
+    if (!keptLines.beforeInfo.empty()) buffer.Append(keptLines.beforeInfo);
     buffer.Append(profile::kInfoSection);
-    AppendingObserver appender(buffer, kept);
+    AppendingObserver appender(buffer, kept, keptLines);
     MonsterProfile profile = ReadProfile(properties, appender);
     if (kept) UseKeptItems(profile, *kept);
     return profile;

@@ -13,8 +13,8 @@ namespace vorn::mainwindow {
 // holds profile::MonsterBody of the returned profile.
 //
 // With lines kept from an opened file, the slots without a name box take the
-// kept items and each section's kept lines follow its last piece (the
-// preamble's go first), so the buffer holds MonsterBody(profile, extras).
+// kept items and the kept lines stand where profile::PlaceKeptLines puts them,
+// so the buffer holds MonsterBody(profile, extras).
 profile::MonsterProfile BuildMonsterText(runtime::PropertyAccess& properties,
                                          const KeptFromFile* kept = nullptr);
 

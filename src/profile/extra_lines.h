@@ -3,7 +3,8 @@
 // copy of a key, an unknown section with its lines. Each is kept in the part
 // of the file it stood in and written back there, after the program's own
 // lines, in the order it came, so nothing an administrator added is lost when
-// the monster is generated again.
+// the monster is generated again (a kept second [UseItems] moves behind the
+// program's own; see PlaceKeptLines).
 #pragma once
 
 #include <string>

@@ -6,6 +6,7 @@
 #include <set>
 #include <tuple>
 
+#include "profile/ini_syntax.h"
 #include "profile/monster_text.h"
 #include "runtime/base/gbk.h"
 #include "runtime/base/text_number.h"
@@ -41,15 +42,32 @@ bool IsAscii(std::string_view text) {
 }
 
 // 1-based number of the first line whose bytes are not valid GBK. Line ends
-// are ASCII bytes, which GBK never uses inside a character.
+// are ASCII bytes, which GBK never uses inside a character, so the text is
+// valid exactly when each of its lines is. Blocks of lines are converted
+// whole and only the first broken block line by line, so a long file costs
+// a few hundred conversions, not one per line.
 std::size_t FirstLineNotGbk(std::string_view bytes) {
+    constexpr std::size_t kBlockSize = 4096;
     std::size_t number = 1;
     for (;;) {
-        const std::size_t end = bytes.find('\n');
-        if (!runtime::GbkToUtf8(bytes.substr(0, end)) || end == std::string_view::npos)
-            return number;
-        bytes.remove_prefix(end + 1);
-        ++number;
+        std::size_t end = bytes.size();
+        if (end > kBlockSize) {
+            end = bytes.find('\n', kBlockSize);
+            end = end == std::string_view::npos ? bytes.size() : end + 1;
+        }
+        const std::string_view block = bytes.substr(0, end);
+        if (end == bytes.size() || !runtime::GbkToUtf8(block)) {
+            for (std::string_view rest = block;; ++number) {
+                const std::size_t lineEnd = rest.find('\n');
+                const std::string_view line = rest.substr(0, lineEnd);
+                if ((!IsAscii(line) && !runtime::GbkToUtf8(line)) ||
+                    lineEnd == std::string_view::npos)
+                    return number;
+                rest.remove_prefix(lineEnd + 1);
+            }
+        }
+        number += static_cast<std::size_t>(std::count(block.begin(), block.end(), '\n'));
+        bytes.remove_prefix(end);
     }
 }
 
@@ -84,34 +102,20 @@ DecodedText Decode(std::string_view bytes, std::vector<std::string>& notes) {
                               "请用 GBK（ANSI）编码保存后再打开。"};
 }
 
-// Lines without their ends; CR LF, LF and a lone CR each end a line.
-std::vector<std::string_view> SplitLines(std::string_view text) {
-    std::vector<std::string_view> lines;
+// Calls take(line) for each line, without its end; CR LF, LF and a lone CR
+// each end a line.
+template <typename Take>
+void ForEachLine(std::string_view text, Take take) {
     while (!text.empty()) {
         const std::size_t end = text.find_first_of("\r\n");
-        lines.push_back(text.substr(0, end));
+        take(text.substr(0, end));
         if (end == std::string_view::npos) break;
         const std::size_t next = text.compare(end, 2, "\r\n") == 0 ? end + 2 : end + 1;
         text.remove_prefix(next);
     }
-    return lines;
 }
 
 // ---- The keys the program writes -----------------------------------------
-
-char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(),
-                      [](char x, char y) { return AsciiUpper(x) == AsciiUpper(y); });
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 // A field of [Info]: a code picked from a list, or a text taken as written.
 struct InfoKey {
@@ -201,6 +205,14 @@ public:
 
     bool SawInfo() const { return sawInfo_; }
 
+    // After the last line: how many more copies each repeated key or section
+    // had, in the note about its second copy.
+    void CountRepeats() {
+        for (const auto& [what, repeat] : repeats_)
+            if (repeat.more > 0)
+                file_.notes[repeat.note] += "同样的还有 " + std::to_string(repeat.more) + " 处。";
+    }
+
     // After the last line: which [Info] keys were not there, with the
     // window's initial values they show, four to a line.
     void NoteMissingKeys() {
@@ -231,10 +243,9 @@ private:
     // The first [Info] and the first [UseItems] are the program's own lines;
     // any other section, with its lines, is kept where it stands.
     bool TakeSectionLine(std::string_view line) {
-        const std::string_view trimmed = TrimBlanks(line);
-        const std::size_t close = trimmed.find(']');
-        if (!trimmed.starts_with('[') || close == std::string_view::npos) return false;
-        const std::string_view name = TrimBlanks(trimmed.substr(1, close - 1));
+        const std::optional<std::string_view> section = SectionName(line);
+        if (!section) return false;
+        const std::string_view name = *section;
         readingKeys_ = false;
         sawSection_ = true;
         for (auto [own, part, seen] : {std::tuple{"Info", Part::Info, &sawInfo_},
@@ -246,8 +257,15 @@ private:
                 readingKeys_ = true;
                 return true;
             }
-            file_.notes.push_back("第二个 [" + std::string(own) +
-                                  "] 段不起作用（以第一个为准），原样保留在文件中。");
+            // A [UseItems] kept in [Info] goes to the end of the file (see
+            // PlaceKeptLines), where it cannot take over the program's own.
+            const bool moved = keptIn_ == Part::Info && part == Part::UseItems;
+            NoteRepeat(own == std::string_view("Info") ? kInfoSectionRepeat : kUseItemsSectionRepeat,
+                       [own, moved] {
+                           return "第二个 [" + std::string(own) + "] 段不起作用（以第一个为准），" +
+                                  (moved ? "原样保留，生成时连同其后保留的各行写在文件末尾。"
+                                         : "原样保留在文件中。");
+                       });
         }
         Kept().emplace_back(line);
         return true;
@@ -262,8 +280,10 @@ private:
         const std::optional<int> number = KeyNumber(key);
         if (!number) return false;
         if (!seenKeys_.insert(*number).second) {
-            file_.notes.push_back("第二个 “" + std::string(TrimBlanks(line)) +
-                                  "” 不起作用（以第一个为准），原样保留在文件中。");
+            NoteRepeat(*number, [line] {
+                return "第二个 “" + std::string(TrimBlanks(line)) +
+                       "” 不起作用（以第一个为准），原样保留在文件中。";
+            });
             return false;
         }
         if (*number >= kFirstSlotKey)
@@ -324,7 +344,27 @@ private:
         return usedComments_.insert(found->second).second;
     }
 
+    // The second copy of a key or section gets a note; further copies are
+    // only counted, so a file of many copies cannot make as many notes.
+    template <typename MakeNote>
+    void NoteRepeat(int what, MakeNote makeNote) {
+        const auto [repeat, first] = repeats_.try_emplace(what, Repeat{file_.notes.size(), 0});
+        if (first)
+            file_.notes.push_back(makeNote());
+        else
+            ++repeat->second.more;
+    }
+
+    struct Repeat {
+        std::size_t note;  // index in file_.notes
+        std::size_t more;
+    };
+    // Keys by their number, sections by these.
+    static constexpr int kInfoSectionRepeat = -1;
+    static constexpr int kUseItemsSectionRepeat = -2;
+
     MonsterFile& file_;
+    std::map<int, Repeat> repeats_;
     Part keptIn_ = Part::Preamble;  // where lines that are not the program's go
     bool readingKeys_ = false;      // inside the first [Info] or [UseItems]
     bool sawInfo_ = false;
@@ -350,11 +390,12 @@ MonsterFileReading ReadMonsterFile(std::string_view bytes) {
         return reading;
     }
     Parser parser(file);
-    for (std::string_view line : SplitLines(*decoded.text)) parser.Take(line);
+    ForEachLine(*decoded.text, [&parser](std::string_view line) { parser.Take(line); });
     if (!parser.SawInfo()) {
         reading.error = "文件中没有 [Info] 段，不是人形怪的怪物文件。";
         return reading;
     }
+    parser.CountRepeats();
     parser.NoteMissingKeys();
     reading.file = std::move(file);
     return reading;

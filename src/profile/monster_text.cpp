@@ -1,5 +1,8 @@
 #include "profile/monster_text.h"
 
+#include <algorithm>
+
+#include "profile/ini_syntax.h"
 #include "runtime/base/text_number.h"
 
 namespace vorn::profile {
@@ -85,8 +88,17 @@ std::string FieldPiece(ProfileField field, int slot, const MonsterProfile& profi
 
 std::string MonsterBody(const MonsterProfile& profile) { return MonsterBody(profile, {}); }
 
+KeptLineTexts PlaceKeptLines(const ExtraLines& extras) {
+    const auto infoTail = std::find_if(extras.info.begin(), extras.info.end(), [](const auto& line) {
+        return StartsSection(line, "UseItems");
+    });
+    return {LinesText(extras.preamble), LinesText({extras.info.begin(), infoTail}),
+            LinesText(extras.useItems) + LinesText({infoTail, extras.info.end()})};
+}
+
 std::string MonsterBody(const MonsterProfile& profile, const ExtraLines& extras) {
-    std::string body = LinesText(extras.preamble);
+    const KeptLineTexts kept = PlaceKeptLines(extras);
+    std::string body = kept.beforeInfo;
     body += kInfoSection;
     for (ProfileField field :
          {ProfileField::Job, ProfileField::Gender, ProfileField::Hair, ProfileField::DropUseItem,
@@ -95,15 +107,15 @@ std::string MonsterBody(const MonsterProfile& profile, const ExtraLines& extras)
           ProfileField::UseSkill}) {
         body += FieldPiece(field, 0, profile);
     }
-    body += LinesText(extras.info);
+    body += kept.endOfInfo;
     body += kUseItemsSection;
     for (int slot = 0; slot < kSlotCount; ++slot)
         body += FieldPiece(ProfileField::UseItem, slot, profile);
-    body += LinesText(extras.useItems);
+    body += kept.endOfUseItems;
     return body;
 }
 
-std::string LinesText(const std::vector<std::string>& lines) {
+std::string LinesText(std::span<const std::string> lines) {
     std::string text;
     for (const std::string& line : lines) text.append(line).append("\r\n");
     return text;

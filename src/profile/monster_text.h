@@ -3,8 +3,8 @@
 #pragma once
 
 #include <string>
+#include <span>
 #include <string_view>
-#include <vector>
 
 #include "profile/extra_lines.h"
 #include "profile/monster_profile.h"
@@ -31,12 +31,26 @@ std::string FieldPiece(ProfileField field, int slot, const MonsterProfile& profi
 // "[Info]", the ten field pieces, "[UseItems]" and the fourteen slot pieces.
 std::string MonsterBody(const MonsterProfile& profile);
 
-// The same with the kept lines of an opened file in their places: the
-// preamble's in front of "[Info]", the others at the end of their section.
-// Without kept lines it is exactly MonsterBody(profile).
+// The kept lines of an opened file as the text written at each place: the
+// preamble's in front of "[Info]", the others at the end of the section they
+// stood in, each group in the order it came. A kept second [UseItems] header
+// of the [Info] part and every kept line after it go after the program's
+// [UseItems] lines instead: written where it stood, before the program's
+// [UseItems], that header would take over its section. (The [Info] part can
+// hold one only when the file's first [UseItems] came before its [Info], so
+// these lines still follow the [UseItems] part's kept lines, as in the file.)
+struct KeptLineTexts {
+    std::string beforeInfo;
+    std::string endOfInfo;
+    std::string endOfUseItems;
+};
+KeptLineTexts PlaceKeptLines(const ExtraLines& extras);
+
+// MonsterBody with the kept lines in their places. Without kept lines it is
+// exactly MonsterBody(profile).
 std::string MonsterBody(const MonsterProfile& profile, const ExtraLines& extras);
 
 // Each line followed by CR LF.
-std::string LinesText(const std::vector<std::string>& lines);
+std::string LinesText(std::span<const std::string> lines);
 
 }  // namespace vorn::profile

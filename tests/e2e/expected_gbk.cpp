@@ -44,6 +44,7 @@ constexpr Code kTable[] = {
     {"子", "\xD7\xD3"}, {"斗", "\xB6\xB7"}, {"笠", "\xF3\xD2"}, {"爆", "\xB1\xAC"},
     {"赤", "\xB3\xE0"}, {"恶", "\xB6\xF1"}, {"屠", "\xCD\xC0"}, {"龙", "\xC1\xFA"},
     {"天", "\xCC\xEC"}, {"神", "\xC9\xF1"}, {"甲", "\xBC\xD7"}, {"圣", "\xCA\xA5"},
+    {"乙", "\xD2\xD2"},
 };
 
 std::size_t Utf8Length(unsigned char lead) {

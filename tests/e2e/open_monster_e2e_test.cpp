@@ -1,7 +1,8 @@
 // Opening existing monsters in the real program: a file named on the command
 // line, files dropped on the window (a WM_DROPFILES built here the way the
-// shell builds one), generating them back byte for byte, and a broken file
-// that gets an error box and changes nothing.
+// shell builds one), generating them back byte for byte, a file whose second
+// [UseItems] must not take over the generated file, and a broken file that
+// gets an error box and changes nothing.
 #include <windows.h>
 #include <shlobj.h>
 
@@ -24,6 +25,8 @@
 #include "e2e/user_input.h"
 #include "e2e/window_probe.h"
 #include "mainwindow/control_ids.h"
+#include "native/server_reading.h"
+#include "runtime/base/gbk.h"
 
 namespace vorn::e2e {
 namespace {
@@ -142,6 +145,9 @@ TEST(OpenMonster, FromTheCommandLineAndByDroppingFilesAndGeneratedBackUnchanged)
                            "UseItems9=屠龙\nUseItems0=天魔神甲\n"));
     WriteBytes(server.Path() / L"Boss-Item.txt", ExpectedGbk(";Boss爆率文件\r\n"));
     WriteBytes(server.Path() / L"broken.txt", "[Info]\r\nJob=\xFF\r\n");
+    WriteBytes(server.Path() / L"Twice.txt",
+               ExpectedGbk("[UseItems]\r\nUseItems0=甲\r\n[Info]\r\nJob=1\r\n[UseItems]\r\nUseItems0=乙\r\n"));
+    std::string twiceGenerated;
 
     auto app = AppSession::Launch(ProgramUnderTest(), std::chrono::seconds(30),
                                   L"\"" + redMoon.wstring() + L"\"");
@@ -167,6 +173,25 @@ TEST(OpenMonster, FromTheCommandLineAndByDroppingFilesAndGeneratedBackUnchanged)
     for (std::string_view kept : {"\r\nGender=0\r\n", "\r\nUseSkill=\r\nMonGen=3\r\n;admin\r\n[UseItems]\r\n",
                                   "\r\nUseItems0=天魔神甲\r\n", "\r\nUseItems9=屠龙\r\n"})
         EXPECT_NE(boss.find(ExpectedGbk(kept)), std::string::npos) << kept;
+
+    // A second [UseItems] after [Info]: the server reads the first, and so
+    // must it read the generated file, however often it is opened again.
+    for (const fs::path& twice : {server.Path() / L"Twice.txt", app->OutputDirectory() / L"Twice.txt"}) {
+        ASSERT_TRUE(PostDrop(*app, {twice}));
+        auto twiceNotes = OpenBox::Await(*app);
+        ASSERT_TRUE(twiceNotes) << "no box names the second [UseItems]";
+        EXPECT_NE(twiceNotes->Message().find("[UseItems]"), std::string::npos) << twiceNotes->Describe();
+        Acknowledge(twiceNotes);
+        EXPECT_EQ(TextOf(app->Control(id::kClothesName)), "甲");
+        const std::string generated = GenerateAndRead(*app, L"Twice.txt");
+        auto sections = testing::ServerRead(runtime::GbkToUtf8(generated).value_or(""));
+        EXPECT_EQ(sections["useitems"]["useitems0"], "甲") << generated;
+        EXPECT_EQ(sections["info"]["job"], "1") << generated;
+        if (twice.parent_path() == server.Path())
+            twiceGenerated = generated;
+        else
+            EXPECT_EQ(generated, twiceGenerated) << "generating the generated file changed it";
+    }
 
     const std::vector<std::string> before = ControlStates(*app);
     ASSERT_TRUE(PostDrop(*app, {server.Path() / L"broken.txt"}));

@@ -43,16 +43,19 @@ std::optional<std::string> Convert(Direction direction, std::string_view text) {
     Converter converter(direction);
     if (!converter.valid()) return std::nullopt;
 
-    std::vector<char> input(text.begin(), text.end());
-    char* in = input.data();
-    std::size_t inLeft = input.size();
+    // iconv takes a non-const pointer but only reads through it.
+    char* in = const_cast<char*>(text.data());
+    std::size_t inLeft = text.size();
     std::string output;
-    char block[512];
+    output.reserve(text.size() + text.size() / 2);
+    // Large blocks: iconv restarts its steps for every call, which made small
+    // ones cost several times more.
+    std::vector<char> block(64 * 1024);
     while (inLeft > 0) {
-        char* out = block;
-        std::size_t outLeft = sizeof block;
+        char* out = block.data();
+        std::size_t outLeft = block.size();
         const std::size_t result = iconv(converter.get(), &in, &inLeft, &out, &outLeft);
-        output.append(block, static_cast<std::size_t>(out - block));
+        output.append(block.data(), static_cast<std::size_t>(out - block.data()));
         // EILSEQ: no code on the other side or a broken sequence; EINVAL: a
         // sequence cut off at the end.
         if (result == static_cast<std::size_t>(-1) && errno != E2BIG) return std::nullopt;
