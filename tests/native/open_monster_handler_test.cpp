@@ -116,12 +116,14 @@ TEST_F(OpenMonster, AFileThatCannotBeOpenedGetsAnErrorBoxAndChangesNoControl) {
     const auto before = Controls();
     for (const auto& [name, reason] : kCases) {
         boxes.requests.clear();
+        boxes.answers = {runtime::PackAnswer(2, false)};  // the edits: go on without generating
         controller.OpenMonsterFile(PathOf(name));
-        ASSERT_EQ(boxes.requests.size(), 1u) << name;
-        EXPECT_EQ(boxes.requests[0].title, "打开失败：");
-        EXPECT_NE(boxes.requests[0].message.find(reason), std::string::npos)
-            << boxes.requests[0].message;
+        ASSERT_EQ(boxes.requests.size(), 2u) << name;
+        EXPECT_EQ(boxes.requests[1].title, "打开失败：");
+        EXPECT_NE(boxes.requests[1].message.find(reason), std::string::npos)
+            << boxes.requests[1].message;
         EXPECT_EQ(Controls(), before) << name;
+        EXPECT_TRUE(controller.HasChanges()) << "a failed open keeps the edits as edits";
     }
 }
 
