@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <tuple>
 
 #include "mainwindow/open_monster_file.h"
 #include "native/handler_fixture.h"
@@ -36,16 +35,6 @@ protected:
         controller.GenerateItemClicked();
         return ReadBytes(Child(Child(root.path(), "MonUseItems"), name)).value_or("<none>");
     }
-    // Everything a control shows, for every control of the window.
-    auto Controls() {
-        std::vector<std::tuple<std::string, int, bool, bool, runtime::Rgb>> state;
-        for (const runtime::ControlLayout& layout : mainwindow::MainWindowLayout().controls) {
-            const FakeControl& c = window.Control(layout.id);
-            state.emplace_back(c.text, c.selection, c.visible, c.disabled, c.backColour);
-        }
-        return state;
-    }
-
     ScratchDirectory root;
 };
 

@@ -3,8 +3,6 @@
 // file would lose it.
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include "mainwindow/window_caption.h"
 #include "native/handler_fixture.h"
 #include "native/monster_files_fixture.h"
@@ -29,14 +27,6 @@ protected:
     }
     int Close() { return controller.CloseHandler(FakeWindow::kHandle, MainWindowController::kCloseMessage); }
     std::string PathOf(std::string_view name) const { return root.Utf8() + "/" + std::string(name); }
-    auto Controls() {
-        std::vector<std::tuple<std::string, int, bool, bool, runtime::Rgb>> state;
-        for (const runtime::ControlLayout& layout : mainwindow::MainWindowLayout().controls) {
-            const FakeControl& c = window.Control(layout.id);
-            state.emplace_back(c.text, c.selection, c.visible, c.disabled, c.backColour);
-        }
-        return state;
-    }
 
     ScratchDirectory root;
     std::vector<std::string> captions;
