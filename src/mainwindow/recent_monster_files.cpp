@@ -10,7 +10,12 @@ void RecentMonsterFiles::Load(settings::SettingsStore& store, runtime::PropertyA
     store_ = &store;
     settings::SettingsReading reading = store.Load();
     settings_ = std::move(reading.settings);
+    // A file opened before the settings were read (from the command line)
+    // stays the most recent one.
+    const std::vector<std::string> earlier = list_.Paths();
     list_ = settings::RecentFiles::FromSettings(settings_);
+    for (auto path = earlier.rbegin(); path != earlier.rend(); ++path) list_.Add(*path);
+    if (!earlier.empty()) Save(properties);
     if (reading.ignoredBecause)
         WriteTip(properties, "友情提示：设置文件无法读取，已使用默认设置（" + *reading.ignoredBecause + "）");
 }

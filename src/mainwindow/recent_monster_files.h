@@ -18,7 +18,9 @@ namespace vorn::mainwindow {
 class RecentMonsterFiles {
 public:
     // Reads the settings; when the file could not be used, the tip line says
-    // so and the list starts empty. Until then the list lives in memory only.
+    // so and the list starts empty (the file is replaced when the list is
+    // next saved). Until then the list lives in memory only, and what it
+    // holds by then comes first.
     void Load(settings::SettingsStore& store, runtime::PropertyAccess& properties);
 
     // A file opened or generated: first in the list, and saved.

@@ -9,6 +9,10 @@
 
 namespace vorn::settings {
 
+// Section and key names compare without regard to ASCII case, as in the INI
+// files Windows reads.
+bool SameIniName(std::string_view a, std::string_view b);
+
 struct IniEntry {
     std::string key;
     std::string value;
@@ -21,8 +25,6 @@ struct IniSection {
     bool operator==(const IniSection&) const = default;
 };
 
-// Section and key names compare without regard to ASCII case, as in the INI
-// files Windows reads.
 class IniDocument {
 public:
     std::optional<std::string> Value(std::string_view section, std::string_view key) const;
@@ -43,7 +45,5 @@ private:
 
     std::vector<IniSection> sections_;
 };
-
-bool SameIniName(std::string_view a, std::string_view b);
 
 }  // namespace vorn::settings

@@ -157,5 +157,17 @@ TEST_F(UnsavedChanges, AnUnusableSettingsFileIsNamedInTheTipLine) {
     EXPECT_TRUE(controller.RecentFiles().empty());
 }
 
+TEST_F(UnsavedChanges, AFileOpenedBeforeTheSettingsWereReadStaysFirst) {
+    WriteBytes(Child(root.path(), "VornMonsterTool.ini"), "[RecentFiles]\r\nFile1=D:\\old.txt\r\n");
+    WriteBytes(Child(root.path(), "赤月.txt"), "[Info]\r\nJob=1\r\n");
+    controller.OpenMonsterFile(PathOf("赤月.txt"));  // named on the command line
+    settings::SettingsStore store(files, root.Utf8(), std::nullopt);
+    controller.UseSettings(store);
+    const std::vector<std::string> expected{PathOf("赤月.txt"), "D:\\old.txt"};
+    EXPECT_EQ(controller.RecentFiles(), expected);
+    const settings::IniDocument saved = settings::SettingsStore(files, root.Utf8(), std::nullopt).Load().settings;
+    EXPECT_EQ(settings::RecentFiles::FromSettings(saved).Paths(), expected);
+}
+
 }  // namespace
 }  // namespace vorn::testing
