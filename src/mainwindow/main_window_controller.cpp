@@ -147,7 +147,8 @@ void MainWindowController::OpenRecentFile(std::string_view path) {
         Services& s = services_;
         const runtime::WindowHandle owner = s.commands.HandleOf(kMainWindowId);
         const std::string file(path);
-        if (s.files.ReadFileUpTo(file, kMonsterFileLimit).status == profile::FileContent::Status::Missing) {
+        const profile::FileContent content = s.files.ReadFileUpTo(file, kMonsterFileLimit);
+        if (content.status == profile::FileContent::Status::Missing) {
             recent_.Forget(file, s.properties);
             ShowWarningBox(s.boxes, owner, "打开失败：",
                            "文件已不存在：\r\n" + file + "\r\n\r\n已从最近打开的文件中移除。");

@@ -15,11 +15,13 @@ void ShowStartUpState(runtime::PropertyAccess& properties) {
         properties.WriteBool(kMainWindowId, control.id, prop::kVisible, control.visible);
         properties.WriteBool(kMainWindowId, control.id, prop::kDisabled, !control.enabled);
         if (control.kind == ControlKind::ComboBox) {
-            properties.WriteInteger(kMainWindowId, control.id, prop::combo::kSelection, control.selection);
+            properties.WriteInteger(kMainWindowId, control.id, prop::combo::kSelection,
+                                    control.selection);
             continue;
         }
         if (control.backColour != runtime::kDefaultColour)
-            properties.WriteInteger(kMainWindowId, control.id, prop::edit::kBackColour, control.backColour);
+            properties.WriteInteger(kMainWindowId, control.id, prop::edit::kBackColour,
+                                    control.backColour);
         properties.WriteText(kMainWindowId, control.id, prop::edit::kContent, control.text);
     }
     if (const runtime::ControlLayout* tip = runtime::FindControl(layout, id::kTipLine))

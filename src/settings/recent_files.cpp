@@ -58,7 +58,8 @@ void RecentFiles::Add(std::string_view path) {
 }
 
 bool RecentFiles::Remove(std::string_view path) {
-    return std::erase_if(paths_, [&](const std::string& known) { return SameWindowsPath(known, path); }) > 0;
+    const auto same = [&](const std::string& known) { return SameWindowsPath(known, path); };
+    return std::erase_if(paths_, same) > 0;
 }
 
 }  // namespace vorn::settings

@@ -35,8 +35,10 @@ SettingsReading SettingsStore::Load() {
 
 std::vector<std::string> SettingsStore::FoldersToTry() const {
     std::vector<std::string> folders;
-    for (const std::optional<std::string>& folder : {fileFolder_, std::optional(programFolder_), userFolder_})
-        if (folder && std::ranges::find(folders, *folder) == folders.end()) folders.push_back(*folder);
+    const std::optional<std::string> candidates[] = {fileFolder_, programFolder_, userFolder_};
+    for (const std::optional<std::string>& folder : candidates)
+        if (folder && std::ranges::find(folders, *folder) == folders.end())
+            folders.push_back(*folder);
     return folders;
 }
 
