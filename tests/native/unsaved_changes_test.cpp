@@ -26,7 +26,12 @@ protected:
         controller.SetCaptionListener([this](const std::string& caption) { captions.push_back(caption); });
     }
     int Close() { return controller.CloseHandler(FakeWindow::kHandle, MainWindowController::kCloseMessage); }
-    std::string PathOf(std::string_view name) const { return root.Utf8() + "/" + std::string(name); }
+    std::string PathOf(std::string_view name) const {
+        return root.Utf8() + files.Separator() + std::string(name);
+    }
+    std::string Generated(std::string_view name) const {
+        return PathOf("MonUseItems") + files.Separator() + std::string(name);
+    }
 
     ScratchDirectory root;
     std::vector<std::string> captions;
@@ -56,12 +61,12 @@ TEST_F(UnsavedChanges, AnEditMarksTheCaptionUntilGeneratingOrOpeningClearsIt) {
     EXPECT_FALSE(controller.HasChanges());
     EXPECT_EQ(controller.Caption(), "赤月 - Vorn_人形怪配置器");
     EXPECT_EQ(captions.back(), controller.Caption());
-    EXPECT_EQ(controller.RecentFiles(), (std::vector<std::string>{PathOf("MonUseItems/赤月.txt")}));
+    EXPECT_EQ(controller.RecentFiles(), (std::vector<std::string>{Generated("赤月.txt")}));
 
     window.Spin(id::kDropRate, +1);
     EXPECT_TRUE(controller.HasChanges());
     boxes.answers = {kGoOn};
-    controller.OpenMonsterFile(PathOf("MonUseItems/赤月.txt"));
+    controller.OpenMonsterFile(Generated("赤月.txt"));
     EXPECT_FALSE(controller.HasChanges()) << "the opened file's own writes are no edits";
     EXPECT_EQ(captions.back(), "赤月 - Vorn_人形怪配置器");
 }
@@ -141,7 +146,7 @@ TEST_F(UnsavedChanges, OpeningAsksFirstAndAMissingRecentFileLeavesTheList) {
     controller.OpenFirstMonsterFile({PathOf("dropped.txt")});
     fs::remove(Child(Child(root.path(), "MonUseItems"), "赤月.txt"));
     const std::size_t asked = boxes.requests.size();
-    controller.OpenRecentFile(PathOf("MonUseItems/赤月.txt"));
+    controller.OpenRecentFile(Generated("赤月.txt"));
     ASSERT_EQ(boxes.requests.size(), asked + 1) << "no question for a file that is gone";
     EXPECT_NE(boxes.requests.back().message.find("已不存在"), std::string::npos);
     EXPECT_TRUE(controller.RecentFiles().empty());
