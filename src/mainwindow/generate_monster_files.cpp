@@ -146,7 +146,7 @@ std::string CannotWrite(const std::string& path, const std::string& reason) {
 
 }  // namespace
 
-void GenerateMonsterFiles(runtime::PropertyAccess& properties, FileStore& files,
+std::optional<std::string> GenerateMonsterFiles(runtime::PropertyAccess& properties, FileStore& files,
                           runtime::BoxService& boxes, runtime::WindowHandle owner,
                           std::string_view programDirectory, const KeptFromFile* opened) {
     // What was kept of an opened file belongs to that monster only.
@@ -164,23 +164,23 @@ void GenerateMonsterFiles(runtime::PropertyAccess& properties, FileStore& files,
     // A buffer that lost part of the text must not become a short file.
     if (body != MonsterBody(profile, kept ? kept->extras : ExtraLines{})) {
         ShowFailure(boxes, owner, "文本缓冲区中的内容不完整，无法生成文件。"s.append(kNothingWritten));
-        return;
+        return std::nullopt;
     }
     if (auto problem = MonsterNameProblem(name)) {
         ShowFailure(boxes, owner,
                     "怪物名称不能用作文件名：\r\n"s.append(*problem).append("。").append(kNothingWritten));
-        return;
+        return std::nullopt;
     }
     if (auto problem = EncodingProblem(profile)) {
         ShowFailure(boxes, owner, problem->append(kNothingWritten));
-        return;
+        return std::nullopt;
     }
     const std::optional<std::string> header = runtime::Utf8ToGbk(MonsterHeaderLine(name));
     const std::optional<std::string> bodyBytes = runtime::Utf8ToGbk(body);
     const std::optional<std::string> dropLine = runtime::Utf8ToGbk(DropRateLine(name));
     if (!header || !bodyBytes || !dropLine) {
         ShowFailure(boxes, owner, "文件内容无法用 GBK 编码保存。"s.append(kNothingWritten));
-        return;
+        return std::nullopt;
     }
 
     const char separator = files.Separator();
@@ -190,7 +190,7 @@ void GenerateMonsterFiles(runtime::PropertyAccess& properties, FileStore& files,
         ShowFailure(boxes, owner,
                     "找不到目录：\r\n"s.append(directory).append(
                         "\r\n请先在程序所在的目录中建立 MonUseItems 文件夹。").append(kNothingWritten));
-        return;
+        return std::nullopt;
     }
 
     OutputFile monster{directory + separator + MonsterFileName(name), *header + *bodyBytes, true};
@@ -199,21 +199,21 @@ void GenerateMonsterFiles(runtime::PropertyAccess& properties, FileStore& files,
     if (digging) {
         if (auto problem = PlanDropFile(files, drop)) {
             ShowFailure(boxes, owner, std::move(*problem));
-            return;
+            return std::nullopt;
         }
     }
     for (const OutputFile* file : {&monster, &drop}) {
         if (!file->write) continue;
         if (auto problem = files.CheckReplaceable(file->path)) {
             ShowFailure(boxes, owner, CannotWrite(file->path, *problem).append(kNothingWritten));
-            return;
+            return std::nullopt;
         }
     }
 
     if (!monster.current) {
         if (auto problem = files.ReplaceContent(monster.path, monster.bytes)) {
             ShowFailure(boxes, owner, CannotWrite(monster.path, *problem).append(kNothingWritten));
-            return;
+            return std::nullopt;
         }
     }
     if (digging) {
@@ -226,13 +226,14 @@ void GenerateMonsterFiles(runtime::PropertyAccess& properties, FileStore& files,
                         "怪物文件已生成：\r\n"s.append(monster.path)
                             .append("\r\n\r\n但掉落文件没有写入，原有文件保持不变。\r\n")
                             .append(CannotWrite(drop.path, *problem)));
-            return;
+            return std::nullopt;
         }
     }
     const bool keptDigList = digging && !drop.write;
     const bool leftOut = opened && !kept && !opened->empty();
     ShowSuccess(boxes, owner, keptDigList ? DropRateFileName(name) : std::string(),
                 leftOut ? MonsterFileName(opened->monsterName) : std::string());
+    return monster.path;
 }
 
 }  // namespace vorn::mainwindow

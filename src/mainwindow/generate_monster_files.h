@@ -3,6 +3,8 @@
 // beside the program, and tells the user how it went.
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "mainwindow/kept_from_file.h"
@@ -20,10 +22,13 @@ namespace vorn::mainwindow {
 // kept. Success shows the generate tip box, a failure an error box that says
 // what went wrong; both are owned by `owner`.
 //
+// Returns the monster file's path when it was generated; nothing when a
+// failure box was shown instead (also when only the drop-rate file failed).
+//
 // `opened` is what was kept of the monster file opened last, if any: it is
 // written while the name box holds that monster's name. Under another name
 // it is left out, and the success box says so.
-void GenerateMonsterFiles(runtime::PropertyAccess& properties, profile::FileStore& files,
+std::optional<std::string> GenerateMonsterFiles(runtime::PropertyAccess& properties, profile::FileStore& files,
                           runtime::BoxService& boxes, runtime::WindowHandle owner,
                           std::string_view programDirectory,
                           const KeptFromFile* opened = nullptr);

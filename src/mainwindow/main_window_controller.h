@@ -2,12 +2,16 @@
 // model of their own: they read and write the controls through the services.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "mainwindow/change_tracker.h"
 #include "mainwindow/kept_from_file.h"
+#include "mainwindow/recent_monster_files.h"
+#include "mainwindow/unsaved_changes.h"
 #include "runtime/interfaces/box_request.h"
 #include "runtime/interfaces/close_notification.h"
 #include "runtime/interfaces/control_commands.h"
@@ -17,6 +21,9 @@
 
 namespace vorn::profile {
 class FileStore;
+}
+namespace vorn::settings {
+class SettingsStore;
 }
 
 namespace vorn::mainwindow {
@@ -41,12 +48,15 @@ public:
     void OnEvent(const runtime::Event& event) override;
 
     // The main window's close request and destruction (runtime's close
-    // notifications): kKeepWindowOpen or kLetWindowClose.
+    // notifications): kKeepWindowOpen or kLetWindowClose. With changes the
+    // close asks the unsaved-changes question (Leaving::Closing), otherwise
+    // the exit question.
     int CloseHandler(runtime::WindowHandle window, unsigned message);
 
     // Click routines of the drawn items that replace 标签_关于, 标签_空间 and
     // 按钮_保存 (those controls are destroyed when the window is skinned):
-    // the about box, the author page, generating the monster files.
+    // the about box, the author page, generating the monster files. A
+    // generation clears the changes and puts the file first among the recent ones.
     void AboutItemClicked();
     void AuthorItemClicked();
     void GenerateItemClicked();
@@ -55,15 +65,50 @@ public:
     // named on the command line, or the files dropped on the window, of which
     // only the first is opened and the tip line says so. What the window has
     // no control for is kept for the next generation, replacing what an
-    // earlier file left; a file that cannot be opened changes nothing.
+    // earlier file left; a file that cannot be opened changes nothing. With
+    // changes, the unsaved-changes question comes first and may stop it; an
+    // opened file clears the changes and goes first among the recent files.
     void OpenMonsterFile(std::string_view path);
     void OpenFirstMonsterFile(const std::vector<std::string>& paths);
+    // The open command: after the unsaved-changes question, `chooseFile` (the
+    // open dialog) names the file, or nothing when the user cancels it.
+    void OpenChosenFile(const std::function<std::optional<std::string>()>& chooseFile);
+    // A file picked from the recent files. One that no longer exists is said
+    // so in a box and leaves the list; nothing is asked for it.
+    void OpenRecentFile(std::string_view path);
+
+    // The new-monster command: after the unsaved-changes question, every
+    // control back to its start-up state, nothing kept of an opened file.
+    void NewMonster();
+
+    // Reads the settings file once, at start-up, after the window exists:
+    // the recent files come from it, and an unusable file is named in the tip
+    // line. Without it the recent files are kept for this run only.
+    void UseSettings(settings::SettingsStore& store);
+    // The recent files, most recent first, for a menu to offer.
+    const std::vector<std::string>& RecentFiles() const { return recent_.Paths(); }
+
+    // Whether the fields were edited since the monster was opened, generated
+    // or started new.
+    bool HasChanges() const { return changes_.HasChanges(); }
+    // The caption the window shows now (see WindowCaption).
+    std::string Caption();
+    // Told the new caption whenever it changes: the name was edited, or the
+    // changes came or went. Replaces an earlier listener.
+    void SetCaptionListener(std::function<void(const std::string&)> listener);
 
     static constexpr unsigned kCloseMessage = runtime::kCloseRequestMessage;
     static constexpr unsigned kDestroyMessage = runtime::kDestroyedMessage;
 
 private:
     void Dispatch(const runtime::Event& event);
+    // Whether what the user asked may go on: without changes at once; with
+    // them, after the question, and after generating when that was the answer
+    // (a failed generation stops it).
+    bool MayLeave(Leaving leaving, runtime::WindowHandle owner);
+    bool Generate();
+    void Open(std::string_view path, std::string_view tipNote = {});
+    void CaptionMayHaveChanged();
 
     Services services_;
     // Answers of the boxes the handlers open. The program takes no decision on
@@ -72,6 +117,13 @@ private:
     runtime::BoxAnswer aboutAnswer_ = 0;
     // What the monster file opened last holds beyond the window's controls.
     std::optional<KeptFromFile> keptFromFile_;
+    ChangeTracker changes_;
+    // Above 0 while a command of the controller writes the fields itself:
+    // those writes are no edits.
+    int ownWrites_ = 0;
+    RecentMonsterFiles recent_;
+    std::function<void(const std::string&)> captionListener_;
+    std::string caption_;  // as last told
 };
 
 }  // namespace vorn::mainwindow

@@ -70,11 +70,11 @@ void NotePlaceholderItems(const profile::MonsterProfile& monster, std::vector<st
 
 }  // namespace
 
-std::optional<KeptFromFile> OpenMonsterFile(runtime::PropertyAccess& properties,
-                                            runtime::EventSink& handlers,
-                                            profile::FileStore& files, runtime::BoxService& boxes,
-                                            runtime::WindowHandle owner, std::string_view path,
-                                            std::string_view tipNote) {
+std::optional<OpenedMonster> OpenMonsterFile(runtime::PropertyAccess& properties,
+                                             runtime::EventSink& handlers,
+                                             profile::FileStore& files, runtime::BoxService& boxes,
+                                             runtime::WindowHandle owner, std::string_view path,
+                                             std::string_view tipNote) {
     const char separator = files.Separator();
     std::string target(path);
     std::string besideNote;  // why a dropped drop-rate file was read itself
@@ -116,14 +116,15 @@ std::optional<KeptFromFile> OpenMonsterFile(runtime::PropertyAccess& properties,
     WriteTip(properties, "友情提示：已打开怪物文件 "s.append(fileName).append(tipNote));
     if (!file.notes.empty()) ShowNotes(boxes, owner, fileName, file.notes);
 
-    KeptFromFile kept;
+    OpenedMonster opened{target, {}};
+    KeptFromFile& kept = opened.kept;
     kept.monsterName = file.profile.monsterName;
     for (const EquipSlot& slot : EquipSlots()) {
         const auto index = static_cast<std::size_t>(slot.index);
         if (slot.nameBox == 0) kept.items[index] = file.profile.useItems[index];
     }
     kept.extras = std::move(file.extras);
-    return kept;
+    return opened;
 }
 
 }  // namespace vorn::mainwindow

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "mainwindow/kept_from_file.h"
@@ -15,6 +16,13 @@
 
 namespace vorn::mainwindow {
 
+// What opening gives: the monster file read (a drop-rate file stands for the
+// one beside it) and what the window has no control for.
+struct OpenedMonster {
+    std::string path;
+    KeptFromFile kept;
+};
+
 // A monster file is a few kilobytes; anything above this is no monster file.
 inline constexpr std::size_t kMonsterFileLimit = 1024 * 1024;
 
@@ -22,17 +30,17 @@ inline constexpr std::size_t kMonsterFileLimit = 1024 * 1024;
 // the "<name>.txt" beside it). The name box gets <name>, every other control
 // its field, through the handlers (ShowProfile); then the tip line names the
 // file, followed by `tipNote`, and one box owned by `owner` lists what the
-// window could not show as the file has it. Returns what the window has no
-// control for, for the next generation.
+// window could not show as the file has it. Returns the file read and what
+// the window has no control for, for the next generation.
 //
 // A file that is missing, unreadable, a folder, larger than
 // kMonsterFileLimit, not text, not GBK or without [Info] gets an error box
 // instead (its reason followed by `tipNote`), touches no control and returns
 // nothing.
-std::optional<KeptFromFile> OpenMonsterFile(runtime::PropertyAccess& properties,
-                                            runtime::EventSink& handlers,
-                                            profile::FileStore& files, runtime::BoxService& boxes,
-                                            runtime::WindowHandle owner, std::string_view path,
-                                            std::string_view tipNote = {});
+std::optional<OpenedMonster> OpenMonsterFile(runtime::PropertyAccess& properties,
+                                             runtime::EventSink& handlers,
+                                             profile::FileStore& files, runtime::BoxService& boxes,
+                                             runtime::WindowHandle owner, std::string_view path,
+                                             std::string_view tipNote = {});
 
 }  // namespace vorn::mainwindow

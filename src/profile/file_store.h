@@ -1,5 +1,5 @@
-// File operations the monster-file writer needs, so the writer itself stays
-// platform-free. Paths are UTF-8; error texts are Chinese sentences fit for a
+// File operations the monster-file writer and the settings store need, so
+// both stay platform-free. Paths are UTF-8; error texts are Chinese sentences fit for a
 // message box, with the system's own reason where it helps.
 #pragma once
 
@@ -25,6 +25,12 @@ public:
     virtual char Separator() const { return '\\'; }
 
     virtual bool DirectoryExists(const std::string& path) = 0;
+
+    // Makes the folder `path` inside a folder that exists; a folder that is
+    // already there is fine. Nothing when done, otherwise the reason.
+    virtual std::optional<std::string> CreateFolder(const std::string& path) {
+        return NotSupported(path);
+    }
 
     // The whole content of a file, or Missing when there is no such file.
     virtual FileContent ReadWholeFile(const std::string& path) {

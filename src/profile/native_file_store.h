@@ -12,6 +12,7 @@ public:
 
     char Separator() const override;
     bool DirectoryExists(const std::string& path) override;
+    std::optional<std::string> CreateFolder(const std::string& path) override;
     FileContent ReadWholeFile(const std::string& path) override;
     FileContent ReadFileUpTo(const std::string& path, std::size_t limit) override;
     std::optional<std::string> CheckReplaceable(const std::string& path) override;

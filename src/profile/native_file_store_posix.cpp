@@ -125,6 +125,14 @@ bool NativeFileStore::DirectoryExists(const std::string& path) {
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+std::optional<std::string> NativeFileStore::CreateFolder(const std::string& path) {
+    if (::mkdir(path.c_str(), 0777) == 0) return std::nullopt;
+    const int error = errno;
+    if (error == EEXIST && DirectoryExists(path)) return std::nullopt;
+    if (error == EEXIST) return std::string("已有同名的文件");
+    return "无法建立文件夹：" + WriteError(error);
+}
+
 FileContent NativeFileStore::ReadWholeFile(const std::string& path) {
     FileContent failure;
     const UniqueFd file = OpenForReading(path, failure);

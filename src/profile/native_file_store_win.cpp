@@ -118,6 +118,14 @@ bool NativeFileStore::DirectoryExists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+std::optional<std::string> NativeFileStore::CreateFolder(const std::string& path) {
+    if (CreateDirectoryW(WidePath(path).c_str(), nullptr)) return std::nullopt;
+    const DWORD error = GetLastError();
+    if (error == ERROR_ALREADY_EXISTS && DirectoryExists(path)) return std::nullopt;
+    if (error == ERROR_ALREADY_EXISTS) return std::string("已有同名的文件");
+    return "无法建立文件夹：" + WriteError(error);
+}
+
 FileContent NativeFileStore::ReadWholeFile(const std::string& path) {
     FileContent failure;
     const UniqueHandle file = OpenForReading(WidePath(path), failure);

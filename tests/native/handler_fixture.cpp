@@ -77,6 +77,15 @@ int HandlerTest::ContentChangesOf(runtime::ControlId edit) const {
     return static_cast<int>(std::count(journal.begin(), journal.end(), line));
 }
 
+std::vector<std::tuple<std::string, int, bool, bool, runtime::Rgb>> HandlerTest::Controls() {
+    std::vector<std::tuple<std::string, int, bool, bool, runtime::Rgb>> state;
+    for (const runtime::ControlLayout& layout : mainwindow::MainWindowLayout().controls) {
+        const FakeControl& c = window.Control(layout.id);
+        state.emplace_back(c.text, c.selection, c.visible, c.disabled, c.backColour);
+    }
+    return state;
+}
+
 void HandlerTest::Prepare(runtime::ControlId edit, std::string_view text) {
     properties.WriteText(mainwindow::kMainWindowId, edit, runtime::prop::edit::kContent, text);
     ForgetJournal();

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "mainwindow/control_ids.h"
@@ -99,6 +100,8 @@ protected:
     // then forgets everything journaled so far.
     void Prepare(runtime::ControlId edit, std::string_view text);
     void ForgetJournal() { journal.clear(); }
+    // Everything a control shows, for every control of the window.
+    std::vector<std::tuple<std::string, int, bool, bool, runtime::Rgb>> Controls();
 
     std::vector<std::string> journal;
     FakeWindow window{mainwindow::MainWindowLayout()};

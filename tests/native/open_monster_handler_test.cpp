@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <tuple>
 
 #include "mainwindow/open_monster_file.h"
 #include "native/handler_fixture.h"
@@ -36,16 +35,6 @@ protected:
         controller.GenerateItemClicked();
         return ReadBytes(Child(Child(root.path(), "MonUseItems"), name)).value_or("<none>");
     }
-    // Everything a control shows, for every control of the window.
-    auto Controls() {
-        std::vector<std::tuple<std::string, int, bool, bool, runtime::Rgb>> state;
-        for (const runtime::ControlLayout& layout : mainwindow::MainWindowLayout().controls) {
-            const FakeControl& c = window.Control(layout.id);
-            state.emplace_back(c.text, c.selection, c.visible, c.disabled, c.backColour);
-        }
-        return state;
-    }
-
     ScratchDirectory root;
 };
 
@@ -116,12 +105,14 @@ TEST_F(OpenMonster, AFileThatCannotBeOpenedGetsAnErrorBoxAndChangesNoControl) {
     const auto before = Controls();
     for (const auto& [name, reason] : kCases) {
         boxes.requests.clear();
+        boxes.answers = {runtime::PackAnswer(2, false)};  // the edits: go on without generating
         controller.OpenMonsterFile(PathOf(name));
-        ASSERT_EQ(boxes.requests.size(), 1u) << name;
-        EXPECT_EQ(boxes.requests[0].title, "打开失败：");
-        EXPECT_NE(boxes.requests[0].message.find(reason), std::string::npos)
-            << boxes.requests[0].message;
+        ASSERT_EQ(boxes.requests.size(), 2u) << name;
+        EXPECT_EQ(boxes.requests[1].title, "打开失败：");
+        EXPECT_NE(boxes.requests[1].message.find(reason), std::string::npos)
+            << boxes.requests[1].message;
         EXPECT_EQ(Controls(), before) << name;
+        EXPECT_TRUE(controller.HasChanges()) << "a failed open keeps the edits as edits";
     }
 }
 

@@ -1,0 +1,41 @@
+#include "mainwindow/recent_monster_files.h"
+
+#include <utility>
+
+#include "mainwindow/tip_line.h"
+
+namespace vorn::mainwindow {
+
+void RecentMonsterFiles::Load(settings::SettingsStore& store, runtime::PropertyAccess& properties) {
+    store_ = &store;
+    settings::SettingsReading reading = store.Load();
+    settings_ = std::move(reading.settings);
+    // A file opened before the settings were read (from the command line)
+    // stays the most recent one.
+    const std::vector<std::string> earlier = list_.Paths();
+    list_ = settings::RecentFiles::FromSettings(settings_);
+    for (auto path = earlier.rbegin(); path != earlier.rend(); ++path) list_.Add(*path);
+    if (!earlier.empty()) Save(properties);
+    if (reading.ignoredBecause)
+        WriteTip(properties, "友情提示：设置文件无法读取，已使用默认设置（" + *reading.ignoredBecause + "）");
+}
+
+void RecentMonsterFiles::Remember(std::string_view path, runtime::PropertyAccess& properties) {
+    list_.Add(path);
+    Save(properties);
+}
+
+void RecentMonsterFiles::Forget(std::string_view path, runtime::PropertyAccess& properties) {
+    if (list_.Remove(path)) Save(properties);
+}
+
+void RecentMonsterFiles::Save(runtime::PropertyAccess& properties) {
+    if (!store_) return;
+    list_.WriteTo(settings_);
+    const std::optional<std::string> problem = store_->Save(settings_);
+    if (!problem || saveProblemTold_) return;
+    saveProblemTold_ = true;
+    WriteTip(properties, "友情提示：设置无法保存（" + *problem + "）");
+}
+
+}  // namespace vorn::mainwindow
