@@ -147,7 +147,8 @@ std::optional<DWORD> AppSession::CloseAsUser(milliseconds timeout) {
             continue;
         answered = question->Window();
         answeredAt = std::chrono::steady_clock::now();
-        question->Press(runtime::Narrow(kConfirmExitCaption));
+        // Edits not generated yet are given up: "不生成" closes the window.
+        if (!question->Press(runtime::Narrow(kConfirmExitCaption))) question->Press("不生成");
     }
     return WaitForExit(milliseconds(0));
 }
