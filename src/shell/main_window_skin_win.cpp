@@ -65,7 +65,7 @@ void SetUpMainWindowSkin(SkinModule& skin, std::span<const std::uint8_t> themeIm
 void ReplaceWithLinkLabel(SkinModule& skin, runtime::PropertyAccess& properties,
                           runtime::ControlCommands& commands, ReplacedControl replaced,
                           skin::Colour textColour, float fontSize, std::function<void()> onClick) {
-    skin::LabelItemSpec wanted;
+    skin::LabelItemOptions wanted;
     wanted.rect = RectOf(properties, replaced);
     wanted.value = 1;
     wanted.text.text = properties.ReadText(replaced.window, replaced.control, kLabelCaption);
@@ -81,7 +81,7 @@ void ReplaceWithImageButton(SkinModule& skin, runtime::PropertyAccess& propertie
                             runtime::ControlCommands& commands, ReplacedControl replaced,
                             float fontSize, std::span<const std::uint8_t> iconBytes,
                             std::function<void()> onClick) {
-    skin::ImageButtonSpec wanted;
+    skin::ImageButtonOptions wanted;
     wanted.picture = skin::LoadScaledBitmap(iconBytes);
     wanted.rect = RectOf(properties, replaced);
     wanted.caption = properties.ReadText(replaced.window, replaced.control, kButtonCaption);
@@ -97,7 +97,7 @@ void ReplaceWithPictureLink(SkinModule& skin, runtime::PropertyAccess& propertie
                             std::span<const std::uint8_t> pictureBytes) {
     skin::SkinState& state = *skin.State();
     skin::SetLinkPicture(state, skin::LoadScaledBitmap(pictureBytes));
-    skin::PictureLinkSpec wanted;
+    skin::PictureLinkOptions wanted;
     wanted.rect = RectOf(properties, replaced);
     wanted.strip = state.linkPicture.Clone();
     wanted.normal = CellsOf(state.linkStyleOff);
@@ -118,7 +118,7 @@ void SkinMainWindow(SkinModule& skin, runtime::ControlCommands& commands, runtim
     frame.title = std::string(title);
     frame.titleColour = titleColour;
     skin::PellumWindow& manager = *skin.Window();
-    if (manager.AttachTo(handle, frame) == skin::PellumWindow::kOk) manager.Redraw(true);
+    if (manager.AttachTo(handle, frame) == skin::AttachStatus::Ok) manager.Redraw(true);
 }
 
 void SkinTheMainWindow(SkinModule& skin, runtime::PropertyAccess& properties,

@@ -1,22 +1,19 @@
-#include "skin/windows/msg_box_painter_win.h"
+#include "skin/windows/msg_box_backdrop_win.h"
 
 #include <windows.h>
 
 #include <cstdlib>
 
-#include "runtime/win32/handles_win.h"
-#include "skin/colour.h"
-#include "skin/frame_painter_win.h"
-#include "skin/image_painters_win.h"
-#include "plus/plus_image_attributes_win.h"
 #include "plus/plus_linear_gradient_brush_win.h"
 #include "plus/plus_path_win.h"
 #include "plus/plus_pen_win.h"
 #include "plus/plus_solid_brush_win.h"
+#include "runtime/win32/handles_win.h"
+#include "skin/colour.h"
+#include "skin/item_drawing_win.h"
 #include "skin/skin_assets.h"
 #include "skin/skin_state_win.h"
 #include "skin/windows/msg_box_layout.h"
-#include "skin/windows/text_lines_win.h"
 
 namespace vorn::skin {
 namespace {
@@ -28,11 +25,6 @@ constexpr Colour kWhite = 0xFFFFFF;
 constexpr std::uint8_t kLightAreaAlpha = 220;
 constexpr plus::Argb kRimGold = 0xFFD9B25F;
 constexpr plus::Argb kRimGlow = 0x55F3D58B;
-
-RectF ToRectF(const RectRecord& r) {
-    return RectF(static_cast<float>(r.x), static_cast<float>(r.y), static_cast<float>(r.width),
-                 static_cast<float>(r.height));
-}
 
 // A rectangle with circular corners of `radius`.
 void AddRoundedRect(plus::PlusPath& path, const RectF& r, float radius) {
@@ -51,24 +43,6 @@ void StrokeRoundedRect(plus::PlusGraphics& target, const RectF& r, float radius,
     if (!path.Create() || !pen.Create(colour, width)) return;
     AddRoundedRect(path, r, radius);
     target.DrawPath(pen, path);
-}
-
-// `part` of `image` into `destination`, `opacity` (0..1) opaque.
-void DrawFaded(plus::PlusGraphics& target, const plus::PlusImage& image, const RectF& destination,
-               const RectF& part, float opacity) {
-    if (opacity <= 0) return;
-    if (opacity >= 1) {
-        target.DrawImageRectRectAttr(image, destination, part, Gdiplus::UnitPixel);
-        return;
-    }
-    plus::PlusImageAttributes attributes;
-    attributes.Create();
-    attributes.SetColourMatrix(plus::OpacityMatrix(opacity));
-    target.DrawImageRectRectAttr(image, destination, part, Gdiplus::UnitPixel, &attributes);
-}
-
-RectF Whole(const plus::PlusImage& image) {
-    return RectF(0, 0, static_cast<float>(image.Width()), static_cast<float>(image.Height()));
 }
 
 void FillArea(plus::PlusGraphics& target, const RectF& rect, plus::Argb colour) {
@@ -94,23 +68,7 @@ int BadgeCell(std::uint32_t icon, bool picture) {
 
 }  // namespace
 
-void DrawImageFaded(plus::PlusGraphics& target, const plus::PlusImage& image,
-                    const RectRecord& destination, float opacity) {
-    DrawFaded(target, image, ToRectF(destination), Whole(image), opacity);
-}
-
-MsgBoxPainter::MsgBoxPainter(const SkinState& skin, int captionWidth, int captionHeight)
-    : skin_(skin) {
-    const int states[kFaceCount] = {kFrameNormal, kFrameHover, kFramePressed, kFrameFocused};
-    for (int face = 0; face < kFaceCount; ++face) {
-        if (!faces_[face].CreateBitmap(captionWidth, captionHeight)) continue;
-        plus::PlusGraphics graphics;
-        graphics.FromImage(faces_[face]);
-        DrawFrame(graphics, skin_, captionWidth, captionHeight, states[face]);
-    }
-}
-
-void MsgBoxPainter::PaintBackground(plus::PlusGraphics& target, int width, int height,
+void MsgBoxBackdrop::PaintBackground(plus::PlusGraphics& target, int width, int height,
                                     bool tinted) const {
     const auto w = static_cast<float>(width), h = static_cast<float>(height);
     target.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
@@ -135,14 +93,8 @@ void MsgBoxPainter::PaintBackground(plus::PlusGraphics& target, int width, int h
     FillArea(target, RectF(0, 0, w, h), ToArgb(skin_.themeColour));
     const RectF area(0, 0, w, h);
     const RectF stone(6, 6, w, h);
-    if (tinted) {
-        plus::PlusImageAttributes tint;
-        tint.Create();
-        tint.SetColourMatrix(plus::OpacityMatrix(skin_.isWindows7OrLater ? 0.2f : 0.5f));
-        target.DrawImageRectRectAttr(skin_.background, area, stone, Gdiplus::UnitPixel, &tint);
-    } else {
-        target.DrawImageRectRectAttr(skin_.background, area, stone, Gdiplus::UnitPixel);
-    }
+    const int tint = skin_.isWindows7OrLater ? 20 : 50;
+    DrawPart(target, skin_.background, area, stone, tinted ? tint : kFullOpacity);
 
     // The light area: fading in from the top, then even down to the bar.
     const float middle = static_cast<float>(height / 2 + 10);
@@ -170,7 +122,7 @@ void MsgBoxPainter::PaintBackground(plus::PlusGraphics& target, int width, int h
         whole, Gdiplus::UnitPixel);
 }
 
-void MsgBoxPainter::PaintFocusRim(plus::PlusGraphics& target, int width, int height) const {
+void MsgBoxBackdrop::PaintFocusRim(plus::PlusGraphics& target, int width, int height) const {
     target.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
     const float inset = kMsgBoxInset + 0.5f;
     const RectF edge(inset, inset, static_cast<float>(width) - 2 * inset,
@@ -180,7 +132,7 @@ void MsgBoxPainter::PaintFocusRim(plus::PlusGraphics& target, int width, int hei
     StrokeRoundedRect(target, edge, 4.0f, kRimGold, 1.2f);
 }
 
-int MsgBoxPainter::PaintTitleBadge(plus::PlusGraphics& target, const RectRecord& title,
+int MsgBoxBackdrop::PaintTitleBadge(plus::PlusGraphics& target, const RectRecord& title,
                                    std::uint32_t icon, bool picture) const {
     const int cell = BadgeCell(icon, picture);
     if (cell == 0) return 0;
@@ -191,57 +143,6 @@ int MsgBoxPainter::PaintTitleBadge(plus::PlusGraphics& target, const RectRecord&
                    part.Width, part.Height);
     target.DrawImageRectRectAttr(skin_.skinImages[kSkinBoxBadges], at, part, Gdiplus::UnitPixel);
     return cells.width + 5;
-}
-
-void MsgBoxPainter::PaintText(plus::PlusGraphics& target, const SkinItem& item) const {
-    DrawTextLines(target, item.textRect, item.style, skin_);
-}
-
-void MsgBoxPainter::PaintHalo(plus::PlusGraphics& target, const RectRecord& around) const {
-    // A three-slice ring: both ends as drawn, the middle stretched.
-    const plus::PlusImage& halo = skin_.skinImages[kSkinFocusHalo];
-    const float cap = 12;
-    const float middle = static_cast<float>(halo.Width()) - 2 * cap;
-    const float height = static_cast<float>(halo.Height());
-    const RectF r(around.x - 3.0f, around.y - 3.0f, around.width + 6.0f, around.height + 6.0f);
-    target.DrawImageRectRectAttr(halo, RectF(r.X, r.Y, cap, r.Height), RectF(0, 0, cap, height),
-                                 Gdiplus::UnitPixel);
-    target.DrawImageRectRectAttr(halo, RectF(r.X + cap, r.Y, r.Width - 2 * cap, r.Height),
-                                 RectF(cap, 0, middle, height), Gdiplus::UnitPixel);
-    target.DrawImageRectRectAttr(halo, RectF(r.X + r.Width - cap, r.Y, cap, r.Height),
-                                 RectF(cap + middle, 0, cap, height), Gdiplus::UnitPixel);
-}
-
-void MsgBoxPainter::PaintCaption(plus::PlusGraphics& target, const SkinItem& item,
-                                 ButtonLook look) const {
-    const RectF at = ToRectF(item.layoutRect);
-    const plus::PlusImage& base = faces_[look.focused ? kFocused : kNormal];
-    target.DrawImageRectRectAttr(base, at, Whole(base), Gdiplus::UnitPixel);
-    const plus::PlusImage& over = faces_[look.pressed ? kPressed : kHover];
-    DrawFaded(target, over, at, Whole(over), look.pressed ? 1.0f : item.hover.Level() / 100.0f);
-    if (look.focused) PaintHalo(target, item.layoutRect);
-    RectRecord text = item.textRect;
-    if (look.pressed) ++text.y;  // the caption sinks with the face
-    DrawTextLines(target, text, item.style, skin_);
-}
-
-void MsgBoxPainter::PaintClose(plus::PlusGraphics& target, const SkinItem& item,
-                               ButtonLook look) const {
-    const RectRecord& r = item.layoutRect;
-    const plus::PlusImage& face = skin_.skinImages[kSkinCloseButtonFace];
-    DrawFaded(target, face, ToRectF(r), Whole(face),
-              look.pressed ? 1.0f : item.hover.Level() / 100.0f);
-    if (look.focused) PaintHalo(target, r);
-    const int x = r.x + (r.width - kStripCells.width) / 2 + (look.pressed ? 1 : 0);
-    const int y = r.y + (r.height - kStripCells.height) / 2 + (look.pressed ? 1 : 0);
-    DrawStripIcon(target, skin_, x, y, kStripCells.width, kStripCells.height, kStripClose);
-}
-
-void MsgBoxPainter::PaintCheck(plus::PlusGraphics& target, const SkinItem& item) const {
-    const RectRecord& r = item.layoutRect;
-    DrawStripIcon(target, skin_, r.x, r.y, kStripCells.width, kStripCells.height,
-                  item.checked ? kStripCheckOn : kStripCheckOff);
-    DrawTextLines(target, item.textRect, item.style, skin_);
 }
 
 }  // namespace vorn::skin
