@@ -15,11 +15,6 @@ namespace {
 
 namespace id = mainwindow::id;
 
-// Property numbers of the controls (left, top, width, height; captions).
-constexpr int kLeft = 0, kTop = 1, kWidth = 2, kHeight = 3;
-constexpr int kLabelCaption = 8;
-constexpr int kButtonCaption = 10;
-
 // The picture link's strip: a 41-pixel badge, then six 32-pixel swirl frames.
 constexpr int kBadgeWidth = 41;
 constexpr int kSwirlWidth = 32;
@@ -30,7 +25,8 @@ skin::RectRecord RectOf(runtime::PropertyAccess& properties, ReplacedControl rep
     const auto read = [&](int property) {
         return static_cast<int>(properties.ReadInteger(replaced.window, replaced.control, property));
     };
-    return {read(kLeft), read(kTop), read(kWidth), read(kHeight)};
+    namespace prop = runtime::prop;
+    return {read(prop::kLeft), read(prop::kTop), read(prop::kWidth), read(prop::kHeight)};
 }
 
 // An item's routine from a click handler: it keeps the window as it is.
@@ -68,7 +64,8 @@ void ReplaceWithLinkLabel(SkinModule& skin, runtime::PropertyAccess& properties,
     skin::LabelItemOptions wanted;
     wanted.rect = RectOf(properties, replaced);
     wanted.value = 1;
-    wanted.text.text = properties.ReadText(replaced.window, replaced.control, kLabelCaption);
+    wanted.text.text = properties.ReadText(replaced.window, replaced.control,
+                                         runtime::prop::label::kCaption);
     wanted.text.colour = textColour;
     wanted.text.size = fontSize;
     wanted.text.glow = true;
@@ -84,7 +81,8 @@ void ReplaceWithImageButton(SkinModule& skin, runtime::PropertyAccess& propertie
     skin::ImageButtonOptions wanted;
     wanted.picture = skin::LoadScaledBitmap(iconBytes);
     wanted.rect = RectOf(properties, replaced);
-    wanted.caption = properties.ReadText(replaced.window, replaced.control, kButtonCaption);
+    wanted.caption = properties.ReadText(replaced.window, replaced.control,
+                                        runtime::prop::button::kCaption);
     wanted.textColour = 0;
     wanted.fontSize = fontSize;
     wanted.routine = ClickRoutine(std::move(onClick));

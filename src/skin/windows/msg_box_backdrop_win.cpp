@@ -8,6 +8,7 @@
 #include "plus/plus_path_win.h"
 #include "plus/plus_pen_win.h"
 #include "plus/plus_solid_brush_win.h"
+#include "runtime/interfaces/box_request.h"
 #include "runtime/win32/handles_win.h"
 #include "skin/colour.h"
 #include "skin/item_drawing_win.h"
@@ -58,10 +59,10 @@ void DrawLine(plus::PlusGraphics& target, float y, float width, plus::Argb colou
 int BadgeCell(std::uint32_t icon, bool picture) {
     if (picture) return kBadgeTip;
     switch (icon) {
-        case 16: return kBadgeStop;
-        case 32: return kBadgeQuestion;
-        case 48: return kBadgeExclamation;
-        case 64: return kBadgeInformation;
+        case runtime::icon::kStop: return kBadgeStop;
+        case runtime::icon::kQuestion: return kBadgeQuestion;
+        case runtime::icon::kExclamation: return kBadgeExclamation;
+        case runtime::icon::kInformation: return kBadgeInformation;
         default: return 0;
     }
 }

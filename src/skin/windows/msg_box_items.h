@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "runtime/interfaces/box_request.h"
 #include "skin/windows/skin_item.h"
 
 namespace vorn::skin {

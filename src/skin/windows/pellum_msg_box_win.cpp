@@ -1,10 +1,23 @@
 #include "skin/windows/pellum_msg_box_win.h"
 
-#include <utility>
-
 #include "skin/skin_state_win.h"
 
 namespace vorn::skin {
+namespace {
+
+// Names the open box for as long as it is shown, however its run ends.
+class OpenBoxMark {
+public:
+    OpenBoxMark(MsgBoxWindow*& slot, MsgBoxWindow& box) : slot_(slot) { slot_ = &box; }
+    ~OpenBoxMark() { slot_ = nullptr; }
+    OpenBoxMark(const OpenBoxMark&) = delete;
+    OpenBoxMark& operator=(const OpenBoxMark&) = delete;
+
+private:
+    MsgBoxWindow*& slot_;
+};
+
+}  // namespace
 
 PellumMsgBox::PellumMsgBox(const SkinState& skin) : skin_(skin) {
     runtime::RegisterOwnClass(kMsgBoxClass, 0, nullptr);
@@ -18,10 +31,8 @@ runtime::BoxAnswer PellumMsgBox::ShowBox(const runtime::BoxRequest& request) {
     if (open_ != nullptr) return runtime::refusal::kBusy;
     if (request.captions.empty()) return runtime::refusal::kNoCaptions;
     MsgBoxWindow box(skin_, request);
-    open_ = &box;
-    const runtime::BoxAnswer answer = box.Run();
-    open_ = nullptr;
-    return answer;
+    const OpenBoxMark open(open_, box);
+    return box.Run();
 }
 
 bool PellumMsgBox::Close() {
