@@ -27,8 +27,6 @@ int RunProgram() {
     shell::MakeProgramDirectoryCurrent();
     runtime::ProcessControl program;
     const auto skin = shell::CreateSkinState(program);
-    shell::ObtainSkinEntryPoints();
-    shell::RunStartRoutine();
 
     runtime::WindowRegistry windows;
     runtime::LiveControls controls(windows);

@@ -15,11 +15,6 @@ namespace {
 
 namespace id = mainwindow::id;
 
-// Property numbers of the controls (left, top, width, height; captions).
-constexpr int kLeft = 0, kTop = 1, kWidth = 2, kHeight = 3;
-constexpr int kLabelCaption = 8;
-constexpr int kButtonCaption = 10;
-
 // The picture link's strip: a 41-pixel badge, then six 32-pixel swirl frames.
 constexpr int kBadgeWidth = 41;
 constexpr int kSwirlWidth = 32;
@@ -30,7 +25,8 @@ skin::RectRecord RectOf(runtime::PropertyAccess& properties, ReplacedControl rep
     const auto read = [&](int property) {
         return static_cast<int>(properties.ReadInteger(replaced.window, replaced.control, property));
     };
-    return {read(kLeft), read(kTop), read(kWidth), read(kHeight)};
+    namespace prop = runtime::prop;
+    return {read(prop::kLeft), read(prop::kTop), read(prop::kWidth), read(prop::kHeight)};
 }
 
 // An item's routine from a click handler: it keeps the window as it is.
@@ -65,10 +61,11 @@ void SetUpMainWindowSkin(SkinModule& skin, std::span<const std::uint8_t> themeIm
 void ReplaceWithLinkLabel(SkinModule& skin, runtime::PropertyAccess& properties,
                           runtime::ControlCommands& commands, ReplacedControl replaced,
                           skin::Colour textColour, float fontSize, std::function<void()> onClick) {
-    skin::LabelItemSpec wanted;
+    skin::LabelItemOptions wanted;
     wanted.rect = RectOf(properties, replaced);
     wanted.value = 1;
-    wanted.text.text = properties.ReadText(replaced.window, replaced.control, kLabelCaption);
+    wanted.text.text = properties.ReadText(replaced.window, replaced.control,
+                                         runtime::prop::label::kCaption);
     wanted.text.colour = textColour;
     wanted.text.size = fontSize;
     wanted.text.glow = true;
@@ -81,10 +78,11 @@ void ReplaceWithImageButton(SkinModule& skin, runtime::PropertyAccess& propertie
                             runtime::ControlCommands& commands, ReplacedControl replaced,
                             float fontSize, std::span<const std::uint8_t> iconBytes,
                             std::function<void()> onClick) {
-    skin::ImageButtonSpec wanted;
+    skin::ImageButtonOptions wanted;
     wanted.picture = skin::LoadScaledBitmap(iconBytes);
     wanted.rect = RectOf(properties, replaced);
-    wanted.caption = properties.ReadText(replaced.window, replaced.control, kButtonCaption);
+    wanted.caption = properties.ReadText(replaced.window, replaced.control,
+                                        runtime::prop::button::kCaption);
     wanted.textColour = 0;
     wanted.fontSize = fontSize;
     wanted.routine = ClickRoutine(std::move(onClick));
@@ -97,7 +95,7 @@ void ReplaceWithPictureLink(SkinModule& skin, runtime::PropertyAccess& propertie
                             std::span<const std::uint8_t> pictureBytes) {
     skin::SkinState& state = *skin.State();
     skin::SetLinkPicture(state, skin::LoadScaledBitmap(pictureBytes));
-    skin::PictureLinkSpec wanted;
+    skin::PictureLinkOptions wanted;
     wanted.rect = RectOf(properties, replaced);
     wanted.strip = state.linkPicture.Clone();
     wanted.normal = CellsOf(state.linkStyleOff);
@@ -118,7 +116,7 @@ void SkinMainWindow(SkinModule& skin, runtime::ControlCommands& commands, runtim
     frame.title = std::string(title);
     frame.titleColour = titleColour;
     skin::PellumWindow& manager = *skin.Window();
-    if (manager.AttachTo(handle, frame) == skin::PellumWindow::kOk) manager.Redraw(true);
+    if (manager.AttachTo(handle, frame) == skin::AttachStatus::Ok) manager.Redraw(true);
 }
 
 void SkinTheMainWindow(SkinModule& skin, runtime::PropertyAccess& properties,

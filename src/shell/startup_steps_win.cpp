@@ -26,8 +26,4 @@ std::unique_ptr<SkinModule> CreateSkinState(runtime::ProcessControl& program) {
     return skin;
 }
 
-void ObtainSkinEntryPoints() {}
-
-void RunStartRoutine() {}
-
 }  // namespace vorn::shell

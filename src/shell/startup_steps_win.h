@@ -17,11 +17,4 @@ void MakeProgramDirectoryCurrent();
 // of `program`. The caller keeps the module for the whole run.
 [[nodiscard]] std::unique_ptr<SkinModule> CreateSkinState(runtime::ProcessControl& program);
 
-// Place where the skin's window code gets its two user32 entry points
-// (DefWindowProcA, CreateWindowExA). Without a skin nothing is needed.
-void ObtainSkinEntryPoints();
-
-// The program's own start routine; it has nothing to do.
-void RunStartRoutine();
-
 }  // namespace vorn::shell

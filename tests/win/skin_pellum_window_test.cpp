@@ -69,26 +69,26 @@ protected:
 
 TEST_F(PellumWindowTest, RefusesWithoutASkinAndWhileAWindowIsAttachedOrBlocked) {
     Host first, second;
-    EXPECT_EQ(PellumWindow(nullptr).AttachTo(first.handle, {}), PellumWindow::kNotSetUp);
+    EXPECT_EQ(PellumWindow(nullptr).AttachTo(first.handle, {}), AttachStatus::NotSetUp);
     SkinState empty;
-    EXPECT_EQ(PellumWindow(&empty).AttachTo(first.handle, {}), PellumWindow::kNotSetUp);
+    EXPECT_EQ(PellumWindow(&empty).AttachTo(first.handle, {}), AttachStatus::NotSetUp);
 
     PellumWindow manager(skin_);
-    ASSERT_EQ(manager.AttachTo(first.handle, {}), PellumWindow::kOk);
-    EXPECT_EQ(manager.AttachTo(second.handle, {}), PellumWindow::kBusy);
+    ASSERT_EQ(manager.AttachTo(first.handle, {}), AttachStatus::Ok);
+    EXPECT_EQ(manager.AttachTo(second.handle, {}), AttachStatus::Busy);
     EXPECT_EQ(manager.Window(), first.handle);
     PellumWindow::CreateOptions popup;
     popup.width = 100;
     popup.height = 80;
-    EXPECT_EQ(manager.CreateSkinnedWindow(popup), PellumWindow::kBusy);
+    EXPECT_EQ(manager.CreateSkinnedWindow(popup), AttachStatus::Busy);
 
     // Once the first window is gone the manager is free again, unless blocked.
     DestroyWindow(first.handle);
     EXPECT_EQ(manager.Window(), nullptr);
     manager.SetBlocked(true);
-    EXPECT_EQ(manager.AttachTo(second.handle, {}), PellumWindow::kBusy);
+    EXPECT_EQ(manager.AttachTo(second.handle, {}), AttachStatus::Busy);
     manager.SetBlocked(false);
-    EXPECT_EQ(manager.AttachTo(second.handle, {}), PellumWindow::kOk);
+    EXPECT_EQ(manager.AttachTo(second.handle, {}), AttachStatus::Ok);
 }
 
 TEST_F(PellumWindowTest, HostValueIsSetOnce) {
@@ -114,22 +114,22 @@ TEST_F(PellumWindowTest, CaptionButtonsFollowTheBoxesTheWindowAllows) {
         SCOPED_TRACE(c.style);
         Host host(c.style);
         PellumWindow manager(skin_);
-        ASSERT_EQ(manager.AttachTo(host.handle, {}), PellumWindow::kOk);
+        ASSERT_EQ(manager.AttachTo(host.handle, {}), AttachStatus::Ok);
         const auto& items = manager.Items();
         ASSERT_EQ(items.size(), 7u);
-        EXPECT_EQ(items[0].rect, (RectRecord{0, 0, 300, 30}));
-        EXPECT_EQ(items[1].rect, (RectRecord{30, 5, c.titleWidth, 20}));
-        EXPECT_EQ(items[1].text.text, "host") << "the window's own text is the title";
-        EXPECT_EQ(items[2].rect, c.close);
+        EXPECT_EQ(items[0].layoutRect, (RectRecord{0, 0, 300, 30}));
+        EXPECT_EQ(items[1].layoutRect, (RectRecord{30, 5, c.titleWidth, 20}));
+        EXPECT_EQ(items[1].style.text, "host") << "the window's own text is the title";
+        EXPECT_EQ(items[2].layoutRect, c.close);
         EXPECT_EQ(items[3].visible, c.maximise.width > 0);
         if (items[3].visible) {
-            EXPECT_EQ(items[3].rect, c.maximise);
+            EXPECT_EQ(items[3].layoutRect, c.maximise);
         }
         EXPECT_EQ(items[4].visible, c.minimise.width > 0);
         if (items[4].visible) {
-            EXPECT_EQ(items[4].rect, c.minimise);
+            EXPECT_EQ(items[4].layoutRect, c.minimise);
         }
-        EXPECT_EQ(items[5].rect, (RectRecord{7, 7, 16, 16}));
+        EXPECT_EQ(items[5].layoutRect, (RectRecord{7, 7, 16, 16}));
         RECT client{};
         GetClientRect(host.handle, &client);
         EXPECT_EQ(client.right, kWidth) << "no system frame";
@@ -139,22 +139,22 @@ TEST_F(PellumWindowTest, CaptionButtonsFollowTheBoxesTheWindowAllows) {
 TEST_F(PellumWindowTest, FactoryItemsFollowTheFrameItemsInCallOrder) {
     Host host;
     PellumWindow manager(skin_);
-    LabelItemSpec label;
+    LabelItemOptions label;
     label.rect = {10, 150, 80, 24};
     label.text.text = "关于";
     EXPECT_EQ(manager.AddLabel(std::move(label)), 8);
-    ImageButtonSpec button;
+    ImageButtonOptions button;
     button.rect = {200, 150, 88, 20};
     button.picture = LoadScaledBitmap(runtime::EmbeddedFileBytes("save_icon.png"));
     EXPECT_EQ(manager.AddImageButton(std::move(button)), 9);
-    ASSERT_EQ(manager.AttachTo(host.handle, {}), PellumWindow::kOk);
+    ASSERT_EQ(manager.AttachTo(host.handle, {}), AttachStatus::Ok);
     const auto& items = manager.Items();
     ASSERT_EQ(items.size(), 9u);
-    EXPECT_EQ(items[7].kind, 105);
-    EXPECT_EQ(items[7].rect, (RectRecord{10, 150, 80, 28}));
+    EXPECT_EQ(items[7].kind, ItemKind::Label);
+    EXPECT_EQ(items[7].layoutRect, (RectRecord{10, 150, 80, 28}));
     EXPECT_EQ(items[7].leftPart, (RectRecord{10, 150, 12, 28}));
-    EXPECT_EQ(items[8].kind, 100);
-    EXPECT_EQ(items[8].rect.height, 28) << "an image button is at least 28 high";
+    EXPECT_EQ(items[8].kind, ItemKind::Caption);
+    EXPECT_EQ(items[8].layoutRect.height, 28) << "an image button is at least 28 high";
     EXPECT_EQ(items[8].state, 4) << "with a picture";
 }
 
@@ -163,7 +163,7 @@ class ShownHost : public PellumWindowTest {
 protected:
     void SetUp() override {
         ShowWindow(host_.handle, SW_SHOWNOACTIVATE);
-        ASSERT_EQ(manager_.AttachTo(host_.handle, {}), PellumWindow::kOk);
+        ASSERT_EQ(manager_.AttachTo(host_.handle, {}), AttachStatus::Ok);
         manager_.Refresh();
         PumpMessages();
     }
@@ -199,12 +199,12 @@ TEST_F(ShownHost, HoverFadesTheCloseButtonInAndOutAndThenNoTimerRuns) {
     const int x = 256, y = 3;  // the close face's corner, clear of the glyph
     const DWORD before = manager_.Buffer().Pixel(x, y);
     SendMessageW(host_.handle, WM_MOUSEMOVE, 0, At(x, y));
-    ASSERT_TRUE(PumpUntil([&] { return manager_.Items()[2].hover == kHoverFull; }));
+    ASSERT_TRUE(PumpUntil([&] { return manager_.Items()[2].hover.Level() == kHoverFull; }));
     const DWORD lit = manager_.Buffer().Pixel(x, y);
     EXPECT_NE(lit, before) << "the hover face shows";
 
     SendMessageW(host_.handle, WM_MOUSELEAVE, 0, 0);
-    ASSERT_TRUE(PumpUntil([&] { return manager_.Items()[2].hover == 0; }));
+    ASSERT_TRUE(PumpUntil([&] { return manager_.Items()[2].hover.Level() == 0; }));
     EXPECT_EQ(manager_.Buffer().Pixel(x, y), before);
     // Nothing moves any more, so none of the three timers is left running.
     for (UINT_PTR id : {1, 2, 3}) EXPECT_FALSE(KillTimer(host_.handle, id)) << id;
@@ -214,7 +214,7 @@ TEST_F(PellumWindowTest, ClicksReachTheItemRoutineAndTheCloseButtonAsksTheCloseH
     Host host;
     PellumWindow manager(skin_);
     std::vector<int> clicks;
-    LabelItemSpec label;
+    LabelItemOptions label;
     label.rect = {20, 100, 80, 24};
     label.text.text = "关于";
     label.routine = [&](int kind, int index) {
@@ -230,7 +230,7 @@ TEST_F(PellumWindowTest, ClicksReachTheItemRoutineAndTheCloseButtonAsksTheCloseH
         return 1;  // keep the window
     };
     manager.SetOptions(std::move(options));
-    ASSERT_EQ(manager.AttachTo(host.handle, {}), PellumWindow::kOk);
+    ASSERT_EQ(manager.AttachTo(host.handle, {}), AttachStatus::Ok);
 
     SendMessageW(host.handle, WM_LBUTTONDOWN, MK_LBUTTON, At(50, 110));
     SendMessageW(host.handle, WM_LBUTTONUP, 0, At(50, 110));
@@ -245,6 +245,31 @@ TEST_F(PellumWindowTest, ClicksReachTheItemRoutineAndTheCloseButtonAsksTheCloseH
     PumpMessages();
     EXPECT_EQ(asked, 1);
     EXPECT_TRUE(IsWindow(host.handle)) << "the handler kept it open";
+}
+
+TEST_F(PellumWindowTest, EachWindowsSkinGoesWithItAndTheNextWindowStartsAfresh) {
+    PellumWindow manager(skin_);
+    LabelItemOptions label;
+    label.rect = {20, 100, 80, 24};
+    label.text.text = "关于";
+    manager.AddLabel(std::move(label));
+    {
+        Host first;
+        ShowWindow(first.handle, SW_SHOWNOACTIVATE);
+        ASSERT_EQ(manager.AttachTo(first.handle, {}), AttachStatus::Ok);
+        SendMessageW(first.handle, WM_MOUSEMOVE, 0, At(50, 110));
+        ASSERT_TRUE(PumpUntil([&] { return manager.Items()[7].hover.Level() == kHoverFull; }));
+    }
+    EXPECT_EQ(manager.Window(), nullptr);
+    EXPECT_TRUE(manager.Items().empty()) << "the first window's skin went with it";
+
+    Host second;
+    ASSERT_EQ(manager.AttachTo(second.handle, {}), AttachStatus::Ok);
+    ASSERT_EQ(manager.Items().size(), 8u) << "the items made before are placed again";
+    EXPECT_EQ(manager.Items()[7].hover.Level(), 0) << "nothing lit is carried over";
+    manager.TearDown();
+    EXPECT_EQ(manager.Window(), nullptr);
+    EXPECT_TRUE(IsWindow(second.handle)) << "letting go leaves the window";
 }
 
 // Counts what reaches the host's own procedure under the skin.
@@ -294,7 +319,7 @@ TEST_F(PellumWindowTest, EveryCloseAsksTheRoutineOnceAndTheSkinAloneEndsTheWindo
             return 0;
         };
         manager.SetOptions(std::move(options));
-        ASSERT_EQ(manager.AttachTo(host.handle, {}), PellumWindow::kOk);
+        ASSERT_EQ(manager.AttachTo(host.handle, {}), AttachStatus::Ok);
 
         close(host.handle);
         PumpMessages();

@@ -10,7 +10,6 @@
 #include "runtime/controls/pic_box_win.h"
 #include "runtime/controls/super_button_win.h"
 #include "runtime/controls/timer_control_win.h"
-#include "runtime/controls/trans_label_win.h"
 
 namespace vorn::runtime {
 namespace {
@@ -19,12 +18,12 @@ std::unique_ptr<Control> MakeControl(const ControlLayout& layout, const ControlC
     switch (layout.kind) {
         case ControlKind::EditBox: return std::make_unique<EditBox>(layout, context);
         case ControlKind::ComboBox: return std::make_unique<ComboBox>(layout, context);
-        case ControlKind::Label: return std::make_unique<Label>(layout, context);
         case ControlKind::Button: return std::make_unique<Button>(layout, context);
         case ControlKind::PicBox: return std::make_unique<PicBox>(layout, context);
         case ControlKind::Timer: return std::make_unique<TimerControl>(layout, context);
         case ControlKind::SuperBtn: return std::make_unique<SuperButton>(layout, context);
-        case ControlKind::TransLabel: return std::make_unique<TransLabel>(layout, context);
+        case ControlKind::Label:
+        case ControlKind::TransLabel: return std::make_unique<Label>(layout, context);
     }
     return nullptr;
 }

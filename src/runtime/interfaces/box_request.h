@@ -42,9 +42,11 @@ using BoxAnswer = std::uint32_t;
 
 // Returned instead of an answer.
 namespace refusal {
-inline constexpr BoxAnswer kNotInitialised = 0xC000003E;
-inline constexpr BoxAnswer kNoCaptions = 0xC0000034;
-inline constexpr BoxAnswer kBusy = 0xC0000008;  // a box is already open
+enum Code : BoxAnswer {
+    kNotInitialised = 0xC000003E,  // the box service is not set up
+    kNoCaptions = 0xC0000034,
+    kBusy = 0xC0000008,  // a box is already open
+};
 }  // namespace refusal
 
 constexpr BoxAnswer PackAnswer(int pressed, bool optionChecked) {

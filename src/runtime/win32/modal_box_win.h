@@ -1,6 +1,5 @@
-// The pieces every modal box shares: one box open at a time, the owner
-// disabled while it is open, and a loop that runs the thread's messages until
-// the box is done.
+// The pieces every modal box shares: the owner disabled while it is open, and
+// a loop that runs the thread's messages until the box is done.
 #pragma once
 
 #include <windows.h>
@@ -9,18 +8,6 @@
 #include <optional>
 
 namespace vorn::runtime {
-
-// Marks a box open for the lifetime of this value.
-class BoxOpenGuard {
-public:
-    explicit BoxOpenGuard(bool& open) : open_(open) { open_ = true; }
-    ~BoxOpenGuard() { open_ = false; }
-    BoxOpenGuard(const BoxOpenGuard&) = delete;
-    BoxOpenGuard& operator=(const BoxOpenGuard&) = delete;
-
-private:
-    bool& open_;
-};
 
 // Keeps the owner disabled while the box is open; a window that was disabled
 // already stays disabled.

@@ -5,15 +5,14 @@
 namespace vorn::skin {
 
 std::array<FrameItem, kFrameItemCount> BuildFrameItems(int width, const FrameFlags& flags) {
-    using namespace item_kind;
     std::array<FrameItem, kFrameItemCount> items{{
-        {kCaptionArea, {0, 0, width, kCaptionHeight}, true},
-        {kTitle, {}, true},
-        {kClose, {}, false},
-        {kMaximise, {}, false},
-        {kMinimise, {}, false},
-        {kIcon, {7, 7, 16, 16}, flags.icon},
-        {kHostValues, {}, false},
+        {ItemKind::CaptionArea, {0, 0, width, kCaptionHeight}, true},
+        {ItemKind::Text, {}, true},
+        {ItemKind::Close, {}, false},
+        {ItemKind::Maximise, {}, false},
+        {ItemKind::Minimise, {}, false},
+        {ItemKind::Icon, {7, 7, 16, 16}, flags.icon},
+        {ItemKind::HostValues, {}, false},
     }};
     // Right to left: close, then the state buttons the window allows.
     int right = width;
@@ -23,12 +22,12 @@ std::array<FrameItem, kFrameItemCount> BuildFrameItems(int width, const FrameFla
         item.rect = {right, 0, buttonWidth, kCaptionButtonHeight};
         item.visible = true;
     };
-    place(items[2], kCloseButtonWidth, true);
-    place(items[3], kMiddleButtonWidth, flags.maximiseBox);
-    place(items[4], kOuterButtonWidth, flags.minimiseBox);
+    place(items[Slot(FrameSlot::Close)], kCloseButtonWidth, true);
+    place(items[Slot(FrameSlot::Maximise)], kMiddleButtonWidth, flags.maximiseBox);
+    place(items[Slot(FrameSlot::Minimise)], kOuterButtonWidth, flags.minimiseBox);
 
     const int titleLeft = flags.icon ? 30 : 5;
-    items[1].rect = {titleLeft, 5, std::max(0, right - titleLeft), 20};
+    items[Slot(FrameSlot::Title)].rect = {titleLeft, 5, std::max(0, right - titleLeft), 20};
     return items;
 }
 

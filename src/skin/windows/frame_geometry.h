@@ -5,30 +5,12 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 
 #include "skin/rect_record.h"
+#include "skin/windows/skin_item.h"
 
 namespace vorn::skin {
-
-constexpr bool Contains(const RectRecord& rect, int x, int y) {
-    return x >= rect.x && y >= rect.y && x < rect.x + rect.width && y < rect.y + rect.height;
-}
-
-// Item kinds. The caption buttons use 1 (close), 3 (maximise/restore) and
-// 4 (minimise); 2 closes as 1 does.
-namespace item_kind {
-inline constexpr int kClose = 1;
-inline constexpr int kCloseAlt = 2;
-inline constexpr int kMaximise = 3;
-inline constexpr int kMinimise = 4;
-inline constexpr int kImageButton = 100;
-inline constexpr int kTitle = 102;
-inline constexpr int kCaptionArea = 103;
-inline constexpr int kIcon = 104;
-inline constexpr int kLabel = 105;
-inline constexpr int kHostValues = 108;
-inline constexpr int kPictureLink = 112;
-}  // namespace item_kind
 
 inline constexpr int kCaptionHeight = 30;
 inline constexpr int kCloseButtonWidth = 48;
@@ -36,6 +18,18 @@ inline constexpr int kMiddleButtonWidth = 29;  // maximise/restore
 inline constexpr int kOuterButtonWidth = 30;   // minimise
 inline constexpr int kCaptionButtonHeight = 22;
 inline constexpr int kFrameItemCount = 7;
+
+// The frame items, in drawing order, by their place among a window's items.
+enum class FrameSlot : std::size_t {
+    CaptionArea,
+    Title,
+    Close,
+    Maximise,
+    Minimise,
+    Icon,
+    HostValues,
+};
+constexpr std::size_t Slot(FrameSlot slot) { return static_cast<std::size_t>(slot); }
 
 struct FrameFlags {
     bool captionButtons = true;  // the close button (and the state buttons the window allows)
@@ -45,13 +39,12 @@ struct FrameFlags {
 };
 
 struct FrameItem {
-    int kind = 0;
+    ItemKind kind = ItemKind::CaptionArea;
     RectRecord rect;
     bool visible = false;
 };
 
-// The seven frame items of a window `width` pixels wide, in drawing order:
-// caption area, title, close, maximise, minimise, icon, host values. The
+// The seven frame items of a window `width` pixels wide, by FrameSlot. The
 // caption buttons stand right-aligned at the top, close rightmost; a state
 // button the window does not allow is hidden and takes no room.
 std::array<FrameItem, kFrameItemCount> BuildFrameItems(int width, const FrameFlags& flags);

@@ -1,54 +1,74 @@
-// How each kind of item of a skinned window looks, drawn with the skin's
-// pictures: the caption band, the title, the caption buttons with their
-// hover faces, the icon, bulleted link labels with a hover plate, the
-// parchment image button and the picture link. Texts are rasterised once
-// per item and kept until the item's text changes.
+// How each kind of item looks: one painter per kind, shared by the message
+// box and the skinned windows. The look the painter is made for decides what
+// the two draw differently: the box's buttons wear framed faces made at its
+// caption size and a halo while they have the focus, and its texts are drawn
+// line by line; a window's buttons are parchment and may carry a picture,
+// its texts are kept as pictures until they change, and its caption glyphs
+// are subdued until the pointer comes.
 #pragma once
 
-#include <windows.h>
-
+#include <array>
 #include <cstddef>
 #include <vector>
 
 #include "plus/plus_graphics_win.h"
 #include "plus/plus_image_win.h"
-#include "skin/windows/pellum_item_win.h"
+#include "skin/windows/skin_item.h"
 
 namespace vorn::skin {
 
 struct SkinState;
 
+enum class ItemLook { Box, Window };
+
+// How an item shows at the moment it is drawn.
+struct ItemShow {
+    bool focused = false;  // wears the focus halo
+    bool pressed = false;  // held down under the pointer
+};
+
 class ItemPainter {
 public:
-    explicit ItemPainter(const SkinState& skin) : skin_(skin) {}
+    // A skinned window's painter.
+    explicit ItemPainter(const SkinState& skin);
+    // The message box's painter; its caption buttons are all
+    // captionWidth x captionHeight.
+    ItemPainter(const SkinState& skin, int captionWidth, int captionHeight);
 
-    // The skin is initialised: its pictures and cursors can be drawn and set.
-    bool Ready() const;
-    HCURSOR Cursor(int skinCursor) const;
-
-    // Draws `item` (number `index` of its window) in client coordinates.
-    // `icon` is the window's icon for the icon item (none: the skin's).
-    void Paint(plus::PlusGraphics& target, const PellumItem& item, std::size_t index,
-               const plus::PlusImage* icon);
+    // Draws `item` (number `index` of its window, from 0) in client
+    // coordinates. Kinds without a painter draw nothing.
+    void Paint(plus::PlusGraphics& target, const SkinItem& item, std::size_t index,
+               ItemShow show = {});
 
     // The kept text picture of an item is made again at its next paint.
     void ForgetText(std::size_t index);
     void ForgetAll() { textLayers_.clear(); }
 
 private:
-    void PaintCaptionArea(plus::PlusGraphics& target, const PellumItem& item);
-    void PaintCaptionButton(plus::PlusGraphics& target, const PellumItem& item);
-    void PaintIcon(plus::PlusGraphics& target, const PellumItem& item, const plus::PlusImage* icon);
-    void PaintLabel(plus::PlusGraphics& target, const PellumItem& item, std::size_t index);
-    void PaintImageButton(plus::PlusGraphics& target, const PellumItem& item, std::size_t index);
-    void PaintPictureLink(plus::PlusGraphics& target, const PellumItem& item);
-    // The item's text drawn into `rect` (client coordinates), from the kept
-    // picture of it.
+    void PaintCaptionArea(plus::PlusGraphics& target, const SkinItem& item) const;
+    void PaintCaptionButton(plus::PlusGraphics& target, const SkinItem& item, ItemShow show) const;
+    void PaintIcon(plus::PlusGraphics& target, const SkinItem& item) const;
+    void PaintButton(plus::PlusGraphics& target, const SkinItem& item, std::size_t index,
+                     ItemShow show);
+    void PaintCheck(plus::PlusGraphics& target, const SkinItem& item, std::size_t index);
+    void PaintLabel(plus::PlusGraphics& target, const SkinItem& item, std::size_t index,
+                    ItemShow show);
+    void PaintPictureLink(plus::PlusGraphics& target, const SkinItem& item) const;
+
+    void PaintHalo(plus::PlusGraphics& target, const RectRecord& around) const;
+    // `style`'s text in `rect`, `shift` pixels lower: line by line for the
+    // box, from the kept picture of item `index` for a window.
     void PaintText(plus::PlusGraphics& target, const TextStyle& style, const RectRecord& rect,
                    std::size_t index, int shift = 0);
+    void PaintKeptText(plus::PlusGraphics& target, const TextStyle& style, const RectRecord& rect,
+                       std::size_t index, int shift);
+
+    enum Face { kNormal, kHover, kPressed, kFocused, kFaceCount };
 
     const SkinState& skin_;
-    std::vector<plus::PlusImage> textLayers_;
+    ItemLook look_;
+    std::array<plus::PlusImage, kFaceCount> faces_;  // the box's framed caption faces
+    std::vector<plus::PlusImage> textLayers_;        // a window's kept texts, by item
 };
 
 }  // namespace vorn::skin

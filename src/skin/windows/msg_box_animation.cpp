@@ -40,12 +40,6 @@ ZoomFrame OpeningFrame(int tick) {
 
 ZoomFrame ClosingFrame(int tick) { return Play(ZoomFrame{0, 255}, kClosing, tick); }
 
-bool HoverFade::Step() {
-    if (!Running()) return false;
-    level_ = level_ < target_ ? std::min(level_ + 20, target_) : std::max(level_ - 20, target_);
-    return true;
-}
-
 int FlashStrength(int step) {
     constexpr std::array<int, kFlashSteps> kStrengths{0, 25, 50, 75, 0, 50, 100, 0, 50, 100};
     return step >= 1 && step <= kFlashSteps ? kStrengths[static_cast<std::size_t>(step - 1)] : 0;

@@ -1,6 +1,6 @@
 // The message box's motion as numbers: the zoom-and-fade frames of opening
-// and closing, the hover fade of one item and the flash that answers a click
-// on the disabled owner. Platform-free; the box's timers step through these.
+// and closing and the flash that answers a click on the disabled owner.
+// Platform-free; the box's timers step through these.
 #pragma once
 
 namespace vorn::skin {
@@ -19,24 +19,6 @@ ZoomFrame OpeningFrame(int tick);
 // Tick 1..kZoomTicks - 1 of the closing: a small dip, then growing while it
 // fades out; at tick kZoomTicks the box is hidden.
 ZoomFrame ClosingFrame(int tick);
-
-// The highlight of one item, 0 (none) to 100 (full), moving 20 a tick toward
-// where it was sent, so a whole fade takes five ticks.
-class HoverFade {
-public:
-    int Level() const { return level_; }
-    bool Running() const { return target_ != level_; }
-    void FadeIn() { target_ = 100; }
-    void FadeOut() { target_ = 0; }
-    // Jumps to the target: fades switched off.
-    void Finish() { level_ = target_; }
-    // One tick; true when the level changed.
-    bool Step();
-
-private:
-    int level_ = 0;
-    int target_ = 0;
-};
 
 inline constexpr int kFlashSteps = 10;
 

@@ -36,13 +36,15 @@ std::string ClipboardText(std::string_view title, std::string_view message,
 }
 
 unsigned BeepType(std::uint32_t icon) {
+    // MessageBeep's types: MB_ICONHAND 0x10, MB_ICONEXCLAMATION 0x30,
+    // MB_ICONASTERISK 0x40, and 0x80 for the default sound.
     switch (icon) {
-        case 16: return 16;
+        case runtime::icon::kStop: return 0x10;
         // Not the question sound (0x20), which most systems leave silent: a
         // question should be heard, so it takes the default beep.
-        case 32: return 128;
-        case 48: return 48;
-        default: return 64;
+        case runtime::icon::kQuestion: return 0x80;
+        case runtime::icon::kExclamation: return 0x30;
+        default: return 0x40;
     }
 }
 

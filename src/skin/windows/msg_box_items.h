@@ -8,26 +8,10 @@
 #include <string_view>
 #include <vector>
 
-#include "skin/rect_record.h"
-#include "skin/text_style.h"
-#include "skin/windows/msg_box_animation.h"
+#include "runtime/interfaces/box_request.h"
+#include "skin/windows/skin_item.h"
 
 namespace vorn::skin {
-
-enum class ItemKind : int { Close = 1, Caption = 100, Check = 101, Text = 102 };
-
-// One part of the box: a caption button, the close button, the title, the
-// message or the check option.
-struct SkinItem {
-    ItemKind kind = ItemKind::Text;
-    bool visible = true;  // drawn and hit-tested; the check option only when asked for
-    TextStyle style;
-    RectRecord layoutRect;  // where it is drawn
-    RectRecord textRect;    // where its text goes
-    RectRecord hitRect;     // where it takes the mouse
-    HoverFade hover;
-    bool checked = false;   // the check option's state
-};
 
 // Items are numbered from 1: the captions 1..n in the caller's order, then the
 // close button, the title, the message and the check option. The number of the

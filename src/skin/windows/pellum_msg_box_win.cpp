@@ -1,34 +1,21 @@
-// The box's life: the request turned into items, the window made, the modal
-// loop run, the answer read and everything given back.
 #include "skin/windows/pellum_msg_box_win.h"
 
-#include "runtime/base/utf_win.h"
-#include "skin/modal_loop_win.h"
 #include "skin/skin_state_win.h"
-#include "skin/windows/owner_click_watch_win.h"
-#include "skin/windows/standard_icon_painter_win.h"
-#include "skin/windows/text_lines_win.h"
 
 namespace vorn::skin {
 namespace {
 
-// No caption and no sizing frame: everything the user sees is drawn. Shown
-// with the opening's first frame, not before.
-constexpr DWORD kBoxStyle = WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
-constexpr DWORD kBoxExStyle = WS_EX_LAYERED | WS_EX_CONTROLPARENT | WS_EX_WINDOWEDGE;
-constexpr float kTextSize = 12;
+// Names the open box for as long as it is shown, however its run ends.
+class OpenBoxMark {
+public:
+    OpenBoxMark(MsgBoxWindow*& slot, MsgBoxWindow& box) : slot_(slot) { slot_ = &box; }
+    ~OpenBoxMark() { slot_ = nullptr; }
+    OpenBoxMark(const OpenBoxMark&) = delete;
+    OpenBoxMark& operator=(const OpenBoxMark&) = delete;
 
-TextStyle Text(std::string text, Colour colour, TextAlign align, TextAlign lineAlign) {
-    TextStyle style;
-    style.text = std::move(text);
-    style.colour = colour;
-    style.size = kTextSize;
-    style.align = align;
-    style.lineAlign = lineAlign;
-    return style;
-}
-
-TextAlign Centred(bool centre) { return centre ? TextAlign::Centre : TextAlign::Near; }
+private:
+    MsgBoxWindow*& slot_;
+};
 
 }  // namespace
 
@@ -39,179 +26,20 @@ PellumMsgBox::PellumMsgBox(const SkinState& skin) : skin_(skin) {
     registered_ = GetClassInfoExW(GetModuleHandleW(nullptr), kMsgBoxClass, &registered) != FALSE;
 }
 
-PellumMsgBox::~PellumMsgBox() = default;
-
 runtime::BoxAnswer PellumMsgBox::ShowBox(const runtime::BoxRequest& request) {
     if (!registered_ || !skin_.initialised) return runtime::refusal::kNotInitialised;
-    if (showing_ || busy_ != 0) return runtime::refusal::kBusy;
+    if (open_ != nullptr) return runtime::refusal::kBusy;
     if (request.captions.empty()) return runtime::refusal::kNoCaptions;
-    const runtime::BoxOpenGuard open(showing_);
-
-    PrepareItems(request);
-    const auto given = reinterpret_cast<HWND>(request.owner);
-    const HWND owner = given && IsWindow(given) ? given : nullptr;
-    disabledOwner_.emplace(owner);
-    if (!CreateBoxWindow(owner)) {
-        disabledOwner_.reset();
-        const runtime::BoxAnswer fallback = runtime::PackAnswer(focusItem_, false);
-        Reset();
-        return fallback;
-    }
-    {
-        const OwnerClickWatch watch(owner, [this] { StartFlash(); });
-        RunModalLoop(windowOpen_, nullptr);
-    }
-    if (handle()) {
-        // The loop ended for a WM_QUIT (posted again for the caller): the
-        // box goes at once, as closed unless a button was already on its way.
-        if (!closing_) resultItem_ = numbering_.Close();
-        disabledOwner_->Restore();
-        DestroyWindow(handle());
-    }
-    disabledOwner_.reset();
-    const SkinItem& check = Item(numbering_.Check());
-    const runtime::BoxAnswer answer = runtime::PackAnswer(resultItem_, check.visible && check.checked);
-    Reset();
-    return answer;
+    MsgBoxWindow box(skin_, request);
+    const OpenBoxMark open(open_, box);
+    return box.Run();
 }
 
 bool PellumMsgBox::Close() {
-    if (!handle()) return false;
-    SendMessageW(handle(), WM_CLOSE, 0, 0);
+    const HWND box = Handle();
+    if (!box) return false;
+    SendMessageW(box, WM_CLOSE, 0, 0);
     return true;
-}
-
-void PellumMsgBox::PrepareItems(const runtime::BoxRequest& request) {
-    const int n = static_cast<int>(request.captions.size());
-    numbering_ = BoxItems(n);
-    items_.assign(static_cast<std::size_t>(numbering_.Count()), SkinItem{});
-    title_ = ShownTitle(request.title);
-    message_ = request.message;
-    captions_ = request.captions;
-    icon_ = request.icon;
-    if (!request.picture.empty()) picture_.LoadFromBytes(request.picture);
-    tinted_ = request.tinted;
-    tickMs_ = request.slowAnimation ? 18 : 16;
-
-    for (int i = 1; i <= n; ++i) {
-        SkinItem& caption = Item(i);
-        caption.kind = ItemKind::Caption;
-        caption.style = Text(captions_[static_cast<std::size_t>(i - 1)], 0, TextAlign::Centre,
-                             TextAlign::Centre);
-    }
-    Item(numbering_.Close()).kind = ItemKind::Close;
-
-    SkinItem& title = Item(numbering_.Title());
-    title.style = Text(title_, skin_.textColour, TextAlign::Near, TextAlign::Centre);
-    title.style.bold = true;
-    title.style.glow = true;
-
-    Item(numbering_.Message()).style =
-        Text(message_, 0, Centred(request.centreHorizontally), Centred(request.centreVertically));
-
-    SkinItem& check = Item(numbering_.Check());
-    check.kind = ItemKind::Check;
-    check.visible = request.showOption;
-    check.style = Text(request.optionText, 0, TextAlign::Near, TextAlign::Centre);
-
-    focusItem_ = numbering_.InitialFocus(request.defaultButton);
-    resultItem_ = numbering_.Close();
-}
-
-MsgBoxMeasures PellumMsgBox::Measure(HWND owner) const {
-    MsgBoxMeasures measures;
-    measures.captionCount = numbering_.CaptionCount();
-    measures.hasIcon = picture_.Native() != nullptr || IsStandardIcon(icon_);
-    measures.screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    measures.screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    RECT ownerRect{};
-    if (owner && GetWindowRect(owner, &ownerRect))
-        measures.owner = RectRecord{ownerRect.left, ownerRect.top, ownerRect.right - ownerRect.left,
-                                    ownerRect.bottom - ownerRect.top};
-
-    // As wide and high as the message is drawn, in the bold face of the
-    // box's measure, which leaves a little room around the regular text.
-    TextStyle measured = Item(numbering_.Message()).style;
-    measured.bold = true;
-    const TextExtent extent = MeasureTextLines(measured, skin_);
-    measures.textWidth = extent.width;
-    measures.textHeight = extent.height;
-    return measures;
-}
-
-void PellumMsgBox::LayOutItems() {
-    for (int i = 1; i <= numbering_.CaptionCount(); ++i) {
-        SkinItem& caption = Item(i);
-        caption.layoutRect = caption.textRect = caption.hitRect =
-            layout_.captions[static_cast<std::size_t>(i - 1)];
-    }
-    SkinItem& close = Item(numbering_.Close());
-    close.layoutRect = close.textRect = close.hitRect = layout_.close;
-    SkinItem& title = Item(numbering_.Title());
-    title.layoutRect = title.hitRect = layout_.title;
-    // Glyphs (and the title's halo) reach above and below a 16-pixel line:
-    // single lines are drawn in a taller rectangle around it.
-    title.textRect = RectRecord{layout_.title.x, layout_.title.y - 4, layout_.title.width,
-                                layout_.title.height + 8};
-    SkinItem& message = Item(numbering_.Message());
-    message.layoutRect = message.textRect = message.hitRect = layout_.message;
-    SkinItem& check = Item(numbering_.Check());
-    check.layoutRect = layout_.checkLayout;
-    check.textRect = RectRecord{layout_.checkText.x, layout_.checkText.y - 4, layout_.checkText.width,
-                                layout_.checkText.height + 8};
-    check.hitRect = layout_.checkHit;
-}
-
-bool PellumMsgBox::CreateBoxWindow(HWND owner) {
-    layout_ = LayOutMsgBox(Measure(owner));
-    LayOutItems();
-    const std::wstring text = runtime::Widen(message_);
-    if (!CreateOwnWindow(kMsgBoxClass, kBoxExStyle, kBoxStyle, text.c_str(), layout_.x, layout_.y,
-                         layout_.width, layout_.height, owner, 0))
-        return false;
-    windowOpen_ = 1;
-    if (const HCURSOR arrow = skin_.skinCursors[kCursorClass].Get())
-        SetClassLongPtrW(handle(), GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(arrow));
-
-    painter_ = std::make_unique<MsgBoxPainter>(skin_, layout_.captions.front().width,
-                                               layout_.captions.front().height);
-    if (!surface_.Create(handle(), layout_.width + 2 * kMsgBoxZoomMargin,
-                         layout_.height + 2 * kMsgBoxZoomMargin) ||
-        !canvas_.FromDC(surface_.DeviceContext())) {
-        DestroyWindow(handle());
-        return false;
-    }
-    BuildSkin();
-    // The first frame at once, the others on the timer.
-    StepOpening();
-    SetTimer(handle(), kOpeningTimer, tickMs_, nullptr);
-    MessageBeep(BeepType(picture_.Native() ? 0 : icon_));
-    return true;
-}
-
-void PellumMsgBox::OnWindowGone() {
-    windowOpen_ = 0;
-    canvas_.Delete();
-    surface_.Release();
-}
-
-void PellumMsgBox::Reset() {
-    canvas_.Delete();
-    surface_.Release();
-    painter_.reset();
-    skinBase_.Dispose();
-    skinActive_.Dispose();
-    snapshot_.Dispose();
-    picture_.Dispose();
-    items_.clear();
-    captions_.clear();
-    title_.clear();
-    message_.clear();
-    numbering_ = BoxItems(0);
-    focusItem_ = hotItem_ = pressedItem_ = resultItem_ = 0;
-    interactive_ = closing_ = hasFocus_ = motionTimer_ = false;
-    tick_ = flashStep_ = 0;
-    redrawAgain_ = false;
 }
 
 }  // namespace vorn::skin

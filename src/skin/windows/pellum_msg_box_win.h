@@ -1,157 +1,42 @@
-// The skinned message box: every tip, about and confirmation box of the
-// program. A borderless, per-pixel layered popup of class "Pellum MsgBox"
-// over its disabled owner, with a title, a message, an optional icon or
-// picture, caption buttons laid out from right to left, a close button and
-// an optional check option. It zooms and fades in and out, fades its buttons
-// under the pointer, flashes when its disabled owner is clicked, and answers
-// with the item that closed it and the check option's state.
-//
-// One object serves the whole run; ShowBox builds a box, runs it modally and
-// returns once it has gone.
+// The skinned message box service: every tip, about and confirmation box of
+// the program. The object lives from start-up to the clean-up at exit and
+// holds only the window class and the box that is open; what one box needs
+// lives in a MsgBoxWindow for as long as that box is shown.
 #pragma once
 
 #include <windows.h>
 
-#include <cstdint>
-#include <memory>
-#include <optional>
-#include <string>
-#include <vector>
-
 #include "runtime/interfaces/box_request.h"
-#include "runtime/win32/drag_gesture_win.h"
-#include "runtime/win32/modal_box_win.h"
-#include "runtime/win32/window_object_win.h"
-#include "plus/plus_graphics_win.h"
-#include "plus/plus_image_win.h"
-#include "skin/windows/layered_surface_win.h"
-#include "skin/windows/msg_box_items.h"
-#include "skin/windows/msg_box_layout.h"
-#include "skin/windows/msg_box_painter_win.h"
+#include "skin/windows/msg_box_window_win.h"
 
 namespace vorn::skin {
 
 struct SkinState;
 
-inline constexpr wchar_t kMsgBoxClass[] = L"Pellum MsgBox";
-// wParam of the WM_CLOSE the box posts itself when its closing animation is
-// over: that one destroys the window.
-inline constexpr WPARAM kFinalCloseCode = 9339;
-// The animations draw the box up to this much larger on every side.
-inline constexpr int kMsgBoxZoomMargin = 20;
-
-class PellumMsgBox final : public runtime::BoxService, private runtime::WindowObject {
+class PellumMsgBox final : public runtime::BoxService {
 public:
     // Registers the window class; a box whose class cannot be registered
     // refuses every request as not set up. Draws from `skin`, which must
     // outlive it; a box asked for before InitSkin filled the skin is refused
     // as not set up too.
     explicit PellumMsgBox(const SkinState& skin);
-    ~PellumMsgBox() override;
 
     // Refusals: runtime::refusal::kNotInitialised (no class or no skin),
-    // kNoCaptions, kBusy (a box is open or closing, or a redraw is running).
-    // The owner (when it is a window) is disabled while the box is open and
-    // enabled again before this returns. Esc, Alt+F4 and a close request
-    // from elsewhere answer like the close button. A WM_QUIT that arrives
-    // meanwhile ends the box at once (as closed) and is posted again.
+    // kNoCaptions, kBusy (a box is open or closing). Esc, Alt+F4 and a close
+    // request from elsewhere answer like the close button.
     runtime::BoxAnswer ShowBox(const runtime::BoxRequest& request) override;
 
     // The open box's window; null when none is open.
-    HWND Handle() const { return handle(); }
-    // The opening animation is over and the box takes input.
-    bool Interactive() const { return interactive_; }
+    HWND Handle() const { return open_ ? open_->Handle() : nullptr; }
+    // The open box's opening animation is over and it takes input.
+    bool Interactive() const { return open_ && open_->Interactive(); }
     // Asks an open box to close, as its close button would; false when none is open.
     bool Close();
 
 private:
-    enum TimerId : UINT_PTR { kOpeningTimer = 1, kClosingTimer = 2, kMotionTimer = 3 };
-
-    // --- the box's life (pellum_msg_box_win.cpp)
-    void PrepareItems(const runtime::BoxRequest& request);
-    bool CreateBoxWindow(HWND owner);
-    MsgBoxMeasures Measure(HWND owner) const;
-    void LayOutItems();
-    void OnWindowGone() override;
-    void Reset();
-    SkinItem& Item(int item) { return items_[static_cast<std::size_t>(item - 1)]; }
-    const SkinItem& Item(int item) const { return items_[static_cast<std::size_t>(item - 1)]; }
-
-    // --- drawing and motion (pellum_msg_box_paint_win.cpp)
-    void BuildSkin();
-    // The finished box at (0, 0) of `target`, the focus rim at `rimPercent`.
-    void ComposeBox(plus::PlusGraphics& target, int rimPercent);
-    // Composes (unless a redraw is already running, which then repeats)
-    // and shows the box.
-    void Redraw();
-    void Present();
-    int RimPercent() const;
-    void DrawZoomFrame(int grow, int alpha);
-    void OnAnimationTimer(UINT_PTR timer);
-    void StepOpening();
-    void StepClosing();
-    void OnMotionTimer();
-    void UpdateMotionTimer();
-    void StartFlash();
-
-    // --- input (pellum_msg_box_input_win.cpp)
-    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    LRESULT OnClose(WPARAM code);
-    bool OnSetCursor(LPARAM lParam);
-    void OnMouseMove(int x, int y);
-    void OnButtonDown(int x, int y);
-    void OnButtonUp(int x, int y);
-    void OnMouseLeave();
-    bool OnKeyDown(WPARAM key);
-    bool OnChar(WPARAM character);
-    // The first visible item under the point that takes clicks, else 0.
-    int HitTest(int x, int y) const;
-    void Hover(int item);
-    void MoveFocus(int item);
-    // Starts the closing animation with `item` as the answer.
-    void RequestClose(int item);
-    void CopyToClipboard() const;
-
     const SkinState& skin_;
     bool registered_ = false;
-    bool showing_ = false;
-    // 1 while the box window exists; the modal loop runs until it is 0.
-    std::uint32_t windowOpen_ = 0;
-    // Re-entrancy guard of the drawing: a redraw that finds it taken asks
-    // the running one to repeat and returns.
-    std::uint32_t busy_ = 0;
-    bool redrawAgain_ = false;
-
-    // The request, as the box shows it.
-    BoxItems numbering_{0};
-    std::vector<SkinItem> items_;
-    std::string title_, message_;
-    std::vector<std::string> captions_;
-    std::uint32_t icon_ = 0;
-    plus::PlusImage picture_;
-    bool tinted_ = false;
-    UINT tickMs_ = 16;
-
-    MsgBoxLayout layout_;
-    int focusItem_ = 0;    // the button Enter presses
-    int hotItem_ = 0;      // under the pointer
-    int pressedItem_ = 0;  // held down with the mouse
-    int resultItem_ = 0;   // what closes the box
-    bool interactive_ = false;  // the opening animation is over
-    bool closing_ = false;
-    bool hasFocus_ = false;
-    int tick_ = 0;              // of the running opening or closing
-    bool motionTimer_ = false;  // fades or the flash are running
-    int flashStep_ = 0;         // 0: no flash
-
-    std::unique_ptr<MsgBoxPainter> painter_;
-    plus::PlusImage skinBase_;    // background, fixed texts, icon
-    plus::PlusImage skinActive_;  // the focus rim alone
-    plus::PlusImage snapshot_;    // the whole box, scaled by the animations
-    LayeredSurface surface_;
-    plus::PlusGraphics canvas_;
-    runtime::DragGesture drag_;
-    std::optional<runtime::DisabledOwner> disabledOwner_;
+    MsgBoxWindow* open_ = nullptr;
 };
 
 }  // namespace vorn::skin

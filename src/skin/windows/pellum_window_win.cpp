@@ -2,8 +2,7 @@
 
 #include "runtime/base/utf_win.h"
 #include "skin/modal_loop_win.h"
-#include "skin/skin_assets.h"
-#include "skin/windows/item_painter_win.h"
+#include "skin/skin_state_win.h"
 
 namespace vorn::skin {
 namespace {
@@ -32,37 +31,27 @@ POINT CentredOrigin(HWND owner, int width, int height) {
 
 }  // namespace
 
-PellumWindow::PellumWindow(const SkinState* skin)
-    : skin_(skin), painter_(skin ? std::make_unique<ItemPainter>(*skin) : nullptr) {}
-
 PellumWindow::~PellumWindow() { TearDown(); }
 
-bool PellumWindow::IsSetUp() const { return painter_ && painter_->Ready(); }
+bool PellumWindow::IsSetUp() const { return skin_ != nullptr && skin_->initialised; }
 
-std::uint32_t PellumWindow::AttachTo(HWND window, const FrameOptions& frame) {
-    if (!IsSetUp()) return kNotSetUp;
-    if (handle() != nullptr || blocked_ || !Attach(window)) return kBusy;
-    frame_ = frame;
-    BuildFrame();
-    TakeIcon();
-    for (const PellumItem& item : pending_) items_.push_back(item);
-    painter_->ForgetAll();
-    timers_.SetWindow(handle());
-    composed_ = false;
-    // The skin's arrow for the whole window; children keep their own.
-    SetClassLongPtrW(window, GCLP_HCURSOR,
-                     reinterpret_cast<LONG_PTR>(painter_->Cursor(kCursorClass)));
-    // Children draw themselves; the system frame goes (WM_NCCALCSIZE).
-    SetWindowLongPtrW(window, GWL_STYLE, GetWindowLongPtrW(window, GWL_STYLE) | WS_CLIPCHILDREN);
-    SetWindowPos(window, nullptr, 0, 0, 0, 0,
-                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    return kOk;
+AttachStatus PellumWindow::AttachTo(HWND window, const FrameOptions& frame) {
+    if (!IsSetUp()) return AttachStatus::NotSetUp;
+    if (skinned_ || blocked_) return AttachStatus::Busy;
+    // The skin goes with its window; it may be told so inside a message of it.
+    auto skin = std::make_unique<WindowSkin>(*skin_, options_, [this] {
+        skinned_.reset();
+        modalWatch_ = 0;
+    });
+    if (!skin->TakeOver(window, frame, pending_)) return AttachStatus::Busy;
+    skinned_ = std::move(skin);
+    return AttachStatus::Ok;
 }
 
-std::uint32_t PellumWindow::CreateSkinnedWindow(const CreateOptions& options, HWND* created) {
+AttachStatus PellumWindow::CreateSkinnedWindow(const CreateOptions& options, HWND* created) {
     if (created) *created = nullptr;
-    if (!IsSetUp()) return kNotSetUp;
-    if (handle() != nullptr || blocked_) return kBusy;
+    if (!IsSetUp()) return AttachStatus::NotSetUp;
+    if (skinned_ || blocked_) return AttachStatus::Busy;
     RegisterPellumClass();
     POINT origin{options.x, options.y};
     if (options.centre) origin = CentredOrigin(options.owner, options.width, options.height);
@@ -71,11 +60,11 @@ std::uint32_t PellumWindow::CreateSkinnedWindow(const CreateOptions& options, HW
     HWND window = CreateWindowExW(0, kClassName, title.c_str(), style, origin.x, origin.y,
                                   options.width, options.height, options.owner, nullptr,
                                   GetModuleHandleW(nullptr), nullptr);
-    if (window == nullptr) return kBusy;
+    if (window == nullptr) return AttachStatus::Busy;
     HWND owner = options.owner;
     if (owner && options.modal) EnableWindow(owner, FALSE);
-    const std::uint32_t status = AttachTo(window, options.frame);
-    if (status != kOk) {
+    const AttachStatus status = AttachTo(window, options.frame);
+    if (status != AttachStatus::Ok) {
         DestroyWindow(window);
         if (owner && options.modal) EnableWindow(owner, TRUE);
         return status;
@@ -87,7 +76,7 @@ std::uint32_t PellumWindow::CreateSkinnedWindow(const CreateOptions& options, HW
         modalWatch_ = 1;
         RunModalLoop(modalWatch_, owner ? &owner : nullptr);
     }
-    return kOk;
+    return AttachStatus::Ok;
 }
 
 void PellumWindow::SetOptions(PellumOptions options) {
@@ -101,196 +90,76 @@ std::uint32_t PellumWindow::HostValue(std::uint32_t value, bool set) {
 }
 
 void PellumWindow::Redraw(bool now) {
-    if (handle() == nullptr) return;
-    if (now) Refresh();
-    else PostMessageW(handle(), kRedrawMessage, 0, 0);
+    if (skinned_) skinned_->Redraw(now);
 }
 
-int PellumWindow::AddLabel(LabelItemSpec wanted) {
-    PellumItem item;
-    item.kind = item_kind::kLabel;
-    item.rect = wanted.rect;
+void PellumWindow::Refresh() {
+    if (skinned_) skinned_->Refresh();
+}
+
+const std::vector<SkinItem>& PellumWindow::Items() const {
+    static const std::vector<SkinItem> none;
+    return skinned_ ? skinned_->Items() : none;
+}
+
+const FrameBuffer& PellumWindow::Buffer() const {
+    static const FrameBuffer none;
+    return skinned_ ? skinned_->Buffer() : none;
+}
+
+int PellumWindow::AddLabel(LabelItemOptions wanted) {
+    SkinItem item;
+    item.kind = ItemKind::Label;
+    RectRecord rect = wanted.rect;
     item.value = wanted.value;
     if (wanted.value != 0) {
-        item.rect.height = kLabelHeight;
+        rect.height = kLabelHeight;
         item.leftPart = {wanted.rect.x, wanted.rect.y, kLabelLeftPartWidth, kLabelHeight};
     }
-    item.text = std::move(wanted.text);
-    item.text.align = TextAlign::Near;
-    item.text.lineAlign = TextAlign::Centre;
-    item.visible = wanted.visible;
-    if (wanted.image.Native() != nullptr) {
-        item.state = 4;
-        item.picture = std::make_shared<const plus::PlusImage>(std::move(wanted.image));
-    }
-    item.routine = std::move(wanted.routine);
-    const int index = NextIndex();
-    pending_.push_back(std::move(item));
-    return index;
+    PlaceItem(item, rect);
+    item.textRect = LabelTextRect(rect, item.leftPart);
+    item.style = std::move(wanted.text);
+    item.style.align = TextAlign::Near;
+    item.style.lineAlign = TextAlign::Centre;
+    ShowPicture(item, std::move(wanted.image));
+    return Append(std::move(item), wanted.visible, std::move(wanted.routine));
 }
 
-int PellumWindow::AddImageButton(ImageButtonSpec wanted) {
-    PellumItem item;
-    item.kind = item_kind::kImageButton;
-    item.rect = wanted.rect;
-    item.rect.height = ImageButtonHeight(wanted.rect.height);
-    item.text.text = std::move(wanted.caption);
-    item.text.colour = wanted.textColour;
-    item.text.size = wanted.fontSize;
-    item.text.align = TextAlign::Centre;
-    item.text.lineAlign = TextAlign::Centre;
-    item.visible = wanted.visible;
-    if (wanted.picture.Native() != nullptr) {
-        item.state = 4;
-        item.picture = std::make_shared<const plus::PlusImage>(std::move(wanted.picture));
-    }
-    item.routine = std::move(wanted.routine);
-    const int index = NextIndex();
-    pending_.push_back(std::move(item));
-    return index;
+int PellumWindow::AddImageButton(ImageButtonOptions wanted) {
+    SkinItem item;
+    item.kind = ItemKind::Caption;
+    PlaceItem(item, {wanted.rect.x, wanted.rect.y, wanted.rect.width,
+                     ImageButtonHeight(wanted.rect.height)});
+    item.style.text = std::move(wanted.caption);
+    item.style.colour = wanted.textColour;
+    item.style.size = wanted.fontSize;
+    item.style.align = item.style.lineAlign = TextAlign::Centre;
+    ShowPicture(item, std::move(wanted.picture));
+    return Append(std::move(item), wanted.visible, std::move(wanted.routine));
 }
 
-int PellumWindow::AddPictureLink(PictureLinkSpec wanted) {
-    PellumItem item;
-    item.kind = item_kind::kPictureLink;
-    item.rect = wanted.rect;
-    item.visible = wanted.visible;
+int PellumWindow::AddPictureLink(PictureLinkOptions wanted) {
+    SkinItem item;
+    item.kind = ItemKind::PictureLink;
+    PlaceItem(item, wanted.rect);
     if (wanted.strip.Native() != nullptr)
         item.picture = std::make_shared<const plus::PlusImage>(std::move(wanted.strip));
     item.normalCells = wanted.normal;
     item.hoverCells = wanted.hover.value_or(wanted.normal);
-    item.routine = std::move(wanted.routine);
-    const int index = NextIndex();
+    return Append(std::move(item), wanted.visible, std::move(wanted.routine));
+}
+
+void PellumWindow::ShowPicture(SkinItem& item, plus::PlusImage picture) {
+    if (picture.Native() == nullptr) return;
+    item.state = 4;
+    item.picture = std::make_shared<const plus::PlusImage>(std::move(picture));
+}
+
+int PellumWindow::Append(SkinItem item, bool visible, ItemRoutine routine) {
+    item.visible = visible;
+    item.routine = std::move(routine);
     pending_.push_back(std::move(item));
-    return index;
-}
-
-void PellumWindow::TearDown() {
-    const HWND window = handle();
-    timers_.SetWindow(nullptr);
-    if (window != nullptr) {
-        Detach();
-        if (GetCapture() == window) ReleaseCapture();
-        if (IsWindow(window)) InvalidateRect(window, nullptr, TRUE);
-    }
-    Forget();
-}
-
-void PellumWindow::OnWindowGone() {
-    timers_.SetWindow(nullptr);
-    Forget();
-}
-
-void PellumWindow::Forget() {
-    items_.clear();
-    icon_.reset();
-    buffer_.Release();
-    if (painter_) painter_->ForgetAll();
-    composed_ = false;
-    hovered_ = pressed_ = -1;
-    tracking_ = draggingCaption_ = false;
-    modalWatch_ = 0;
-}
-
-LRESULT PellumWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        // No system frame or caption: the skin draws its own.
-        case WM_NCCALCSIZE: return 0;
-        case WM_NCPAINT: return 0;
-        case WM_NCACTIVATE: return TRUE;
-        case WM_ERASEBKGND: return 1;
-        case WM_PAINT: Paint(); return 0;
-        case WM_PRINTCLIENT: PrintClient(reinterpret_cast<HDC>(wParam)); return 0;
-        case kRedrawMessage: Refresh(); return 0;
-        case WM_SETTEXT: {
-            const LRESULT result = Default(message, wParam, lParam);
-            if (!frame_.title && lParam != 0) {
-                items_[1].text.text = runtime::Narrow(reinterpret_cast<const wchar_t*>(lParam));
-                painter_->ForgetText(1);
-                InvalidateItem(1);
-            }
-            return result;
-        }
-        case WM_SIZE: {
-            const LRESULT result = Default(message, wParam, lParam);
-            if (wParam == SIZE_MINIMIZED) {
-                // Nothing is seen: nothing moves, and nothing is left lit.
-                timers_.StopAll();
-                for (PellumItem& item : items_) item.hover = item.hoverTarget = 0;
-                hovered_ = -1;
-            } else {
-                BuildFrame();
-                painter_->ForgetText(1);
-                composed_ = false;
-                InvalidateRect(handle(), nullptr, FALSE);
-            }
-            return result;
-        }
-        case WM_DISPLAYCHANGE:
-            composed_ = false;
-            InvalidateRect(handle(), nullptr, FALSE);
-            return Default(message, wParam, lParam);
-        case WM_SETCURSOR:
-            if (OnSetCursor(lParam)) return TRUE;
-            return Default(message, wParam, lParam);
-        case WM_MOUSEMOVE:
-            OnMouseMove(lParam);
-            if (pressed_ >= 0 || draggingCaption_) return 0;
-            return Default(message, wParam, lParam);
-        case WM_LBUTTONDBLCLK:
-            if (OnCaptionDoubleClick(lParam)) return 0;
-            [[fallthrough]];
-        case WM_LBUTTONDOWN: {
-            OnButtonDown(lParam);
-            if (pressed_ >= 0 || draggingCaption_) return 0;
-            return Default(message, wParam, lParam);
-        }
-        case WM_LBUTTONUP:
-            if (pressed_ >= 0 || draggingCaption_) {
-                OnButtonUp(lParam);
-                return 0;
-            }
-            return Default(message, wParam, lParam);
-        case WM_CAPTURECHANGED:
-            if (draggingCaption_) captionDrag_.OnCaptureLost();
-            draggingCaption_ = false;
-            if (pressed_ >= 0 && reinterpret_cast<HWND>(lParam) != handle()) {
-                items_[pressed_].pressed = false;
-                InvalidateItem(static_cast<std::size_t>(pressed_));
-                pressed_ = -1;
-            }
-            return Default(message, wParam, lParam);
-        case WM_MOUSELEAVE:
-            OnMouseLeave();
-            return Default(message, wParam, lParam);
-        case WM_TIMER:
-            if (ItemTimers::IsItemTimer(wParam)) {
-                OnTimer(wParam);
-                return 0;
-            }
-            return Default(message, wParam, lParam);
-        case WM_CLOSE: return OnClose(wParam, lParam);
-        case WM_DESTROY: return OnDestroy(wParam, lParam);
-        default: return Default(message, wParam, lParam);
-    }
-}
-
-LRESULT PellumWindow::OnClose(WPARAM wParam, LPARAM lParam) {
-    if (!options_.onClose) return Default(WM_CLOSE, wParam, lParam);
-    const HWND window = handle();
-    if ((*options_.onClose)(window, WM_CLOSE) != 0) return 0;
-    // Let go: destroyed here rather than passed on, so nothing under the
-    // skin asks a second time.
-    if (IsWindow(window)) DestroyWindow(window);
-    return 0;
-}
-
-LRESULT PellumWindow::OnDestroy(WPARAM wParam, LPARAM lParam) {
-    timers_.StopAll();
-    if (!options_.onDestroy) return Default(WM_DESTROY, wParam, lParam);
-    // Told here only: the window's own destroy handling is the skin's now.
-    (*options_.onDestroy)(handle(), WM_DESTROY);
-    return 0;
+    return kFrameItemCount + static_cast<int>(pending_.size());
 }
 
 }  // namespace vorn::skin

@@ -8,6 +8,7 @@
 #include "plus/plus_pen_win.h"
 #include "plus/plus_solid_brush_win.h"
 #include "plus/plus_string_format_win.h"
+#include "runtime/interfaces/box_request.h"
 #include "skin/skin_state_win.h"
 
 namespace vorn::skin {
@@ -26,11 +27,13 @@ struct IconLook {
 constexpr plus::Argb kGoldLight = 0xFFF3D58B;
 constexpr plus::Argb kGoldDark = 0xFF8A6424;
 
+namespace icon = runtime::icon;
+
 IconLook LookOf(std::uint32_t code) {
     switch (code) {
-        case 16: return {0xFFE8604E, 0xFF8C1B12, "\xC3\x97", 0xFFFFFFFF, false};  // U+00D7
-        case 32: return {0xFF6AA8EA, 0xFF1C4C94, "?", 0xFFFFFFFF, false};
-        case 48: return {0xFFF8D267, 0xFFC27C10, "!", 0xFF3A2708, true};
+        case icon::kStop: return {0xFFE8604E, 0xFF8C1B12, "\xC3\x97", 0xFFFFFFFF, false};  // U+00D7
+        case icon::kQuestion: return {0xFF6AA8EA, 0xFF1C4C94, "?", 0xFFFFFFFF, false};
+        case icon::kExclamation: return {0xFFF8D267, 0xFFC27C10, "!", 0xFF3A2708, true};
         default: return {0xFF6AA8EA, 0xFF1C4C94, "i", 0xFFFFFFFF, false};
     }
 }
@@ -82,7 +85,8 @@ void DrawGlyph(plus::PlusGraphics& target, const IconLook& look, const RectF& bo
 }  // namespace
 
 bool IsStandardIcon(std::uint32_t code) {
-    return code == 16 || code == 32 || code == 48 || code == 64;
+    return code == icon::kStop || code == icon::kQuestion || code == icon::kExclamation ||
+           code == icon::kInformation;
 }
 
 void DrawStandardIcon(plus::PlusGraphics& target, std::uint32_t code, const RectRecord& square,

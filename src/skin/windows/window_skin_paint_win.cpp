@@ -2,20 +2,17 @@
 // the frame buffer (background, then the frame, then the items), copied to
 // the screen in WM_PAINT, and handed to children that paint their
 // background through the parent (WM_PRINTCLIENT).
-#include "skin/windows/pellum_window_win.h"
+#include "skin/windows/window_skin_win.h"
 
 #include "runtime/base/utf_win.h"
-#include "skin/windows/item_painter_win.h"
+#include "skin/item_drawing_win.h"
 
 namespace vorn::skin {
 namespace {
 
 RECT ToRect(const RectRecord& r) { return {r.x, r.y, r.x + r.width, r.y + r.height}; }
 
-Gdiplus::RectF ToRectF(const RECT& r) {
-    return {static_cast<float>(r.left), static_cast<float>(r.top),
-            static_cast<float>(r.right - r.left), static_cast<float>(r.bottom - r.top)};
-}
+RectRecord ToRecord(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
 
 std::string WindowTextOf(HWND window) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
@@ -25,7 +22,7 @@ std::string WindowTextOf(HWND window) {
 
 }  // namespace
 
-void PellumWindow::BuildFrame() {
+void WindowSkin::BuildFrame() {
     RECT rect{};
     GetWindowRect(handle(), &rect);
     const LONG_PTR style = GetWindowLongPtrW(handle(), GWL_STYLE);
@@ -36,35 +33,35 @@ void PellumWindow::BuildFrame() {
     flags.icon = frame_.showIcon;
     const auto frameItems = BuildFrameItems(rect.right - rect.left, flags);
 
-    if (items_.size() < frameItems.size()) items_.resize(frameItems.size());
     for (std::size_t i = 0; i < frameItems.size(); ++i) {
-        PellumItem& item = items_[i];
+        SkinItem& item = items_[i];
         item.kind = frameItems[i].kind;
-        item.rect = frameItems[i].rect;
+        PlaceItem(item, frameItems[i].rect);
         item.visible = frameItems[i].visible;
     }
-    PellumItem& title = items_[1];
-    title.text.text = frame_.title ? *frame_.title : WindowTextOf(handle());
-    title.text.size = 15;
-    title.text.bold = true;
-    title.text.align = TextAlign::Near;
-    title.text.lineAlign = TextAlign::Centre;
-    title.text.colour = frame_.titleColour;
-    title.text.glow = frame_.titleGlow;
+    TextStyle& title = Frame(FrameSlot::Title).style;
+    title.text = frame_.title ? *frame_.title : WindowTextOf(handle());
+    title.size = 15;
+    title.bold = true;
+    title.align = TextAlign::Near;
+    title.lineAlign = TextAlign::Centre;
+    title.colour = frame_.titleColour;
+    title.glow = frame_.titleGlow;
 }
 
-void PellumWindow::TakeIcon() {
-    icon_ = std::make_unique<plus::PlusImage>();
+void WindowSkin::TakeIcon() {
+    auto icon = std::make_shared<plus::PlusImage>();
     if (frame_.icon) {
-        icon_->CreateFromHIcon(frame_.icon);
+        icon->CreateFromHIcon(frame_.icon);
     } else if (auto asked = reinterpret_cast<HICON>(SendMessageW(handle(), WM_GETICON, ICON_SMALL, 1))) {
         // The window's icon stays the window's: a copy is taken.
-        icon_->CreateFromHIcon(asked);
+        icon->CreateFromHIcon(asked);
     }
-    if (icon_->Native() == nullptr) icon_.reset();
+    // None: the icon item shows the skin's.
+    if (icon->Native() != nullptr) Frame(FrameSlot::Icon).picture = std::move(icon);
 }
 
-void PellumWindow::ComposeRect(const RECT& area) {
+void WindowSkin::ComposeRect(const RECT& area) {
     RECT client{};
     GetClientRect(handle(), &client);
     if (!buffer_.Resize(client.right, client.bottom)) return;
@@ -81,40 +78,40 @@ void PellumWindow::ComposeRect(const RECT& area) {
     GdiFlush();
 
     plus::PlusGraphics& graphics = buffer_.Graphics();
-    graphics.SetClipRect(ToRectF(rect));
+    graphics.SetClipRect(ToRectF(ToRecord(rect)));
     for (std::size_t i = 0; i < items_.size(); ++i) {
-        const PellumItem& item = items_[i];
-        RECT itemRect = ToRect(item.rect);
+        const SkinItem& item = items_[i];
+        RECT itemRect = ToRect(item.layoutRect);
         RECT overlap{};
         if (!item.visible || !IntersectRect(&overlap, &itemRect, &rect)) continue;
-        painter_->Paint(graphics, item, i, i == 5 ? icon_.get() : nullptr);
+        painter_.Paint(graphics, item, i, ItemShow{.pressed = static_cast<int>(i) == pressed_});
     }
     graphics.ResetClip();
     graphics.Flush(Gdiplus::FlushIntentionSync);
 }
 
-void PellumWindow::ComposeAll() {
+void WindowSkin::ComposeAll() {
     RECT client{};
     GetClientRect(handle(), &client);
     ComposeRect(client);
     composed_ = true;
 }
 
-void PellumWindow::InvalidateItem(std::size_t index) {
+void WindowSkin::InvalidateItem(std::size_t index) {
     if (handle() == nullptr || index >= items_.size()) return;
-    const RECT rect = ToRect(items_[index].rect);
+    const RECT rect = ToRect(items_[index].layoutRect);
     if (composed_) ComposeRect(rect);
     InvalidateRect(handle(), &rect, FALSE);
 }
 
-void PellumWindow::Refresh() {
+void WindowSkin::Refresh() {
     if (handle() == nullptr) return;
     ComposeAll();
     // Only this window: the children keep what they show, so nothing flickers.
     RedrawWindow(handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_NOCHILDREN);
 }
 
-void PellumWindow::Paint() {
+void WindowSkin::Paint() {
     PAINTSTRUCT paint{};
     HDC dc = BeginPaint(handle(), &paint);
     if (!composed_) ComposeAll();
@@ -122,7 +119,7 @@ void PellumWindow::Paint() {
     EndPaint(handle(), &paint);
 }
 
-void PellumWindow::PrintClient(HDC dc) {
+void WindowSkin::PrintClient(HDC dc) {
     if (!composed_) ComposeAll();
     RECT client{};
     GetClientRect(handle(), &client);

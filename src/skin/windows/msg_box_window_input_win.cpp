@@ -7,7 +7,7 @@
 
 #include "skin/skin_state_win.h"
 #include "skin/windows/clipboard_text_win.h"
-#include "skin/windows/pellum_msg_box_win.h"
+#include "skin/windows/msg_box_window_win.h"
 
 namespace vorn::skin {
 namespace {
@@ -20,13 +20,9 @@ constexpr WPARAM kCtrlC = 3;
 
 bool ShiftDown() { return (GetKeyState(VK_SHIFT) & 0x8000) != 0; }
 
-bool Holds(const RectRecord& rect, int x, int y) {
-    return x >= rect.x && x < rect.x + rect.width && y >= rect.y && y < rect.y + rect.height;
-}
-
 }  // namespace
 
-LRESULT PellumMsgBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT MsgBoxWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
     switch (message) {
         case WM_NCCALCSIZE: return 0;  // the whole window is client area
@@ -90,7 +86,7 @@ LRESULT PellumMsgBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-LRESULT PellumMsgBox::OnClose(WPARAM code) {
+LRESULT MsgBoxWindow::OnClose(WPARAM code) {
     if (code == kFinalCloseCode) {
         // Enabled before the window goes, so the activation returns to it.
         if (disabledOwner_) disabledOwner_->Restore();
@@ -102,7 +98,7 @@ LRESULT PellumMsgBox::OnClose(WPARAM code) {
     return 0;
 }
 
-bool PellumMsgBox::OnSetCursor(LPARAM lParam) {
+bool MsgBoxWindow::OnSetCursor(LPARAM lParam) {
     if (LOWORD(lParam) != HTCLIENT) return false;
     POINT at{};
     GetCursorPos(&at);
@@ -114,17 +110,17 @@ bool PellumMsgBox::OnSetCursor(LPARAM lParam) {
     return true;
 }
 
-int PellumMsgBox::HitTest(int x, int y) const {
+int MsgBoxWindow::HitTest(int x, int y) const {
     // Texts have their rectangles too, but take no clicks: a press on them
     // drags the box like its background.
     for (int i = 1; i <= numbering_.Count(); ++i) {
         const SkinItem& item = Item(i);
-        if (item.visible && item.kind != ItemKind::Text && Holds(item.hitRect, x, y)) return i;
+        if (item.visible && item.kind != ItemKind::Text && Contains(item.hitRect, x, y)) return i;
     }
     return 0;
 }
 
-void PellumMsgBox::Hover(int item) {
+void MsgBoxWindow::Hover(int item) {
     if (item == hotItem_) return;
     if (hotItem_ != 0) Item(hotItem_).hover.FadeOut();
     if (item != 0) Item(item).hover.FadeIn();
@@ -135,18 +131,18 @@ void PellumMsgBox::Hover(int item) {
     UpdateMotionTimer();
 }
 
-void PellumMsgBox::OnMouseMove(int x, int y) {
+void MsgBoxWindow::OnMouseMove(int x, int y) {
     TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, handle(), 0};
     TrackMouseEvent(&track);
     drag_.OnMouseMove(handle());
     Hover(HitTest(x, y));
 }
 
-void PellumMsgBox::OnMouseLeave() {
+void MsgBoxWindow::OnMouseLeave() {
     if (pressedItem_ == 0) Hover(0);
 }
 
-void PellumMsgBox::OnButtonDown(int x, int y) {
+void MsgBoxWindow::OnButtonDown(int x, int y) {
     const int item = HitTest(x, y);
     if (item == 0) {
         drag_.OnButtonDown(handle());
@@ -159,7 +155,7 @@ void PellumMsgBox::OnButtonDown(int x, int y) {
     Redraw();
 }
 
-void PellumMsgBox::OnButtonUp(int x, int y) {
+void MsgBoxWindow::OnButtonUp(int x, int y) {
     const int item = std::exchange(pressedItem_, 0);
     if (item == 0) return;
     if (GetCapture() == handle()) ReleaseCapture();
@@ -177,7 +173,7 @@ void PellumMsgBox::OnButtonUp(int x, int y) {
     }
 }
 
-bool PellumMsgBox::OnKeyDown(WPARAM key) {
+bool MsgBoxWindow::OnKeyDown(WPARAM key) {
     switch (key) {
         case VK_TAB: MoveFocus(numbering_.NextFocus(focusItem_, !ShiftDown())); return true;
         case VK_RIGHT:
@@ -189,7 +185,7 @@ bool PellumMsgBox::OnKeyDown(WPARAM key) {
     }
 }
 
-bool PellumMsgBox::OnChar(WPARAM character) {
+bool MsgBoxWindow::OnChar(WPARAM character) {
     if (character == kCtrlC) {
         CopyToClipboard();
         MessageBeep(0);
@@ -203,21 +199,20 @@ bool PellumMsgBox::OnChar(WPARAM character) {
     return false;
 }
 
-void PellumMsgBox::MoveFocus(int item) {
+void MsgBoxWindow::MoveFocus(int item) {
     focusItem_ = item;
     Redraw();
 }
 
-void PellumMsgBox::RequestClose(int item) {
+void MsgBoxWindow::RequestClose(int item) {
     if (closing_ || !handle()) return;
     const bool opened = interactive_;
     closing_ = true;
     interactive_ = false;
     resultItem_ = item;
     if (GetCapture() == handle()) ReleaseCapture();
-    KillTimer(handle(), kOpeningTimer);
-    KillTimer(handle(), kMotionTimer);
-    motionTimer_ = false;
+    openingTimer_.Stop();
+    motionTimer_.Stop();
     flashStep_ = 0;
     tick_ = 0;
     snapshot_.Dispose();
@@ -227,10 +222,10 @@ void PellumMsgBox::RequestClose(int item) {
         layout_.x = now.left;
         layout_.y = now.top;
     }
-    SetTimer(handle(), kClosingTimer, tickMs_, nullptr);
+    closingTimer_.Run(handle(), true);
 }
 
-void PellumMsgBox::CopyToClipboard() const {
+void MsgBoxWindow::CopyToClipboard() const {
     PutTextOnClipboard(handle(), ClipboardText(title_, message_, captions_));
 }
 

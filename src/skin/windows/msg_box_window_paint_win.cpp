@@ -4,20 +4,14 @@
 #include <algorithm>
 #include <utility>
 
+#include "skin/item_drawing_win.h"
 #include "skin/skin_state_win.h"
 #include "skin/windows/msg_box_animation.h"
-#include "skin/windows/pellum_msg_box_win.h"
+#include "skin/windows/msg_box_window_win.h"
 #include "skin/windows/standard_icon_painter_win.h"
 
 namespace vorn::skin {
 namespace {
-
-constexpr UINT kMotionTickMs = 18;
-
-Gdiplus::RectF ToRectF(const RectRecord& r) {
-    return Gdiplus::RectF(static_cast<float>(r.x), static_cast<float>(r.y),
-                          static_cast<float>(r.width), static_cast<float>(r.height));
-}
 
 // Owns the busy word while it lives, when it was free.
 class BusyGuard {
@@ -39,20 +33,21 @@ private:
 
 }  // namespace
 
-void PellumMsgBox::BuildSkin() {
+void MsgBoxWindow::BuildSkin() {
     const int width = layout_.width, height = layout_.height;
     if (skinBase_.CreateBitmap(width, height)) {
         plus::PlusGraphics graphics;
         graphics.FromImage(skinBase_);
-        painter_->PaintBackground(graphics, width, height, tinted_);
+        backdrop_.PaintBackground(graphics, width, height, tinted_);
 
         SkinItem& title = Item(numbering_.Title());
         const int badge =
-            painter_->PaintTitleBadge(graphics, title.textRect, icon_, picture_.Native() != nullptr);
+            backdrop_.PaintTitleBadge(graphics, title.textRect, icon_, picture_.Native() != nullptr);
         title.textRect.x += badge;
         title.textRect.width -= badge;
-        painter_->PaintText(graphics, title);
-        painter_->PaintText(graphics, Item(numbering_.Message()));
+        // The texts never change while the box is open: drawn once, here.
+        for (const int text : {numbering_.Title(), numbering_.Message()})
+            painter_->Paint(graphics, Item(text), static_cast<std::size_t>(text - 1));
 
         if (picture_.Native()) {
             graphics.SetInterpolationMode(Gdiplus::InterpolationModeHighQualityBicubic);
@@ -65,33 +60,29 @@ void PellumMsgBox::BuildSkin() {
     if (skinActive_.CreateBitmap(width, height)) {
         plus::PlusGraphics graphics;
         graphics.FromImage(skinActive_);
-        painter_->PaintFocusRim(graphics, width, height);
+        backdrop_.PaintFocusRim(graphics, width, height);
     }
 }
 
-void PellumMsgBox::ComposeBox(plus::PlusGraphics& target, int rimPercent) {
-    const RectRecord box{0, 0, layout_.width, layout_.height};
-    DrawImageFaded(target, skinBase_, box, 1.0f);
-    DrawImageFaded(target, skinActive_, box, static_cast<float>(rimPercent) / 100.0f);
+void MsgBoxWindow::ComposeBox(plus::PlusGraphics& target, int rimPercent) {
+    const Gdiplus::RectF box = ToRectF({0, 0, layout_.width, layout_.height});
+    DrawPart(target, skinBase_, box, Whole(skinBase_));
+    DrawPart(target, skinActive_, box, Whole(skinActive_), rimPercent);
     for (int i = 1; i <= numbering_.Count(); ++i) {
         const SkinItem& item = Item(i);
-        if (!item.visible) continue;
-        const ButtonLook look{i == focusItem_ && hasFocus_, i == pressedItem_ && i == hotItem_};
-        switch (item.kind) {
-            case ItemKind::Caption: painter_->PaintCaption(target, item, look); break;
-            case ItemKind::Close: painter_->PaintClose(target, item, look); break;
-            case ItemKind::Check: painter_->PaintCheck(target, item); break;
-            case ItemKind::Text: break;  // part of skinBase_
-        }
+        // The texts are part of skinBase_.
+        if (!item.visible || item.kind == ItemKind::Text) continue;
+        const ItemShow show{i == focusItem_ && hasFocus_, i == pressedItem_ && i == hotItem_};
+        painter_->Paint(target, item, static_cast<std::size_t>(i - 1), show);
     }
 }
 
-int PellumMsgBox::RimPercent() const {
+int MsgBoxWindow::RimPercent() const {
     if (flashStep_ > 0) return FlashStrength(flashStep_);
     return hasFocus_ ? 100 : 0;
 }
 
-void PellumMsgBox::Redraw() {
+void MsgBoxWindow::Redraw() {
     // The animations draw every frame themselves.
     if (!interactive_ || surface_.Empty()) return;
     const BusyGuard busy(busy_);
@@ -104,13 +95,11 @@ void PellumMsgBox::Redraw() {
         surface_.ClearRect(RECT{0, 0, layout_.width, layout_.height});
         ComposeBox(canvas_, RimPercent());
         canvas_.Flush();
-        Present();
+        surface_.Update();
     } while (redrawAgain_);
 }
 
-void PellumMsgBox::Present() { surface_.Update(); }
-
-void PellumMsgBox::DrawZoomFrame(int grow, int alpha) {
+void MsgBoxWindow::DrawZoomFrame(int grow, int alpha) {
     surface_.Clear();
     const int surfaceWidth = layout_.width + 2 * kMsgBoxZoomMargin;
     const int surfaceHeight = layout_.height + 2 * kMsgBoxZoomMargin;
@@ -126,14 +115,14 @@ void PellumMsgBox::DrawZoomFrame(int grow, int alpha) {
                     SIZE{surfaceWidth, surfaceHeight}, static_cast<BYTE>(alpha));
 }
 
-void PellumMsgBox::OnAnimationTimer(UINT_PTR timer) {
+void MsgBoxWindow::OnAnimationTimer(UINT_PTR timer) {
     if (busy_ != 0) return;  // the next tick comes soon enough
-    if (timer == kOpeningTimer) StepOpening();
-    else if (timer == kClosingTimer) StepClosing();
-    else if (timer == kMotionTimer) OnMotionTimer();
+    if (timer == openingTimer_.Id()) StepOpening();
+    else if (timer == closingTimer_.Id()) StepClosing();
+    else if (timer == motionTimer_.Id()) OnMotionTimer();
 }
 
-void PellumMsgBox::StepOpening() {
+void MsgBoxWindow::StepOpening() {
     if (surface_.Empty()) return;
     const BusyGuard busy(busy_);
     ++tick_;
@@ -153,7 +142,7 @@ void PellumMsgBox::StepOpening() {
         if (tick_ == 1) ShowWindow(handle(), SW_SHOW);
         return;
     }
-    KillTimer(handle(), kOpeningTimer);
+    openingTimer_.Stop();
     tick_ = 0;
     snapshot_.Dispose();
     interactive_ = true;
@@ -166,7 +155,7 @@ void PellumMsgBox::StepOpening() {
     UpdateMotionTimer();
 }
 
-void PellumMsgBox::StepClosing() {
+void MsgBoxWindow::StepClosing() {
     if (surface_.Empty()) return;
     const BusyGuard busy(busy_);
     ++tick_;
@@ -180,7 +169,7 @@ void PellumMsgBox::StepClosing() {
         DrawZoomFrame(frame.grow, frame.alpha);
         return;
     }
-    KillTimer(handle(), kClosingTimer);
+    closingTimer_.Stop();
     tick_ = 0;
     // The owner is enabled first, so it is the window that is activated.
     if (disabledOwner_) disabledOwner_->Restore();
@@ -188,24 +177,20 @@ void PellumMsgBox::StepClosing() {
     PostMessageW(handle(), WM_CLOSE, kFinalCloseCode, 0);
 }
 
-void PellumMsgBox::OnMotionTimer() {
+void MsgBoxWindow::OnMotionTimer() {
     for (SkinItem& item : items_) item.hover.Step();
     if (flashStep_ > 0 && ++flashStep_ > kFlashSteps) flashStep_ = 0;
     Redraw();
     UpdateMotionTimer();
 }
 
-void PellumMsgBox::UpdateMotionTimer() {
+void MsgBoxWindow::UpdateMotionTimer() {
     const bool fading = std::any_of(items_.begin(), items_.end(),
                                     [](const SkinItem& item) { return item.hover.Running(); });
-    const bool wanted = interactive_ && handle() && (fading || flashStep_ > 0);
-    if (wanted == motionTimer_) return;
-    motionTimer_ = wanted;
-    if (wanted) SetTimer(handle(), kMotionTimer, kMotionTickMs, nullptr);
-    else KillTimer(handle(), kMotionTimer);
+    motionTimer_.Run(handle(), interactive_ && handle() && (fading || flashStep_ > 0));
 }
 
-void PellumMsgBox::StartFlash() {
+void MsgBoxWindow::StartFlash() {
     if (!interactive_ || flashStep_ > 0) return;
     flashStep_ = 1;
     Redraw();

@@ -1,0 +1,174 @@
+// The skin's life on its window, and the window's messages.
+#include "skin/windows/window_skin_win.h"
+
+#include "runtime/base/utf_win.h"
+#include "skin/skin_assets.h"
+#include "skin/skin_state_win.h"
+
+namespace vorn::skin {
+namespace {
+
+// Timer ids 2 and 3: a hover fade steps every 25 ms, a picture link's
+// cells turn every 80 ms.
+constexpr UINT_PTR kFadeTimer = 2, kFramesTimer = 3;
+constexpr UINT kFadeTickMs = 25, kFramesTickMs = 80;
+
+}  // namespace
+
+WindowSkin::WindowSkin(const SkinState& skin, const PellumOptions& routines,
+                       std::function<void()> onGone)
+    : skin_(skin),
+      routines_(routines),
+      onGone_(std::move(onGone)),
+      painter_(skin),
+      fadeTimer_(kFadeTimer, kFadeTickMs),
+      framesTimer_(kFramesTimer, kFramesTickMs) {}
+
+WindowSkin::~WindowSkin() {
+    const HWND window = handle();
+    if (window == nullptr) return;
+    StopTimers();
+    Detach();
+    if (GetCapture() == window) ReleaseCapture();
+    if (IsWindow(window)) InvalidateRect(window, nullptr, TRUE);
+}
+
+bool WindowSkin::TakeOver(HWND window, const FrameOptions& frame, std::vector<SkinItem> items) {
+    if (!Attach(window)) return false;
+    frame_ = frame;
+    items_.resize(kFrameItemCount);
+    BuildFrame();
+    TakeIcon();
+    for (SkinItem& item : items) items_.push_back(std::move(item));
+    // The skin's arrow for the whole window; children keep their own.
+    SetClassLongPtrW(window, GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(Cursor(kCursorClass)));
+    // Children draw themselves; the system frame goes (WM_NCCALCSIZE).
+    SetWindowLongPtrW(window, GWL_STYLE, GetWindowLongPtrW(window, GWL_STYLE) | WS_CLIPCHILDREN);
+    SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return true;
+}
+
+HCURSOR WindowSkin::Cursor(int skinCursor) const {
+    const HCURSOR cursor = skin_.skinCursors[static_cast<std::size_t>(skinCursor)].Get();
+    return cursor ? cursor : LoadCursorW(nullptr, IDC_ARROW);
+}
+
+void WindowSkin::Redraw(bool now) {
+    if (handle() == nullptr) return;
+    if (now) Refresh();
+    else PostMessageW(handle(), kSkinRedrawMessage, 0, 0);
+}
+
+void WindowSkin::OnWindowGone() {
+    StopTimers();
+    // Taken out first: the routine may destroy this skin.
+    const std::function<void()> gone = std::move(onGone_);
+    if (gone) gone();
+}
+
+LRESULT WindowSkin::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        // No system frame or caption: the skin draws its own.
+        case WM_NCCALCSIZE: return 0;
+        case WM_NCPAINT: return 0;
+        case WM_NCACTIVATE: return TRUE;
+        case WM_ERASEBKGND: return 1;
+        case WM_PAINT: Paint(); return 0;
+        case WM_PRINTCLIENT: PrintClient(reinterpret_cast<HDC>(wParam)); return 0;
+        case kSkinRedrawMessage: Refresh(); return 0;
+        case WM_SETTEXT: {
+            const LRESULT result = Default(message, wParam, lParam);
+            if (!frame_.title && lParam != 0) {
+                Frame(FrameSlot::Title).style.text =
+                    runtime::Narrow(reinterpret_cast<const wchar_t*>(lParam));
+                painter_.ForgetText(Slot(FrameSlot::Title));
+                InvalidateItem(Slot(FrameSlot::Title));
+            }
+            return result;
+        }
+        case WM_SIZE: {
+            const LRESULT result = Default(message, wParam, lParam);
+            if (wParam == SIZE_MINIMIZED) {
+                // Nothing is seen: nothing moves, and nothing is left lit.
+                StopTimers();
+                for (SkinItem& item : items_) {
+                    item.hover.FadeOut();
+                    item.hover.Finish();
+                }
+                hovered_ = -1;
+            } else {
+                BuildFrame();
+                painter_.ForgetText(Slot(FrameSlot::Title));
+                composed_ = false;
+                InvalidateRect(handle(), nullptr, FALSE);
+            }
+            return result;
+        }
+        case WM_DISPLAYCHANGE:
+            composed_ = false;
+            InvalidateRect(handle(), nullptr, FALSE);
+            return Default(message, wParam, lParam);
+        case WM_SETCURSOR:
+            if (OnSetCursor(lParam)) return TRUE;
+            return Default(message, wParam, lParam);
+        case WM_MOUSEMOVE:
+            OnMouseMove(lParam);
+            if (pressed_ >= 0 || draggingCaption_) return 0;
+            return Default(message, wParam, lParam);
+        case WM_LBUTTONDBLCLK:
+            if (OnCaptionDoubleClick(lParam)) return 0;
+            [[fallthrough]];
+        case WM_LBUTTONDOWN: {
+            OnButtonDown(lParam);
+            if (pressed_ >= 0 || draggingCaption_) return 0;
+            return Default(message, wParam, lParam);
+        }
+        case WM_LBUTTONUP:
+            if (pressed_ >= 0 || draggingCaption_) {
+                OnButtonUp(lParam);
+                return 0;
+            }
+            return Default(message, wParam, lParam);
+        case WM_CAPTURECHANGED:
+            if (draggingCaption_) captionDrag_.OnCaptureLost();
+            draggingCaption_ = false;
+            if (pressed_ >= 0 && reinterpret_cast<HWND>(lParam) != handle()) {
+                const auto pressed = static_cast<std::size_t>(pressed_);
+                pressed_ = -1;
+                InvalidateItem(pressed);
+            }
+            return Default(message, wParam, lParam);
+        case WM_MOUSELEAVE:
+            OnMouseLeave();
+            return Default(message, wParam, lParam);
+        case WM_TIMER:
+            if (wParam == fadeTimer_.Id() || wParam == framesTimer_.Id()) {
+                OnTimer(wParam);
+                return 0;
+            }
+            return Default(message, wParam, lParam);
+        case WM_CLOSE:
+            if (!routines_.onClose) break;
+            AskToClose();
+            return 0;
+        case WM_DESTROY:
+            StopTimers();
+            if (!routines_.onDestroy) break;
+            // Told here only: the window's own destroy handling is the skin's now.
+            (*routines_.onDestroy)(handle(), WM_DESTROY);
+            return 0;
+        default: break;
+    }
+    return Default(message, wParam, lParam);
+}
+
+void WindowSkin::AskToClose() {
+    const HWND window = handle();
+    if ((*routines_.onClose)(window, WM_CLOSE) != 0) return;
+    // Let go: destroyed here rather than passed on, so nothing under the
+    // skin asks a second time. The skin may be gone afterwards.
+    if (IsWindow(window)) DestroyWindow(window);
+}
+
+}  // namespace vorn::skin
