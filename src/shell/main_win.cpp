@@ -14,6 +14,8 @@
 #include "runtime/system/web_opener_win.h"
 #include "runtime/controls/window_loader_win.h"
 #include "mainwindow/program_assets.h"
+#include "settings/settings_store.h"
+#include "settings/user_settings_folder.h"
 #include "shell/command_line_win.h"
 #include "shell/main_window_skin_win.h"
 #include "shell/startup_steps_win.h"
@@ -34,6 +36,9 @@ int RunProgram() {
     runtime::WaveSoundPlayer sound;
     runtime::ShellWebOpener web;
     profile::NativeFileStore files;
+    // Declared before the controller, which keeps using it.
+    settings::SettingsStore settingsStore(files, program.ProgramDirectory(),
+                                          settings::UserSettingsFolder());
     mainwindow::MainWindowController controller(mainwindow::Services{
         controls, controls, *skin->Box(), clock, sound, web, program, files});
 
@@ -56,6 +61,8 @@ int RunProgram() {
 
     ShowWindow(mainWindow->handle(), SW_SHOWNORMAL);
     UpdateWindow(mainWindow->handle());
+    // Read before the command line's file opens, which goes among the recent files.
+    controller.UseSettings(settingsStore);
     controller.OpenFirstMonsterFile(filesToOpen);
     runtime::MessageLoop loop;
     const int exitCode = loop.Run();
