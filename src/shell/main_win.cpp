@@ -19,6 +19,7 @@
 #include "shell/command_line_win.h"
 #include "shell/main_window_skin_win.h"
 #include "shell/startup_steps_win.h"
+#include "shell/window_caption_win.h"
 
 namespace {
 
@@ -58,6 +59,8 @@ int RunProgram() {
     runtime::FileDropTarget drops(
         mainWindow->handle(),
         [&controller](const std::vector<std::string>& paths) { controller.OpenFirstMonsterFile(paths); });
+
+    const shell::CaptionFollower caption(mainWindow->handle(), controller);
 
     ShowWindow(mainWindow->handle(), SW_SHOWNORMAL);
     UpdateWindow(mainWindow->handle());

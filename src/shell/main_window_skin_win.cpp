@@ -105,7 +105,7 @@ void ReplaceWithPictureLink(SkinModule& skin, runtime::PropertyAccess& propertie
 }
 
 void SkinMainWindow(SkinModule& skin, runtime::ControlCommands& commands, runtime::WindowId window,
-                    std::string_view title, skin::Colour titleColour) {
+                    skin::Colour titleColour) {
     const HWND handle = reinterpret_cast<HWND>(commands.HandleOf(window));
     // The program's own icon at the caption's size; the manager keeps a copy.
     const runtime::UniqueIcon icon(static_cast<HICON>(
@@ -113,7 +113,6 @@ void SkinMainWindow(SkinModule& skin, runtime::ControlCommands& commands, runtim
                    16, 16, LR_DEFAULTCOLOR)));
     skin::FrameOptions frame;
     frame.icon = icon.get();
-    frame.title = std::string(title);
     frame.titleColour = titleColour;
     skin::PellumWindow& manager = *skin.Window();
     if (manager.AttachTo(handle, frame) == skin::AttachStatus::Ok) manager.Redraw(true);
@@ -140,7 +139,7 @@ void SkinTheMainWindow(SkinModule& skin, runtime::PropertyAccess& properties,
                            [&controller] { controller.GenerateItemClicked(); });
     ReplaceWithPictureLink(skin, properties, commands, {window, id::kBadge},
                            mainwindow::AssetBytes(mainwindow::kPictureLinkPng));
-    SkinMainWindow(skin, commands, window, mainwindow::MainWindowLayout().title, kWhite);
+    SkinMainWindow(skin, commands, window, kWhite);
 }
 
 void SkinningEvents::OnEvent(const runtime::Event& event) {

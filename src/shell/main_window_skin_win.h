@@ -54,10 +54,11 @@ void ReplaceWithPictureLink(SkinModule& skin, runtime::PropertyAccess& propertie
                             runtime::ControlCommands& commands, ReplacedControl replaced,
                             std::span<const std::uint8_t> pictureBytes);
 
-// Attaches the manager to the window with its title in `titleColour` and the
-// program's icon, and draws it at once.
+// Attaches the manager to the window with the program's icon and a title in
+// `titleColour` that shows the window's own text (so it follows every
+// change of that text), and draws it at once.
 void SkinMainWindow(SkinModule& skin, runtime::ControlCommands& commands, runtime::WindowId window,
-                    std::string_view title, skin::Colour titleColour);
+                    skin::Colour titleColour);
 
 // All of the above for the main window, in their order.
 void SkinTheMainWindow(SkinModule& skin, runtime::PropertyAccess& properties,
