@@ -17,6 +17,7 @@
 #include "settings/settings_store.h"
 #include "settings/user_settings_folder.h"
 #include "shell/command_line_win.h"
+#include "shell/main_window_shortcuts_win.h"
 #include "shell/main_window_skin_win.h"
 #include "shell/startup_steps_win.h"
 #include "shell/window_caption_win.h"
@@ -68,6 +69,8 @@ int RunProgram() {
     controller.UseSettings(settingsStore);
     controller.OpenFirstMonsterFile(filesToOpen);
     runtime::MessageLoop loop;
+    shell::MainWindowShortcuts shortcuts(mainWindow->handle(), controller, program.ProgramDirectory());
+    loop.AddKeyFilter(mainWindow->handle(), [&shortcuts](const MSG& key) { return shortcuts.Answer(key); });
     const int exitCode = loop.Run();
     program.RunCleanups();
     return exitCode;

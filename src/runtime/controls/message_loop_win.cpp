@@ -6,6 +6,21 @@ void MessageLoop::AddIdleCallback(HWND window, IdleCallback callback) {
     idle_.push_back(Entry{window, std::move(callback)});
 }
 
+void MessageLoop::AddKeyFilter(HWND window, KeyFilter filter) {
+    keys_.push_back(KeyEntry{window, std::move(filter)});
+}
+
+bool MessageLoop::Filtered(const MSG& message) const {
+    if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) return false;
+    if (message.hwnd == nullptr) return false;
+    const HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    for (const KeyEntry& entry : keys_) {
+        if (entry.window == root && IsWindowEnabled(root) && entry.filter && entry.filter(message))
+            return true;
+    }
+    return false;
+}
+
 bool MessageLoop::RunIdleCallbacks() {
     std::erase_if(idle_, [](const Entry& entry) { return !IsWindow(entry.window); });
     bool more = false;
@@ -25,7 +40,7 @@ int MessageLoop::Run() {
         }
         const BOOL got = GetMessageW(&message, nullptr, 0, 0);
         if (got == 0 || got == -1) break;
-        DispatchWithNavigation(message);
+        if (!Filtered(message)) DispatchWithNavigation(message);
     }
     return static_cast<int>(message.wParam);
 }
