@@ -1,8 +1,14 @@
 // The program's entry: start-up, the main window, the message loop.
 #include <windows.h>
 
+#include <memory>
+#include <optional>
+#include <vector>
+
 #include "mainwindow/main_window_controller.h"
 #include "mainwindow/main_window_layout.h"
+#include "mainwindow/control_ids.h"
+#include "mainwindow/tab_order.h"
 #include "profile/native_file_store.h"
 #include "runtime/base/fatal_error_win.h"
 #include "runtime/system/file_drop_target_win.h"
@@ -17,7 +23,9 @@
 #include "settings/settings_store.h"
 #include "settings/user_settings_folder.h"
 #include "shell/command_line_win.h"
-#include "shell/main_window_shortcuts_win.h"
+#include "shell/drawn_item_tips_win.h"
+#include "shell/main_window_commands_win.h"
+#include "shell/main_window_focus_win.h"
 #include "shell/main_window_skin_win.h"
 #include "shell/startup_steps_win.h"
 #include "shell/window_caption_win.h"
@@ -51,8 +59,13 @@ int RunProgram() {
     options.closeHandler = [&controller](runtime::WindowHandle window, unsigned message) {
         return controller.CloseHandler(window, message);
     };
+    // Made once the window exists; the skin's icon reaches them through this.
+    std::unique_ptr<shell::MainWindowCommands> commands;
+    std::vector<shell::DrawnStandIn> standIns;
     shell::SkinningEvents events(*skin, controller, [&] {
-        shell::SkinTheMainWindow(*skin, controls, controls, controller);
+        shell::SkinTheMainWindow(*skin, controls, controls, controller, [&] {
+            if (commands) commands->ShowMenu(shell::BelowCaption(controls.HandleOf(mainwindow::kMainWindowId)));
+        }, standIns);
     });
     const auto mainWindow =
         runtime::LoadWindow(mainwindow::MainWindowLayout(), events, windows, options);
@@ -69,8 +82,17 @@ int RunProgram() {
     controller.UseSettings(settingsStore);
     controller.OpenFirstMonsterFile(filesToOpen);
     runtime::MessageLoop loop;
-    shell::MainWindowShortcuts shortcuts(mainWindow->handle(), controller, program.ProgramDirectory());
-    loop.AddKeyFilter(mainWindow->handle(), [&shortcuts](const MSG& key) { return shortcuts.Answer(key); });
+    commands = std::make_unique<shell::MainWindowCommands>(mainWindow->handle(), controller,
+                                                           program.ProgramDirectory());
+    loop.AddKeyFilter(mainWindow->handle(), [&commands](const MSG& key) { return commands->Answer(key); });
+    std::optional<shell::MainWindowFocus> focus;
+    std::optional<shell::DrawnItemTips> tips;
+    if (skin->Window() && skin->Window()->Window() == mainWindow->handle()) {
+        focus.emplace(*mainWindow, *skin->Window(), mainwindow::MainWindowTabOrder(), standIns,
+                      static_cast<int>(skin::Slot(skin::FrameSlot::Icon)));
+        loop.AddKeyFilter(mainWindow->handle(), [&focus](const MSG& key) { return focus->Answer(key); });
+        tips.emplace(mainWindow->handle(), shell::MainWindowItemTips(*skin->Window(), standIns));
+    }
     const int exitCode = loop.Run();
     program.RunCleanups();
     return exitCode;

@@ -58,7 +58,7 @@ void SetUpMainWindowSkin(SkinModule& skin, std::span<const std::uint8_t> themeIm
     skin.Window()->SetOptions(std::move(options));
 }
 
-void ReplaceWithLinkLabel(SkinModule& skin, runtime::PropertyAccess& properties,
+int ReplaceWithLinkLabel(SkinModule& skin, runtime::PropertyAccess& properties,
                           runtime::ControlCommands& commands, ReplacedControl replaced,
                           skin::Colour textColour, float fontSize, std::function<void()> onClick) {
     skin::LabelItemOptions wanted;
@@ -70,11 +70,12 @@ void ReplaceWithLinkLabel(SkinModule& skin, runtime::PropertyAccess& properties,
     wanted.text.size = fontSize;
     wanted.text.glow = true;
     wanted.routine = ClickRoutine(std::move(onClick));
-    skin.Window()->AddLabel(std::move(wanted));
+    const int item = skin.Window()->AddLabel(std::move(wanted)) - 1;
     commands.DestroyControl(replaced.window, replaced.control);
+    return item;
 }
 
-void ReplaceWithImageButton(SkinModule& skin, runtime::PropertyAccess& properties,
+int ReplaceWithImageButton(SkinModule& skin, runtime::PropertyAccess& properties,
                             runtime::ControlCommands& commands, ReplacedControl replaced,
                             float fontSize, std::span<const std::uint8_t> iconBytes,
                             std::function<void()> onClick) {
@@ -86,8 +87,9 @@ void ReplaceWithImageButton(SkinModule& skin, runtime::PropertyAccess& propertie
     wanted.textColour = 0;
     wanted.fontSize = fontSize;
     wanted.routine = ClickRoutine(std::move(onClick));
-    skin.Window()->AddImageButton(std::move(wanted));
+    const int item = skin.Window()->AddImageButton(std::move(wanted)) - 1;
     commands.DestroyControl(replaced.window, replaced.control);
+    return item;
 }
 
 void ReplaceWithPictureLink(SkinModule& skin, runtime::PropertyAccess& properties,
@@ -105,7 +107,7 @@ void ReplaceWithPictureLink(SkinModule& skin, runtime::PropertyAccess& propertie
 }
 
 void SkinMainWindow(SkinModule& skin, runtime::ControlCommands& commands, runtime::WindowId window,
-                    skin::Colour titleColour) {
+                    skin::Colour titleColour, std::function<void()> onIcon) {
     const HWND handle = reinterpret_cast<HWND>(commands.HandleOf(window));
     // The program's own icon at the caption's size; the manager keeps a copy.
     const runtime::UniqueIcon icon(static_cast<HICON>(
@@ -114,13 +116,15 @@ void SkinMainWindow(SkinModule& skin, runtime::ControlCommands& commands, runtim
     skin::FrameOptions frame;
     frame.icon = icon.get();
     frame.titleColour = titleColour;
+    if (onIcon) frame.iconRoutine = ClickRoutine(std::move(onIcon));
     skin::PellumWindow& manager = *skin.Window();
     if (manager.AttachTo(handle, frame) == skin::AttachStatus::Ok) manager.Redraw(true);
 }
 
 void SkinTheMainWindow(SkinModule& skin, runtime::PropertyAccess& properties,
                        runtime::ControlCommands& commands,
-                       mainwindow::MainWindowController& controller) {
+                       mainwindow::MainWindowController& controller, std::function<void()> onIcon,
+                       std::vector<DrawnStandIn>& standIns) {
     if (skin.State() == nullptr || skin.Window() == nullptr) return;
     const runtime::WindowId window = mainwindow::kMainWindowId;
     constexpr skin::Colour kWhite = 0xFFFFFF;
@@ -130,16 +134,44 @@ void SkinTheMainWindow(SkinModule& skin, runtime::PropertyAccess& properties,
                                 reinterpret_cast<runtime::WindowHandle>(handle), message);
                         });
     skin.Window()->HostValue(1, true);
-    ReplaceWithLinkLabel(skin, properties, commands, {window, id::kAuthorLink}, kWhite, 13,
-                         [&controller] { controller.AuthorItemClicked(); });
-    ReplaceWithLinkLabel(skin, properties, commands, {window, id::kAboutLink}, kWhite, 13,
-                         [&controller] { controller.AboutItemClicked(); });
-    ReplaceWithImageButton(skin, properties, commands, {window, id::kGenerate}, 13,
-                           mainwindow::AssetBytes(mainwindow::kSaveIconPng),
-                           [&controller] { controller.GenerateItemClicked(); });
+    standIns.clear();
+    standIns.push_back({id::kAuthorLink, ReplaceWithLinkLabel(skin, properties, commands,
+                                                              {window, id::kAuthorLink}, kWhite, 13,
+                                                              [&controller] { controller.AuthorItemClicked(); })});
+    standIns.push_back({id::kAboutLink, ReplaceWithLinkLabel(skin, properties, commands,
+                                                             {window, id::kAboutLink}, kWhite, 13,
+                                                             [&controller] { controller.AboutItemClicked(); })});
+    standIns.push_back({id::kGenerate, ReplaceWithImageButton(
+                                           skin, properties, commands, {window, id::kGenerate}, 13,
+                                           mainwindow::AssetBytes(mainwindow::kSaveIconPng),
+                                           [&controller] { controller.GenerateItemClicked(); })});
     ReplaceWithPictureLink(skin, properties, commands, {window, id::kBadge},
                            mainwindow::AssetBytes(mainwindow::kPictureLinkPng));
-    SkinMainWindow(skin, commands, window, kWhite);
+    SkinMainWindow(skin, commands, window, kWhite, std::move(onIcon));
+}
+
+POINT BelowCaption(runtime::WindowHandle window) {
+    const skin::RectRecord icon = skin::BuildFrameItems(0, {})[skin::Slot(skin::FrameSlot::Icon)].rect;
+    POINT at{icon.x, skin::kCaptionHeight};
+    ClientToScreen(reinterpret_cast<HWND>(window), &at);
+    return at;
+}
+
+std::vector<DrawnItemTip> MainWindowItemTips(const skin::PellumWindow& skin,
+                                             const std::vector<DrawnStandIn>& standIns) {
+    const auto& items = skin.Items();
+    std::vector<DrawnItemTip> tips;
+    const auto add = [&](std::size_t item, std::string text) {
+        if (item < items.size()) tips.push_back({items[item].hitRect, std::move(text)});
+    };
+    add(skin::Slot(skin::FrameSlot::Icon), "菜单：新建 (Ctrl+N)、打开 (Ctrl+O)、最近打开的文件");
+    for (const DrawnStandIn& standIn : standIns) {
+        const auto item = static_cast<std::size_t>(standIn.item);
+        if (standIn.control == id::kGenerate) add(item, "生成怪物文件 (Ctrl+S)");
+        if (standIn.control == id::kAuthorLink) add(item, "打开帮助页 (F1)");
+        if (standIn.control == id::kAboutLink) add(item, "程序的版本与说明");
+    }
+    return tips;
 }
 
 void SkinningEvents::OnEvent(const runtime::Event& event) {

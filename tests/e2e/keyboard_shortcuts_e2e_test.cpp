@@ -1,5 +1,7 @@
-// The main window's shortcuts pressed as real keys while the focus is in a
-// field, and the caption that follows the name and the pending changes.
+// The main window by keyboard: its shortcuts pressed as real keys while the
+// focus is in a field, Tab onto the drawn "生成文件", the three-way question
+// before edits are given up, the open dialog and the recent files, and the
+// caption that follows the name and the pending changes.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -9,9 +11,11 @@
 #include "e2e/box_probe.h"
 #include "e2e/field_input.h"
 #include "e2e/program_under_test.h"
+#include "e2e/screen_pixels.h"
 #include "e2e/user_input.h"
 #include "e2e/window_probe.h"
 #include "mainwindow/control_ids.h"
+#include "mainwindow/main_window_layout.h"
 
 namespace vorn::e2e {
 namespace {
@@ -44,6 +48,111 @@ TEST(KeyboardShortcuts, CtrlSGeneratesAndClearsTheChangeMarkAndCtrlNStartsANewMo
     PressChord(VK_CONTROL, 'N');
     EXPECT_TRUE(WaitUntil([&] { return TextOf(name).empty(); })) << "the name is still " << TextOf(name);
     EXPECT_TRUE(CaptionBecomes(*app, "Vorn_人形怪配置器")) << TextOf(app->MainWindow());
+}
+
+// A visible top-level window of class `className` in the program's process.
+HWND ProgramWindowOfClass(const AppSession& app, const wchar_t* className) {
+    struct Search {
+        DWORD process;
+        const wchar_t* className;
+        HWND found = nullptr;
+    } search{app.ProcessId(), className};
+    EnumWindows(
+        [](HWND window, LPARAM data) {
+            auto& s = *reinterpret_cast<Search*>(data);
+            DWORD process = 0;
+            GetWindowThreadProcessId(window, &process);
+            wchar_t name[64]{};
+            GetClassNameW(window, name, 64);
+            if (process == s.process && IsWindowVisible(window) && std::wstring_view(name) == s.className) {
+                s.found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// The screen around the drawn "生成文件", where its focus halo shows.
+ScreenPixels AroundGenerate(HWND mainWindow) {
+    const runtime::ControlLayout* button =
+        runtime::FindControl(mainwindow::MainWindowLayout(), id::kGenerate);
+    const POINT at = ClientToScreenPoint(mainWindow, {button->left - 4, button->top - 4});
+    return ScreenPixels({at.x, at.y, at.x + button->width + 8, at.y + button->height + 8});
+}
+
+TEST(KeyboardShortcuts, TabReachesGenerateAndEditsAreNeverGivenUpUnasked) {
+    auto app = AppSession::Launch(ProgramUnderTest());
+    const HWND main = app->MainWindow();
+    ASSERT_TRUE(BringToFront(main));
+    const HWND name = app->Control(id::kMonsterName);
+    ASSERT_TRUE(RetypeEdit(*app, name, L"赤月恶魔"));
+    ASSERT_EQ(FocusOfThreadOwning(main), name);
+
+    // Tab: from the name box to the drawn "生成文件", which wears the halo;
+    // Enter presses it.
+    const ScreenPixels before = AroundGenerate(main);
+    PressKey(VK_TAB);
+    ASSERT_TRUE(WaitUntil([&] { return FocusOfThreadOwning(main) == main; }))
+        << "Tab left the focus on " << Describe(FocusOfThreadOwning(main));
+    EXPECT_TRUE(WaitUntil([&] { return !(AroundGenerate(main) == before); }))
+        << "no focus halo around 生成文件";
+    PressKey(VK_RETURN);
+    auto box = OpenBox::Await(*app);
+    ASSERT_TRUE(box) << "Enter on the focused 生成文件 showed no generate box";
+    EXPECT_EQ(box->Title(), "生成提示：") << box->Describe();
+    ASSERT_TRUE(box->Press("确定"));
+    ASSERT_TRUE(box->AwaitClosed());
+    EXPECT_TRUE(std::filesystem::exists(app->OutputDirectory() / L"赤月恶魔.txt"));
+    EXPECT_TRUE(CaptionBecomes(*app, "赤月恶魔 - Vorn_人形怪配置器"));
+
+    // Shift+Tab goes back to the name box.
+    ASSERT_TRUE(BringToFront(main));
+    PressChord(VK_SHIFT, VK_TAB);
+    ASSERT_TRUE(WaitUntil([&] { return FocusOfThreadOwning(main) == name; }))
+        << "Shift+Tab left the focus on " << Describe(FocusOfThreadOwning(main));
+
+    // Alt+F4 with an edit pending asks the three-way question; Esc cancels
+    // and the window keeps the edit.
+    ASSERT_TRUE(RetypeEdit(*app, name, L"赤月魔王"));
+    ASSERT_TRUE(CaptionBecomes(*app, "赤月魔王 - Vorn_人形怪配置器*"));
+    PressChord(VK_MENU, VK_F4);
+    box = OpenBox::Await(*app);
+    ASSERT_TRUE(box) << "Alt+F4 with changes asked nothing";
+    EXPECT_EQ(box->CaptionsRightToLeft(), (std::vector<std::string>{"取消", "不生成", "生成文件"}))
+        << box->Describe();
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(box->AwaitClosed());
+    EXPECT_TRUE(IsWindow(main) && app->IsRunning());
+    EXPECT_EQ(TextOf(name), "赤月魔王");
+    EXPECT_EQ(TextOf(main), "赤月魔王 - Vorn_人形怪配置器*");
+
+    // Ctrl+O: the same question first, then the system's open dialog, in
+    // MonUseItems; the file chosen is shown.
+    ASSERT_TRUE(BringToFront(main));
+    PressChord(VK_CONTROL, 'O');
+    box = OpenBox::Await(*app);
+    ASSERT_TRUE(box) << "Ctrl+O with changes asked nothing";
+    ASSERT_TRUE(box->Press("不生成"));
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (dialog = ProgramWindowOfClass(*app, L"#32770")) != nullptr; }))
+        << "no open dialog";
+    ASSERT_TRUE(BringToFront(dialog));
+    TypeText(L"赤月恶魔.txt");
+    PressKey(VK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return TextOf(name) == "赤月恶魔"; })) << TextOf(name);
+    EXPECT_TRUE(CaptionBecomes(*app, "赤月恶魔 - Vorn_人形怪配置器"));
+
+    // A recent file, from the program icon's menu, after a new monster.
+    ASSERT_TRUE(BringToFront(main));
+    PressChord(VK_CONTROL, 'N');
+    ASSERT_TRUE(WaitUntil([&] { return TextOf(name).empty(); }));
+    app->UserMouse().ClickWindowAt(main, {15, 15});
+    ASSERT_TRUE(WaitUntil([&] { return ProgramWindowOfClass(*app, L"#32768") != nullptr; }))
+        << "the icon opened no menu";
+    PressKey('1');
+    EXPECT_TRUE(WaitUntil([&] { return TextOf(name) == "赤月恶魔"; })) << TextOf(name);
 }
 
 }  // namespace

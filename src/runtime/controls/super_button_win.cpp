@@ -56,6 +56,11 @@ LRESULT SuperButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             InvalidateRect(handle(), nullptr, FALSE);
             return 0;
         case WM_GETDLGCODE: return OnGetDlgCode(lParam);
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            // The keyboard's button is lit as under the mouse.
+            InvalidateRect(handle(), nullptr, FALSE);
+            return Default(message, wParam, lParam);
         case WM_KEYDOWN:
             // Only the first press, not the key's auto-repeat.
             if ((wParam == VK_SPACE || wParam == VK_RETURN) && !(lParam & (1 << 30)))
@@ -100,7 +105,8 @@ void SuperButton::Paint() {
     BufferedPaint paint(handle());
     HDC dc = paint.dc();
     const RECT& client = paint.client();
-    HBITMAP picture = hovering_ ? hover_.Get(context()) : nullptr;
+    const bool lit = hovering_ || GetFocus() == handle();
+    HBITMAP picture = lit ? hover_.Get(context()) : nullptr;
     if (picture == nullptr) picture = normal_.Get(context());
     if (picture) {
         DrawPicture(dc, picture, client);
@@ -111,7 +117,7 @@ void SuperButton::Paint() {
     // The XP-style frame: light and thin, brighter under the mouse, darker
     // while pressed.
     const COLORREF frame = pressed_ ? RGB(150, 150, 150)
-                           : hovering_ ? RGB(255, 255, 255)
+                           : lit ? RGB(255, 255, 255)
                                        : RGB(214, 214, 214);
     UniquePen pen(CreatePen(PS_SOLID, 1, frame));
     SelectedObject selectedPen(dc, pen.get());

@@ -32,6 +32,13 @@ struct IconDeleter {
 // Icons and cursors made from data (not the shared system ones).
 using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 
+struct MenuDeleter {
+    void operator()(HMENU menu) const noexcept {
+        if (menu) DestroyMenu(menu);
+    }
+};
+using UniqueMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
+
 // A kernel handle (file, event, ...); INVALID_HANDLE_VALUE counts as empty.
 class UniqueHandle {
 public:

@@ -105,6 +105,12 @@ public:
     void TearDown() { skinned_.reset(); }
 
     HWND Window() const { return skinned_ ? skinned_->Window() : nullptr; }
+    // The skinned window's keyboard item (see WindowSkin::FocusItem); indexes
+    // from 0 among Items().
+    void FocusItem(int index) {
+        if (skinned_) skinned_->FocusItem(index);
+    }
+    int FocusedItem() const { return skinned_ ? skinned_->FocusedItem() : -1; }
     // The skinned window's items: the seven frame items, then the ones made for it.
     const std::vector<SkinItem>& Items() const;
     // The skinned window's picture as last composed (for checks of what is drawn).

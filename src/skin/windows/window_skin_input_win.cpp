@@ -24,7 +24,8 @@ bool IsCaptionButton(ItemKind kind) {
 // Items that react to the mouse: they fade when hovered and show the hand.
 bool IsInteractive(const SkinItem& item) {
     return IsCaptionButton(item.kind) || item.kind == ItemKind::Caption ||
-           item.kind == ItemKind::Label || item.kind == ItemKind::PictureLink;
+           item.kind == ItemKind::Label || item.kind == ItemKind::PictureLink ||
+           (item.kind == ItemKind::Icon && item.routine);
 }
 
 }  // namespace

@@ -84,7 +84,8 @@ void WindowSkin::ComposeRect(const RECT& area) {
         RECT itemRect = ToRect(item.layoutRect);
         RECT overlap{};
         if (!item.visible || !IntersectRect(&overlap, &itemRect, &rect)) continue;
-        painter_.Paint(graphics, item, i, ItemShow{.pressed = static_cast<int>(i) == pressed_});
+        painter_.Paint(graphics, item, i,
+                       ItemShow{.focused = ShowsFocus(i), .pressed = static_cast<int>(i) == pressed_});
     }
     graphics.ResetClip();
     graphics.Flush(Gdiplus::FlushIntentionSync);

@@ -1,6 +1,8 @@
 // The skin's life on its window, and the window's messages.
 #include "skin/windows/window_skin_win.h"
 
+#include "skin/windows/skin_menu_win.h"
+
 #include "runtime/base/utf_win.h"
 #include "skin/skin_assets.h"
 #include "skin/skin_state_win.h"
@@ -39,6 +41,7 @@ bool WindowSkin::TakeOver(HWND window, const FrameOptions& frame, std::vector<Sk
     items_.resize(kFrameItemCount);
     BuildFrame();
     TakeIcon();
+    Frame(FrameSlot::Icon).routine = frame_.iconRoutine;
     for (SkinItem& item : items) items_.push_back(std::move(item));
     // The skin's arrow for the whole window; children keep their own.
     SetClassLongPtrW(window, GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(Cursor(kCursorClass)));
@@ -147,6 +150,21 @@ LRESULT WindowSkin::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 OnTimer(wParam);
                 return 0;
             }
+            return Default(message, wParam, lParam);
+        case WM_MEASUREITEM:
+        case WM_DRAWITEM:
+        case WM_MENUCHAR:
+            if (const auto answer = AnswerSkinMenuMessage(message, wParam, lParam)) return *answer;
+            return Default(message, wParam, lParam);
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            InvalidateFocus();
+            return Default(message, wParam, lParam);
+        case WM_GETDLGCODE:
+            // While an item has the keyboard, Enter is its own, not the default button's.
+            return Default(message, wParam, lParam) | (focused_ >= 0 ? DLGC_WANTALLKEYS : 0);
+        case WM_KEYDOWN:
+            if (OnKeyDown(wParam, lParam)) return 0;
             return Default(message, wParam, lParam);
         case WM_CLOSE:
             if (!routines_.onClose) break;

@@ -46,6 +46,9 @@ struct FrameOptions {
     std::optional<std::string> title;  // UTF-8; none: the window's own text
     Colour titleColour = 0xFFFFFF;
     bool titleGlow = true;
+    // Given: the icon is pressed like a button, and this is its routine
+    // (the window's menu, for instance).
+    ItemRoutine iconRoutine;
 };
 
 // Posted to a skinned window to have it drawn again.
@@ -74,6 +77,14 @@ public:
     void Redraw(bool now);
     // Draws the whole window again and shows it at once.
     void Refresh();
+
+    // The item the keyboard is on (-1: none): it wears the focus halo while
+    // the window itself has the keyboard focus, and Enter or Space there
+    // activates it as a click would.
+    void FocusItem(int index);
+    int FocusedItem() const { return focused_; }
+    // Does what a click on the item does.
+    void ClickItem(std::size_t index);
 
 private:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -107,6 +118,11 @@ private:
     void UpdateTimers();
     void StopTimers();
 
+    // The keyboard's item (window_skin_focus_win.cpp).
+    bool ShowsFocus(std::size_t index) const;
+    void InvalidateFocus();
+    bool OnKeyDown(WPARAM key, LPARAM flags);
+
     const SkinState& skin_;
     const PellumOptions& routines_;
     std::function<void()> onGone_;
@@ -120,6 +136,7 @@ private:
     runtime::WindowTimer framesTimer_;  // the cells of a hovered picture link
     int hovered_ = -1;  // index into items_
     int pressed_ = -1;
+    int focused_ = -1;
     bool tracking_ = false;
     runtime::DragGesture captionDrag_;
     bool draggingCaption_ = false;
