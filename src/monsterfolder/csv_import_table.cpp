@@ -7,23 +7,16 @@
 
 #include "monsterfolder/csv_text.h"
 #include "monsterfolder/monster_csv_columns.h"
+#include "profile/ini_syntax.h"
 #include "profile/monster_name.h"
 #include "runtime/base/text_encoding.h"
 
 namespace vorn::monsterfolder {
 namespace {
 
-std::string LineText(std::size_t line) { return "第 " + std::to_string(line) + " 行"; }
-
 // A sentence ends in one full stop.
 std::string Sentence(std::string text) {
     if (!text.ends_with("。")) text += "。";
-    return text;
-}
-
-std::string_view WithoutBlanks(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
     return text;
 }
 
@@ -41,7 +34,7 @@ public:
             return false;
         }
         for (std::size_t place = 0; place < titles.fields.size(); ++place) {
-            const std::string_view title = WithoutBlanks(titles.fields[place]);
+            const std::string_view title = profile::TrimBlanks(titles.fields[place]);
             std::size_t column = 0;
             while (column < known.size() && known[column] != title) ++column;
             if (column == known.size()) {

@@ -12,4 +12,7 @@ struct ImportMessage {
     std::string text;      // a sentence that names the line and the column
 };
 
+// "第 N 行", how a message names its line.
+inline std::string LineText(std::size_t line) { return "第 " + std::to_string(line) + " 行"; }
+
 }  // namespace vorn::monsterfolder

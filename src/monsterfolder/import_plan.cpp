@@ -13,10 +13,6 @@ using profile::FileContent;
 using profile::MonsterFilesProblem;
 using profile::PlannedFile;
 
-std::string LineText(std::size_t line) { return "第 " + std::to_string(line) + " 行"; }
-
-std::string FirstLine(const std::string& text) { return text.substr(0, text.find("\r\n")); }
-
 std::string ProblemText(const MonsterFilesProblem& problem) {
     switch (problem.kind) {
         case MonsterFilesProblem::Kind::Name: return "名称不能用作文件名：" + problem.detail + "。";
@@ -50,7 +46,7 @@ ExistingFile ReadExisting(profile::FileStore& files, const std::string& path,
     }
     profile::MonsterFileReading reading = profile::ReadMonsterFile(content.bytes);
     if (!reading.file)
-        return {{}, "已有的怪物文件 " + path + " 不是可读的怪物文件（" + FirstLine(reading.error) +
+        return {{}, "已有的怪物文件 " + path + " 不是可读的怪物文件（" + reading.ShortError() +
                         "），为保护其内容不覆盖。"};
     for (int slot = 0; slot < profile::kSlotCount; ++slot) {
         const auto index = static_cast<std::size_t>(slot);

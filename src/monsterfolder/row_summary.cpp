@@ -18,9 +18,6 @@ void SetProblem(MonsterRow& row, RowProblem problem, std::string status) {
     row.status = std::move(status);
 }
 
-// The reader's reason up to its first line end: the rest is advice for a box.
-std::string FirstLine(const std::string& text) { return text.substr(0, text.find("\r\n")); }
-
 // The first value the window would not show as the file has it.
 std::optional<std::string> OutOfRange(const profile::MonsterFile& file) {
     for (const FileNote& note : file.notes) {
@@ -107,7 +104,7 @@ MonsterRow SummariseMonster(const profile::FolderFile& listed, const profile::Fi
         case Refusal::Utf16:
         case Refusal::NotText:
         case Refusal::NotGbk:
-            SetProblem(row, RowProblem::NotGbk, FirstLine(reading.error));
+            SetProblem(row, RowProblem::NotGbk, reading.ShortError());
             break;
     }
     return row;

@@ -56,6 +56,9 @@ struct MonsterFileReading {
     std::optional<MonsterFile> file;
     Refusal refusal = Refusal::None;  // when there is no file
     std::string error;  // why the bytes are no monster file, when there is no file
+
+    // The reason alone, without the advice on the lines after it: for a list.
+    std::string ShortError() const { return error.substr(0, error.find("\r\n")); }
 };
 
 // A value the window's list has no item for, or an empty one, shows as the
