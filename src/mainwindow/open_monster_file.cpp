@@ -1,6 +1,5 @@
 #include "mainwindow/open_monster_file.h"
 
-#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -9,7 +8,7 @@
 #include "mainwindow/show_profile.h"
 #include "mainwindow/tip_boxes.h"
 #include "mainwindow/tip_line.h"
-#include "profile/monster_file_reader.h"
+#include "profile/monster_name.h"
 
 namespace vorn::mainwindow {
 namespace {
@@ -21,15 +20,6 @@ constexpr std::string_view kMonsterSuffix = ".txt";
 constexpr std::string_view kDropFileSuffix = "-Item.txt";
 // More notes than this would make a box taller than the screen.
 constexpr std::size_t kNotesShown = 8;
-
-bool EndsWithIgnoringCase(std::string_view text, std::string_view tail) {
-    if (text.size() < tail.size()) return false;
-    const auto lower = [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    };
-    return std::equal(tail.begin(), tail.end(), text.end() - static_cast<std::ptrdiff_t>(tail.size()),
-                      [&](char a, char b) { return lower(a) == lower(b); });
-}
 
 // The file's name: what follows the last separator (Windows takes '/' too).
 std::string_view FileNameOf(std::string_view path, char separator) {
@@ -80,7 +70,7 @@ std::optional<OpenedMonster> OpenMonsterFile(runtime::PropertyAccess& properties
     std::string besideNote;  // why a dropped drop-rate file was read itself
     FileContent content;
     bool read = false;
-    if (EndsWithIgnoringCase(FileNameOf(path, separator), kDropFileSuffix)) {
+    if (profile::IsDropRateFileName(FileNameOf(path, separator))) {
         const std::string monsterPath =
             std::string(path.substr(0, path.size() - kDropFileSuffix.size())).append(kMonsterSuffix);
         content = files.ReadFileUpTo(monsterPath, kMonsterFileLimit);
@@ -98,7 +88,7 @@ std::optional<OpenedMonster> OpenMonsterFile(runtime::PropertyAccess& properties
         return std::nullopt;
     };
     const std::string fileName(FileNameOf(target, separator));
-    if (!EndsWithIgnoringCase(fileName, kMonsterSuffix))
+    if (!profile::HasTextFileSuffix(fileName))
         return fail("怪物文件的名称是“怪物名.txt”，这不是 .txt 文件。");
     if (!read) content = files.ReadFileUpTo(target, kMonsterFileLimit);
     switch (content.status) {
@@ -111,10 +101,12 @@ std::optional<OpenedMonster> OpenMonsterFile(runtime::PropertyAccess& properties
 
     profile::MonsterFile& file = *reading.file;
     file.profile.monsterName = fileName.substr(0, fileName.size() - kMonsterSuffix.size());
-    NotePlaceholderItems(file.profile, file.notes);
+    std::vector<std::string> notes;
+    for (const profile::FileNote& note : file.notes) notes.push_back(note.text);
+    NotePlaceholderItems(file.profile, notes);
     ShowProfile(properties, handlers, file.profile);
     WriteTip(properties, "友情提示：已打开怪物文件 "s.append(fileName).append(tipNote));
-    if (!file.notes.empty()) ShowNotes(boxes, owner, fileName, file.notes);
+    if (!notes.empty()) ShowNotes(boxes, owner, fileName, notes);
 
     OpenedMonster opened{target, {}};
     KeptFromFile& kept = opened.kept;

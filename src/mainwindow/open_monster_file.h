@@ -3,13 +3,13 @@
 // monster is open, change, generate.
 #pragma once
 
-#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "mainwindow/kept_from_file.h"
 #include "profile/file_store.h"
+#include "profile/monster_file_reader.h"
 #include "runtime/interfaces/box_request.h"
 #include "runtime/interfaces/events.h"
 #include "runtime/interfaces/property_access.h"
@@ -23,8 +23,7 @@ struct OpenedMonster {
     KeptFromFile kept;
 };
 
-// A monster file is a few kilobytes; anything above this is no monster file.
-inline constexpr std::size_t kMonsterFileLimit = 1024 * 1024;
+using profile::kMonsterFileLimit;
 
 // Opens "<name>.txt" at `path` (a drop-rate file "<name>-Item.txt" stands for
 // the "<name>.txt" beside it). The name box gets <name>, every other control

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "profile/folder_listing.h"
+
 namespace vorn::profile {
 
 struct FileContent {
@@ -45,6 +47,12 @@ public:
         return {FileContent::Status::Failed, {}, NotSupported(path)};
     }
 
+    // The plain files of a folder with their sizes and times (subfolders are
+    // left out); a folder that is missing or cannot be read gives the reason.
+    virtual FolderListing ListFolder(const std::string& path) {
+        return {{}, NotSupported(path)};
+    }
+
     // Whether ReplaceContent could put a new file at `path` now: nothing when it
     // could, otherwise why not (read-only, in use, a folder of that name).
     virtual std::optional<std::string> CheckReplaceable(const std::string& path) {
@@ -58,6 +66,12 @@ public:
     virtual std::optional<std::string> ReplaceContent(const std::string& path,
                                                    std::string_view bytes) {
         (void)bytes;
+        return NotSupported(path);
+    }
+
+    // Removes a file, so that a file written by mistake can be taken back.
+    // Nothing when done or when there was no such file, otherwise the reason.
+    virtual std::optional<std::string> RemoveFile(const std::string& path) {
         return NotSupported(path);
     }
 

@@ -27,13 +27,17 @@ bool IsControlByte(char c) {
     return byte < 0x20 && (byte < '\t' || byte > '\r');
 }
 
-std::optional<std::string> NotTextProblem(std::string_view bytes) {
-    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF"))
-        return "文件是 UTF-16（Unicode）编码，游戏服务端读不了。\r\n"
-               "请用记事本把它另存为 ANSI（GBK）编码后再打开。"s;
-    if (std::any_of(bytes.begin(), bytes.end(), IsControlByte))
-        return "这不是文本文件（其中有 NUL 等控制字节），不能作为怪物文件打开。"s;
-    return std::nullopt;
+// Fills in why the bytes are no text, or leaves the reading as it is.
+void CheckText(std::string_view bytes, MonsterFileReading& reading) {
+    using Refusal = MonsterFileReading::Refusal;
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
+        reading.refusal = Refusal::Utf16;
+        reading.error = "文件是 UTF-16（Unicode）编码，游戏服务端读不了。\r\n"
+                        "请用记事本把它另存为 ANSI（GBK）编码后再打开。";
+    } else if (std::any_of(bytes.begin(), bytes.end(), IsControlByte)) {
+        reading.refusal = Refusal::NotText;
+        reading.error = "这不是文本文件（其中有 NUL 等控制字节），不能作为怪物文件打开。";
+    }
 }
 
 bool IsAscii(std::string_view text) {
@@ -76,21 +80,27 @@ struct DecodedText {
     std::string error;
 };
 
-DecodedText Decode(std::string_view bytes, std::vector<std::string>& notes) {
+FileNote Note(FileNote::Kind kind, std::string text, std::string key = {}, std::string value = {}) {
+    return {kind, std::move(key), std::move(value), std::move(text)};
+}
+
+DecodedText Decode(std::string_view bytes, std::vector<FileNote>& notes) {
     if (bytes.starts_with(kUtf8Bom)) {
         bytes.remove_prefix(kUtf8Bom.size());
         // Notepad's "UTF-8" puts the mark in front of UTF-8 text; that text is
         // taken as UTF-8 when GBK can hold it, anything else as GBK behind a
         // stray mark.
         if (runtime::Utf8ToGbk(bytes)) {
-            notes.push_back(IsAscii(bytes)
-                                ? "文件开头有 UTF-8 的 BOM 标记，生成的文件不再带它。"s
-                                : "文件是带 BOM 的 UTF-8 编码，已按 UTF-8 读取；"
-                                  "生成的文件改用游戏服务端读取的 GBK 编码。"s);
+            notes.push_back(Note(FileNote::Kind::ByteOrderMark,
+                                 IsAscii(bytes)
+                                     ? "文件开头有 UTF-8 的 BOM 标记，生成的文件不再带它。"s
+                                     : "文件是带 BOM 的 UTF-8 编码，已按 UTF-8 读取；"
+                                       "生成的文件改用游戏服务端读取的 GBK 编码。"s));
             return {std::string(bytes), {}};
         }
         if (auto text = runtime::GbkToUtf8(bytes)) {
-            notes.push_back("文件开头有 UTF-8 的 BOM 标记，生成的文件不再带它。");
+            notes.push_back(Note(FileNote::Kind::ByteOrderMark,
+                                 "文件开头有 UTF-8 的 BOM 标记，生成的文件不再带它。"));
             return {std::move(text), {}};
         }
         return {std::nullopt, "第 " + std::to_string(FirstLineNotGbk(bytes)) +
@@ -210,7 +220,7 @@ public:
     void CountRepeats() {
         for (const auto& [what, repeat] : repeats_)
             if (repeat.more > 0)
-                file_.notes[repeat.note] += "同样的还有 " + std::to_string(repeat.more) + " 处。";
+                file_.notes[repeat.note].text += "同样的还有 " + std::to_string(repeat.more) + " 处。";
     }
 
     // After the last line: which [Info] keys were not there, with the
@@ -227,7 +237,8 @@ public:
             ++listed;
         }
         if (listed > 0)
-            file_.notes.push_back("[Info] 中缺少以下几项，窗口显示初始值，生成时写入：" + note);
+            file_.notes.push_back(Note(FileNote::Kind::MissingKeys,
+                                       "[Info] 中缺少以下几项，窗口显示初始值，生成时写入：" + note));
     }
 
 private:
@@ -262,9 +273,11 @@ private:
             const bool moved = keptIn_ == Part::Info && part == Part::UseItems;
             NoteRepeat(own == std::string_view("Info") ? kInfoSectionRepeat : kUseItemsSectionRepeat,
                        [own, moved] {
-                           return "第二个 [" + std::string(own) + "] 段不起作用（以第一个为准），" +
-                                  (moved ? "原样保留，生成时连同其后保留的各行写在文件末尾。"
-                                         : "原样保留在文件中。");
+                           return Note(FileNote::Kind::RepeatedSection,
+                                       "第二个 [" + std::string(own) + "] 段不起作用（以第一个为准），" +
+                                           (moved ? "原样保留，生成时连同其后保留的各行写在文件末尾。"
+                                                  : "原样保留在文件中。"),
+                                       own);
                        });
         }
         Kept().emplace_back(line);
@@ -280,9 +293,11 @@ private:
         const std::optional<int> number = KeyNumber(key);
         if (!number) return false;
         if (!seenKeys_.insert(*number).second) {
-            NoteRepeat(*number, [line] {
-                return "第二个 “" + std::string(TrimBlanks(line)) +
-                       "” 不起作用（以第一个为准），原样保留在文件中。";
+            NoteRepeat(*number, [line, number = *number] {
+                return Note(FileNote::Kind::RepeatedKey,
+                            "第二个 “" + std::string(TrimBlanks(line)) +
+                                "” 不起作用（以第一个为准），原样保留在文件中。",
+                            KeyName(number));
             });
             return false;
         }
@@ -291,6 +306,12 @@ private:
         else
             TakeInfoValue(InfoKeys()[static_cast<std::size_t>(*number)], line, value);
         return true;
+    }
+
+    static std::string KeyName(int number) {
+        return number >= kFirstSlotKey
+                   ? SlotKey(number - kFirstSlotKey)
+                   : std::string(InfoKeys()[static_cast<std::size_t>(number)].key);
     }
 
     std::optional<int> KeyNumber(std::string_view key) const {
@@ -313,7 +334,9 @@ private:
                 key.field == ProfileField::DropUseItemRate || key.field == ProfileField::ButchRate;
             // The same test the generation uses to cap a rate.
             if (rate && runtime::TextToNumber(value) - 100.0 > 0.0000001)
-                file_.notes.push_back("“" + std::string(line) + "” 大于 100，生成时写为 100。");
+                file_.notes.push_back(Note(FileNote::Kind::RateAbove100,
+                                           "“" + std::string(line) + "” 大于 100，生成时写为 100。",
+                                           std::string(key.key), std::string(value)));
             return;
         }
         const std::optional<int> code = ListCode(value);
@@ -322,9 +345,12 @@ private:
             return;
         }
         profile.*key.code = 0;
-        file_.notes.push_back("“" + std::string(line) + "”：" + std::string(key.caption) +
-                              "里没有这一项，窗口显示第一项“" + std::string(key.firstChoice) +
-                              "”，生成时写为 " + std::string(key.key) + "=0。");
+        file_.notes.push_back(Note(FileNote::Kind::NotInList,
+                                   "“" + std::string(line) + "”：" + std::string(key.caption) +
+                                       "里没有这一项，窗口显示第一项“" +
+                                       std::string(key.firstChoice) + "”，生成时写为 " +
+                                       std::string(key.key) + "=0。",
+                                   std::string(key.key), std::string(value)));
     }
 
     // The header line above the first section and the comment above each key
@@ -379,19 +405,19 @@ private:
 
 MonsterFileReading ReadMonsterFile(std::string_view bytes) {
     MonsterFileReading reading;
-    if (auto problem = NotTextProblem(bytes)) {
-        reading.error = std::move(*problem);
-        return reading;
-    }
+    CheckText(bytes, reading);
+    if (!reading.error.empty()) return reading;
     MonsterFile file;
     DecodedText decoded = Decode(bytes, file.notes);
     if (!decoded.text) {
+        reading.refusal = MonsterFileReading::Refusal::NotGbk;
         reading.error = std::move(decoded.error);
         return reading;
     }
     Parser parser(file);
     ForEachLine(*decoded.text, [&parser](std::string_view line) { parser.Take(line); });
     if (!parser.SawInfo()) {
+        reading.refusal = MonsterFileReading::Refusal::NoInfoSection;
         reading.error = "文件中没有 [Info] 段，不是人形怪的怪物文件。";
         return reading;
     }

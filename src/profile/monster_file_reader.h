@@ -6,6 +6,7 @@
 // generating the monster again gives back everything the file held.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,6 +17,28 @@
 
 namespace vorn::profile {
 
+// A monster file is a few kilobytes; anything above this is no monster file.
+inline constexpr std::size_t kMonsterFileLimit = 1024 * 1024;
+
+// Something about a file that does not reach the window or the next
+// generation as it stands in the file.
+struct FileNote {
+    enum class Kind {
+        ByteOrderMark,    // a UTF-8 mark in front of the text
+        NotInList,        // a code no list item has: shown and written as the first item
+        RateAbove100,     // a rate the generation writes as 100
+        RepeatedKey,      // a second copy of a key: only the first counts
+        RepeatedSection,  // a second [Info] or [UseItems]
+        MissingKeys,      // [Info] keys that are not there
+    };
+    Kind kind;
+    // The key as the program writes it ("Job", "UseItems3"), or the section's
+    // name ("Info"); empty for a mark or missing keys.
+    std::string key;
+    std::string value;  // NotInList and RateAbove100: the value as the file has it
+    std::string text;   // the sentence for the user
+};
+
 struct MonsterFile {
     // Every field, slots 9 and 13 included. The name is left empty: it comes
     // from the file's name, not from its content.
@@ -25,12 +48,17 @@ struct MonsterFile {
     // window or the next generation as it stands in the file: a code no list
     // item has, a rate above 100, a second copy of a key, a missing key, a
     // byte-order mark.
-    std::vector<std::string> notes;
+    std::vector<FileNote> notes;
 };
 
 struct MonsterFileReading {
+    enum class Refusal { None, Utf16, NotText, NotGbk, NoInfoSection };
     std::optional<MonsterFile> file;
+    Refusal refusal = Refusal::None;  // when there is no file
     std::string error;  // why the bytes are no monster file, when there is no file
+
+    // The reason alone, without the advice on the lines after it: for a list.
+    std::string ShortError() const { return error.substr(0, error.find("\r\n")); }
 };
 
 // A value the window's list has no item for, or an empty one, shows as the

@@ -16,6 +16,14 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
     return true;
 }
 
+constexpr std::string_view kTextSuffix = ".txt";
+constexpr std::string_view kDropRateSuffix = "-Item.txt";
+
+bool EndsWithIgnoringAsciiCase(std::string_view text, std::string_view tail) {
+    return text.size() >= tail.size() &&
+           EqualsIgnoringAsciiCase(text.substr(text.size() - tail.size()), tail);
+}
+
 // Windows opens the device instead of a file for these stems, whatever the
 // extension ("nul.txt", "COM1.abc.txt"). ¹ ² ³ count as digits there too.
 bool IsDeviceStem(std::string_view stem) {
@@ -48,6 +56,31 @@ std::string MonsterFileName(std::string_view monsterName) {
 
 std::string DropRateFileName(std::string_view monsterName) {
     return std::string(monsterName).append("-Item.txt");
+}
+
+std::string FileNameKey(std::string_view fileName) {
+    std::string key(fileName);
+    for (char& c : key)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return key;
+}
+
+bool HasTextFileSuffix(std::string_view fileName) {
+    return EndsWithIgnoringAsciiCase(fileName, kTextSuffix);
+}
+
+bool IsDropRateFileName(std::string_view fileName) {
+    return EndsWithIgnoringAsciiCase(fileName, kDropRateSuffix);
+}
+
+bool IsMonsterFileName(std::string_view fileName) {
+    return HasTextFileSuffix(fileName) && !IsDropRateFileName(fileName);
+}
+
+std::string_view MonsterNameOf(std::string_view fileName) {
+    if (IsDropRateFileName(fileName)) return fileName.substr(0, fileName.size() - kDropRateSuffix.size());
+    if (HasTextFileSuffix(fileName)) return fileName.substr(0, fileName.size() - kTextSuffix.size());
+    return fileName;
 }
 
 std::optional<std::string> MonsterNameProblem(std::string_view name) {

@@ -15,9 +15,11 @@ public:
     std::optional<std::string> CreateFolder(const std::string& path) override;
     FileContent ReadWholeFile(const std::string& path) override;
     FileContent ReadFileUpTo(const std::string& path, std::size_t limit) override;
+    FolderListing ListFolder(const std::string& path) override;
     std::optional<std::string> CheckReplaceable(const std::string& path) override;
     std::optional<std::string> ReplaceContent(const std::string& path,
                                            std::string_view bytes) override;
+    std::optional<std::string> RemoveFile(const std::string& path) override;
 };
 
 }  // namespace vorn::profile

@@ -1,7 +1,9 @@
+#include <dirent.h>
 #include <errno.h>
 #include <fcntl.h>
 #include <string.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <cstdint>
@@ -35,6 +37,21 @@ public:
 
 private:
     int fd_;
+};
+
+class UniqueDir {
+public:
+    explicit UniqueDir(DIR* dir) : dir_(dir) {}
+    ~UniqueDir() {
+        if (dir_) ::closedir(dir_);
+    }
+    UniqueDir(const UniqueDir&) = delete;
+    UniqueDir& operator=(const UniqueDir&) = delete;
+
+    DIR* get() const { return dir_; }
+
+private:
+    DIR* dir_;
 };
 
 // Removes the temporary file unless it was renamed into place.
@@ -116,6 +133,13 @@ FileContent ReadToEnd(int file, std::size_t limit) {
     return content;
 }
 
+std::string LocalMinuteText(time_t time) {
+    struct tm local {};
+    if (!::localtime_r(&time, &local)) return {};
+    return MinuteText(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+                      local.tm_min);
+}
+
 }  // namespace
 
 char NativeFileStore::Separator() const { return '/'; }
@@ -154,6 +178,34 @@ FileContent NativeFileStore::ReadFileUpTo(const std::string& path, std::size_t l
                 TooLarge(static_cast<std::uintmax_t>(info.st_size), limit)};
 
     return ReadToEnd(file.get(), limit);
+}
+
+FolderListing NativeFileStore::ListFolder(const std::string& path) {
+    FolderListing listing;
+    const UniqueDir dir(::opendir(path.c_str()));
+    if (!dir.get()) {
+        const int error = errno;
+        if (error == ENOENT) listing.error = FolderMissingText(path);
+        else if (error == ENOTDIR) listing.error = NotAFolderText(path);
+        else listing.error = FolderUnreadableText(path, "无法打开" + SystemReason(error));
+        return listing;
+    }
+    for (;;) {
+        errno = 0;
+        const dirent* entry = ::readdir(dir.get());
+        if (!entry) {
+            if (errno != 0) listing.error = FolderUnreadableText(path, "无法读取" + SystemReason(errno));
+            break;
+        }
+        struct stat info {};
+        // A file removed since readdir named it is simply not listed.
+        if (::fstatat(::dirfd(dir.get()), entry->d_name, &info, 0) != 0 || !S_ISREG(info.st_mode))
+            continue;
+        listing.files.push_back({entry->d_name, static_cast<std::uint64_t>(info.st_size),
+                                 FileTimeFromUnix(info.st_mtim.tv_sec, info.st_mtim.tv_nsec),
+                                 LocalMinuteText(info.st_mtim.tv_sec)});
+    }
+    return listing;
 }
 
 std::optional<std::string> NativeFileStore::CheckReplaceable(const std::string& path) {
@@ -198,6 +250,11 @@ std::optional<std::string> NativeFileStore::ReplaceContent(const std::string& pa
     if (::rename(temporary.path().c_str(), path.c_str()) != 0) return WriteError(errno);
     temporary.Release();
     return std::nullopt;
+}
+
+std::optional<std::string> NativeFileStore::RemoveFile(const std::string& path) {
+    if (::unlink(path.c_str()) == 0 || errno == ENOENT) return std::nullopt;
+    return "无法删除文件：" + WriteError(errno);
 }
 
 }  // namespace vorn::profile

@@ -31,6 +31,23 @@ private:
     std::wstring path_;
 };
 
+// A search begun by FindFirstFileExW, closed with it.
+class FindHandle {
+public:
+    explicit FindHandle(HANDLE handle) : handle_(handle) {}
+    ~FindHandle() {
+        if (valid()) FindClose(handle_);
+    }
+    FindHandle(const FindHandle&) = delete;
+    FindHandle& operator=(const FindHandle&) = delete;
+
+    HANDLE get() const { return handle_; }
+    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE handle_;
+};
+
 // Long absolute paths need the \\?\ form to get past MAX_PATH.
 std::wstring WidePath(const std::string& path) {
     std::wstring wide = runtime::Widen(path);
@@ -109,6 +126,36 @@ FileContent ReadToEnd(HANDLE file, std::size_t limit) {
     return content;
 }
 
+std::int64_t Ticks(const FILETIME& time) {
+    return static_cast<std::int64_t>((static_cast<std::uint64_t>(time.dwHighDateTime) << 32) |
+                                     time.dwLowDateTime);
+}
+
+// The local time of that moment, with the daylight saving of its own date.
+std::string LocalMinuteText(const FILETIME& time) {
+    SYSTEMTIME utc{};
+    SYSTEMTIME local{};
+    if (!FileTimeToSystemTime(&time, &utc) || !SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local))
+        return {};
+    return MinuteText(local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute);
+}
+
+FolderFile FolderFileOf(const WIN32_FIND_DATAW& found) {
+    return {runtime::Narrow(found.cFileName),
+            (static_cast<std::uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow,
+            Ticks(found.ftLastWriteTime), LocalMinuteText(found.ftLastWriteTime)};
+}
+
+// Why a folder could not be listed, from the error of the search.
+std::string ListingError(const std::string& path, const std::wstring& wide, DWORD error) {
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES && IsMissing(GetLastError()))
+        return FolderMissingText(path);
+    if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return NotAFolderText(path);
+    return FolderUnreadableText(path, "无法列出其中的文件" + SystemReason(error));
+}
+
 }  // namespace
 
 char NativeFileStore::Separator() const { return '\\'; }
@@ -150,6 +197,32 @@ FileContent NativeFileStore::ReadFileUpTo(const std::string& path, std::size_t l
                 TooLarge(static_cast<std::uint64_t>(size.QuadPart), limit)};
 
     return ReadToEnd(file.get(), limit);
+}
+
+FolderListing NativeFileStore::ListFolder(const std::string& path) {
+    FolderListing listing;
+    const std::wstring wide = WidePath(path);
+    WIN32_FIND_DATAW found{};
+    // Basic information skips the 8.3 names; large fetches ask the file
+    // system for many entries per call.
+    const FindHandle search(FindFirstFileExW((wide + L"\\*").c_str(), FindExInfoBasic, &found,
+                                             FindExSearchNameMatch, nullptr,
+                                             FIND_FIRST_EX_LARGE_FETCH));
+    if (!search.valid()) {
+        const DWORD error = GetLastError();
+        // A folder without any entry (a drive's root can be one) has no match.
+        if (error != ERROR_FILE_NOT_FOUND || !DirectoryExists(path))
+            listing.error = ListingError(path, wide, error);
+        return listing;
+    }
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            listing.files.push_back(FolderFileOf(found));
+    } while (FindNextFileW(search.get(), &found));
+    const DWORD error = GetLastError();
+    if (error != ERROR_NO_MORE_FILES)
+        listing.error = FolderUnreadableText(path, "列出文件时出错" + SystemReason(error));
+    return listing;
 }
 
 std::optional<std::string> NativeFileStore::CheckReplaceable(const std::string& path) {
@@ -213,6 +286,13 @@ std::optional<std::string> NativeFileStore::ReplaceContent(const std::string& pa
     }
     temporary.Release();
     return std::nullopt;
+}
+
+std::optional<std::string> NativeFileStore::RemoveFile(const std::string& path) {
+    if (DeleteFileW(WidePath(path).c_str())) return std::nullopt;
+    const DWORD error = GetLastError();
+    if (IsMissing(error)) return std::nullopt;
+    return "无法删除文件：" + WriteError(error);
 }
 
 }  // namespace vorn::profile

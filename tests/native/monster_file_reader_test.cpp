@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "profile/monster_text.h"
 #include "runtime/base/gbk.h"
 
@@ -22,8 +24,8 @@ MonsterFile Read(std::string_view bytes) {
 }
 
 bool Noted(const MonsterFile& file, std::string_view text) {
-    for (const std::string& note : file.notes)
-        if (note.find(text) != std::string::npos) return true;
+    for (const FileNote& note : file.notes)
+        if (note.text.find(text) != std::string::npos) return true;
     return false;
 }
 
@@ -88,19 +90,43 @@ TEST(ReadMonsterFile, ByteOrderMarkBeforeGbkOrUtf8) {
 }
 
 TEST(ReadMonsterFile, RefusesWhatIsNoMonsterText) {
-    const std::pair<std::string, std::string_view> kCases[] = {
-        {std::string("[Info]\r\nJob=1\0\r\n", 16), "控制字节"},
-        {"\xFF\xFE[", "UTF-16"},
-        {"[Info]\r\nUseItems0=\xCD\r\n", "第 2 行不是有效的 GBK"},  // lead byte alone
-        {"[Info]\r\n\r\nUseItems0=\xFF\xFF", "第 3 行不是有效的 GBK"},  // no such code
-        {"\xEF\xBB\xBF[Info]\r\n\xFF", "第 2 行既不是"},
-        {"Job=1\r\n[Infos]\r\n", "没有 [Info]"},
+    using Refusal = MonsterFileReading::Refusal;
+    const std::tuple<std::string, std::string_view, Refusal> kCases[] = {
+        {std::string("[Info]\r\nJob=1\0\r\n", 16), "控制字节", Refusal::NotText},
+        {"\xFF\xFE[", "UTF-16", Refusal::Utf16},
+        {"[Info]\r\nUseItems0=\xCD\r\n", "第 2 行不是有效的 GBK", Refusal::NotGbk},  // lead byte alone
+        {"[Info]\r\n\r\nUseItems0=\xFF\xFF", "第 3 行不是有效的 GBK", Refusal::NotGbk},  // no such code
+        {"\xEF\xBB\xBF[Info]\r\n\xFF", "第 2 行既不是", Refusal::NotGbk},
+        {"Job=1\r\n[Infos]\r\n", "没有 [Info]", Refusal::NoInfoSection},
     };
-    for (const auto& [bytes, reason] : kCases) {
+    for (const auto& [bytes, reason, refusal] : kCases) {
         const MonsterFileReading reading = ReadMonsterFile(bytes);
         EXPECT_FALSE(reading.file);
+        EXPECT_EQ(reading.refusal, refusal) << reason;
         EXPECT_NE(reading.error.find(reason), std::string::npos) << reading.error;
     }
+    EXPECT_EQ(ReadMonsterFile("[Info]\r\n").refusal, Refusal::None);
+}
+
+// A list of many monsters tells the kinds of notes apart without reading
+// their sentences: which key, which value.
+TEST(ReadMonsterFile, NotesSayTheirKindKeyAndValue) {
+    const MonsterFile file = Read(
+        "\xEF\xBB\xBF[Info]\r\nGender=5\r\nDropUseItemRate=150\r\nJOB=1\r\njob=2\r\nJob=0\r\n"
+        "[UseItems]\r\nuseitems3=a\r\nUseItems3=b\r\n[useitems]\r\n");
+    using Kind = FileNote::Kind;
+    std::vector<std::tuple<Kind, std::string, std::string>> notes;
+    for (const FileNote& note : file.notes) notes.emplace_back(note.kind, note.key, note.value);
+    EXPECT_EQ(notes, (std::vector<std::tuple<Kind, std::string, std::string>>{
+                         {Kind::ByteOrderMark, "", ""},
+                         {Kind::NotInList, "Gender", "5"},
+                         {Kind::RateAbove100, "DropUseItemRate", "150"},
+                         {Kind::RepeatedKey, "Job", ""},
+                         {Kind::RepeatedKey, "UseItems3", ""},
+                         {Kind::RepeatedSection, "UseItems", ""},
+                         {Kind::MissingKeys, "", ""},
+                     }));
+    EXPECT_NE(file.notes[3].text.find("同样的还有 1 处"), std::string::npos) << file.notes[3].text;
 }
 
 // Write, read, write again: the same bytes, over every code, rates 0, 7 and

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <map>
+
 #include "native/monster_files_fixture.h"
 
 namespace vorn::testing {
@@ -89,6 +92,64 @@ TEST_F(NativeFileStoreTest, FailuresCreateNothing) {
     ASSERT_TRUE(onFolder);
     EXPECT_NE(onFolder->find("文件夹"), std::string::npos) << *onFolder;
     EXPECT_EQ(Snapshot(root.path()), (std::map<std::string, std::string>{{"d.txt/", ""}}));
+}
+
+TEST_F(NativeFileStoreTest, ListsPlainFilesWithSizesAndTimes) {
+    WriteBytes(FsPath("骷髅.txt"), "12345");
+    WriteBytes(FsPath("old.TXT"), "");
+    fs::create_directory(FsPath("子目录"));
+    WriteBytes(Child(FsPath("子目录"), "inner.txt"), "x");
+    // Two hours older: the times must keep their distance in 100 ns steps.
+    fs::last_write_time(FsPath("old.TXT"), fs::last_write_time(FsPath("骷髅.txt")) - std::chrono::hours(2));
+
+    const profile::FolderListing listing = store.ListFolder(root.Utf8());
+    ASSERT_FALSE(listing.error) << *listing.error;
+    std::map<std::string, profile::FolderFile> byName;
+    for (const profile::FolderFile& file : listing.files) byName[file.name] = file;
+    ASSERT_EQ(byName.size(), 2u) << "the subfolder and its file are not listed";
+    const profile::FolderFile& monster = byName["骷髅.txt"];
+    const profile::FolderFile& old = byName["old.TXT"];
+    EXPECT_EQ(monster.size, 5u);
+    EXPECT_EQ(old.size, 0u);
+    const std::int64_t twoHours = 2LL * 3600 * 10000000;
+    EXPECT_NEAR(static_cast<double>(monster.modified - old.modified), static_cast<double>(twoHours), 2e7);
+    // Written a moment ago: a year of this century, in the listing's format.
+    for (const profile::FolderFile* file : {&monster, &old}) {
+        const std::string& text = file->modifiedText;
+        ASSERT_EQ(text.size(), 16u) << text;
+        EXPECT_TRUE(text.starts_with("20") && text[4] == '-' && text[7] == '-' && text[10] == ' ' &&
+                    text[13] == ':')
+            << text;
+    }
+    EXPECT_NE(monster.modifiedText, old.modifiedText);
+}
+
+TEST_F(NativeFileStoreTest, FolderThatCannotBeListedIsNamed) {
+    WriteBytes(FsPath("file.txt"), "x");
+    for (const std::string& path : {PathOf("missing"), PathOf("file.txt")}) {
+        const profile::FolderListing listing = store.ListFolder(path);
+        ASSERT_TRUE(listing.error) << path;
+        EXPECT_NE(listing.error->find(path), std::string::npos) << *listing.error;
+        EXPECT_TRUE(listing.files.empty());
+    }
+    EXPECT_NE(store.ListFolder(PathOf("missing")).error->find("找不到文件夹"), std::string::npos);
+    fs::create_directory(FsPath("empty"));
+    const profile::FolderListing empty = store.ListFolder(PathOf("empty"));
+    EXPECT_FALSE(empty.error);
+    EXPECT_TRUE(empty.files.empty());
+}
+
+TEST_F(NativeFileStoreTest, RemovesFilesAndMissingOnesAreFine) {
+    WriteBytes(FsPath("a.txt"), "x");
+    EXPECT_EQ(store.RemoveFile(PathOf("a.txt")), std::nullopt);
+    EXPECT_EQ(store.RemoveFile(PathOf("a.txt")), std::nullopt);
+    EXPECT_TRUE(Snapshot(root.path()).empty());
+}
+
+TEST(FolderListing, FileTimesAndMinuteTexts) {
+    EXPECT_EQ(profile::FileTimeFromUnix(0, 0), 116444736000000000);
+    EXPECT_EQ(profile::FileTimeFromUnix(1, 999), 116444736010000009);
+    EXPECT_EQ(profile::MinuteText(2024, 5, 1, 8, 7), "2024-05-01 08:07");
 }
 
 }  // namespace

@@ -15,8 +15,8 @@
 #include "mainwindow/main_window_layout.h"
 #include "mainwindow/read_profile.h"
 #include "native/fake_window.h"
+#include "native/memory_file_store.h"
 #include "native/server_reading.h"
-#include "profile/file_store.h"
 #include "profile/monster_file_reader.h"
 #include "profile/monster_text.h"
 #include "runtime/base/gbk.h"
@@ -149,31 +149,11 @@ private:
 
 // ---- The program, in memory -----------------------------------------------
 
-class MemoryFileStore final : public profile::FileStore {
-public:
-    char Separator() const override { return '/'; }
-    bool DirectoryExists(const std::string& path) override { return path == "mem/MonUseItems"; }
-    profile::FileContent ReadWholeFile(const std::string& path) override {
-        const auto found = files.find(path);
-        if (found == files.end()) return {};
-        return {profile::FileContent::Status::Read, found->second, {}};
-    }
-    profile::FileContent ReadFileUpTo(const std::string& path, std::size_t) override {
-        return ReadWholeFile(path);
-    }
-    std::optional<std::string> CheckReplaceable(const std::string&) override { return std::nullopt; }
-    std::optional<std::string> ReplaceContent(const std::string& path, std::string_view bytes) override {
-        files[path] = bytes;
-        return std::nullopt;
-    }
-
-    std::map<std::string, std::string> files;
-};
-
 class Program {
 public:
     Program() {
         program_.directory = "mem";
+        files.folders.insert("mem/MonUseItems");
         window.SetSink(&controller_);
     }
 
@@ -182,7 +162,7 @@ public:
         boxes_.requests.clear();
         controller_.OpenMonsterFile(path);
         controller_.GenerateItemClicked();
-        return files.files["mem/MonUseItems/M.txt"];
+        return files.Bytes("mem/MonUseItems/M.txt").value_or("");
     }
 
     FakeWindow window{mainwindow::MainWindowLayout()};
@@ -245,7 +225,7 @@ TEST(ServerReading, OfAGeneratedFileIsWhatTheWindowShowsAndGeneratingAgainChange
         const std::string bytes = *runtime::Utf8ToGbk(text);
         if (!profile::ReadMonsterFile(bytes).file) continue;
         ++accepted;
-        program.files.files["mem/M.txt"] = bytes;
+        program.files.Put("mem/M.txt", bytes);
 
         const std::string generated = program.OpenAndGenerate("mem/M.txt");
         auto server = ServerRead(*runtime::GbkToUtf8(generated));

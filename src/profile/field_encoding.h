@@ -1,0 +1,22 @@
+// Whether the monster's texts fit the GBK files the game server reads, and
+// if not, which character does not, in words the user can act on.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "profile/monster_profile.h"
+
+namespace vorn::profile {
+
+// "“<field>”中的字符“X”无法用 GBK 编码保存，游戏服务端读不到它。", or nothing
+// when GBK holds the whole text. Bytes that are not UTF-8 are called
+// unrecognisable instead of being shown.
+std::optional<std::string> GbkProblem(std::string_view fieldName, std::string_view text);
+
+// The same for the first text field of a monster that GBK cannot hold, named
+// as the window labels it (怪物名称, 掉落几率, ..., a slot by its word).
+std::optional<std::string> ProfileGbkProblem(const MonsterProfile& profile);
+
+}  // namespace vorn::profile

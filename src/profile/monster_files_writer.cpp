@@ -1,0 +1,87 @@
+#include "profile/monster_files_writer.h"
+
+#include <utility>
+
+#include "profile/field_encoding.h"
+#include "profile/monster_name.h"
+#include "profile/monster_text.h"
+#include "runtime/base/gbk.h"
+
+namespace vorn::profile {
+namespace {
+
+using Kind = MonsterFilesProblem::Kind;
+
+MonsterFilesCheck Refused(Kind kind, std::string path, std::string detail = {}) {
+    return {std::nullopt, {kind, std::move(path), std::move(detail)}};
+}
+
+// What to do with an existing drop-rate file: only an empty file or the
+// program's own comment line may be overwritten; anything else is the
+// administrator's dig list.
+void PlanDropFile(PlannedFile& drop) {
+    drop.current = drop.before.status == FileContent::Status::Read && drop.before.bytes == drop.bytes;
+    drop.write = drop.before.status == FileContent::Status::Missing || drop.current ||
+                 (drop.before.status == FileContent::Status::Read && drop.before.bytes.empty());
+}
+
+}  // namespace
+
+MonsterFilesCheck PlanMonsterFiles(FileStore& files, std::string_view folder,
+                                   const MonsterProfile& profile, const ExtraLines& extras,
+                                   bool digging) {
+    const std::string& name = profile.monsterName;
+    if (auto problem = MonsterNameProblem(name)) return Refused(Kind::Name, {}, std::move(*problem));
+    if (auto problem = ProfileGbkProblem(profile)) return Refused(Kind::Encoding, {}, std::move(*problem));
+    const std::optional<std::string> header = runtime::Utf8ToGbk(MonsterHeaderLine(name));
+    const std::optional<std::string> body = runtime::Utf8ToGbk(MonsterBody(profile, extras));
+    const std::optional<std::string> dropLine = runtime::Utf8ToGbk(DropRateLine(name));
+    if (!header || !body || !dropLine)
+        return Refused(Kind::Encoding, {}, "文件内容无法用 GBK 编码保存。");
+
+    const std::string directory(folder);
+    if (!files.DirectoryExists(directory)) return Refused(Kind::FolderMissing, directory);
+
+    const char separator = files.Separator();
+    MonsterFilesPlan plan;
+    plan.digging = digging;
+    PlannedFile& monster = plan.monster;
+    monster.path = directory + separator + MonsterFileName(name);
+    monster.bytes = *header + *body;
+    monster.before = files.ReadWholeFile(monster.path);
+    monster.write = true;
+    monster.current =
+        monster.before.status == FileContent::Status::Read && monster.before.bytes == monster.bytes;
+
+    PlannedFile& drop = plan.drop;
+    drop.path = directory + separator + DropRateFileName(name);
+    drop.bytes = *dropLine;
+    if (digging) {
+        drop.before = files.ReadWholeFile(drop.path);
+        if (drop.before.status == FileContent::Status::Failed)
+            return Refused(Kind::DropFileUnreadable, drop.path, drop.before.error);
+        PlanDropFile(drop);
+    }
+    for (const PlannedFile* file : {&monster, &drop}) {
+        if (!file->write) continue;
+        if (auto problem = files.CheckReplaceable(file->path))
+            return Refused(Kind::NotReplaceable, file->path, std::move(*problem));
+    }
+    return {std::move(plan), {}};
+}
+
+MonsterFilesWriting WriteMonsterFiles(FileStore& files, const MonsterFilesPlan& plan) {
+    MonsterFilesWriting writing;
+    for (auto [file, written] : {std::pair{&plan.monster, &writing.monsterWritten},
+                                 std::pair{&plan.drop, &writing.dropWritten}}) {
+        if (!file->Changes()) continue;
+        if (auto problem = files.ReplaceContent(file->path, file->bytes)) {
+            writing.failure = MonsterFilesProblem{Kind::WriteFailed, file->path, std::move(*problem)};
+            return writing;
+        }
+        *written = true;
+    }
+    return writing;
+}
+
+}  // namespace vorn::profile

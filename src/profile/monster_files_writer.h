@@ -1,0 +1,77 @@
+// Writing one monster as the program does: the monster file and, when
+// digging is allowed, the drop-rate file, into a folder. Planning checks
+// everything a write needs and reads what is there; writing then replaces
+// each file in one step. The main window's generate command and the import
+// of a monster list both go through here, so both write the same bytes.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "profile/extra_lines.h"
+#include "profile/file_store.h"
+#include "profile/monster_profile.h"
+
+namespace vorn::profile {
+
+// One output file: where it goes, its new bytes, and what was there when the
+// write was planned.
+struct PlannedFile {
+    std::string path;
+    std::string bytes;
+    FileContent before;
+    bool write = false;    // the monster gives this file these bytes
+    bool current = false;  // it already holds exactly them: the disk is not touched
+
+    bool Changes() const { return write && !current; }
+};
+
+struct MonsterFilesPlan {
+    PlannedFile monster;
+    PlannedFile drop;  // written only when digging is allowed
+    bool digging = false;
+
+    // A drop-rate file the administrator filled with a dig list stays as it is.
+    bool KeepsDigList() const { return digging && !drop.write; }
+};
+
+struct MonsterFilesProblem {
+    enum class Kind {
+        Name,                // the name cannot be a file name; `detail` says why
+        Encoding,            // a field GBK cannot hold; `detail` is the sentence
+        FolderMissing,       // `path` is the folder
+        DropFileUnreadable,  // `path`; `detail` is the reason
+        NotReplaceable,      // `path`; `detail` is the reason
+        WriteFailed,         // `path`; `detail` is the reason
+    };
+    Kind kind;
+    std::string path;
+    std::string detail;
+};
+
+struct MonsterFilesCheck {
+    std::optional<MonsterFilesPlan> plan;  // nothing when a problem stops the monster
+    MonsterFilesProblem problem;
+};
+
+// Checks the name, that every field fits GBK, that `folder` exists and that
+// both targets can be replaced; reads what is there. `extras` are the kept
+// lines of the monster's opened file (profile.useItems already holds its
+// slots 9 and 13). Writes nothing.
+MonsterFilesCheck PlanMonsterFiles(FileStore& files, std::string_view folder,
+                                   const MonsterProfile& profile, const ExtraLines& extras,
+                                   bool digging);
+
+struct MonsterFilesWriting {
+    bool monsterWritten = false;
+    bool dropWritten = false;
+    std::optional<MonsterFilesProblem> failure;  // WriteFailed, naming the file
+};
+
+// Writes what the plan changes: the monster file, then the drop-rate file.
+// Each goes through FileStore::ReplaceContent, so a failed one stays as it
+// was; the first failure stops.
+MonsterFilesWriting WriteMonsterFiles(FileStore& files, const MonsterFilesPlan& plan);
+
+}  // namespace vorn::profile

@@ -1,0 +1,91 @@
+#include "native/memory_file_store.h"
+
+namespace vorn::testing {
+namespace {
+
+using profile::FileContent;
+
+// 2024-05-01 08:00 UTC as a file time, shown as 16:00 (Beijing time); each
+// step of the store's clock is a minute.
+constexpr std::int64_t kStart = 133590240000000000;
+constexpr std::int64_t kMinute = 600000000;
+
+}  // namespace
+
+FileContent MemoryFileStore::ReadWholeFile(const std::string& path) {
+    if (const auto reason = unreadable.find(path); reason != unreadable.end())
+        return {FileContent::Status::Failed, {}, reason->second};
+    const auto found = files.find(path);
+    if (found == files.end()) return {};
+    return {FileContent::Status::Read, found->second.bytes, {}};
+}
+
+FileContent MemoryFileStore::ReadFileUpTo(const std::string& path, std::size_t limit) {
+    FileContent content = ReadWholeFile(path);
+    if (content.bytes.size() > limit) return {FileContent::Status::Failed, {}, "文件太大"};
+    return content;
+}
+
+profile::FolderListing MemoryFileStore::ListFolder(const std::string& path) {
+    profile::FolderListing listing;
+    if (const auto reason = unlistable.find(path); reason != unlistable.end()) {
+        listing.error = profile::FolderUnreadableText(path, reason->second);
+        return listing;
+    }
+    if (!folders.contains(path)) {
+        listing.error = profile::FolderMissingText(path);
+        return listing;
+    }
+    const std::string prefix = path + '/';
+    auto add = [&](const std::string& filePath, const File& file) {
+        if (!filePath.starts_with(prefix) || filePath.find('/', prefix.size()) != std::string::npos)
+            return;
+        const std::int64_t minutes = file.modified / kMinute;
+        listing.files.push_back({filePath.substr(prefix.size()), file.bytes.size(),
+                                 kStart + file.modified,
+                                 profile::MinuteText(2024, 5, 1, 16 + static_cast<int>(minutes / 60),
+                                                     static_cast<int>(minutes % 60))});
+    };
+    for (const auto& [filePath, file] : files) add(filePath, file);
+    for (const std::string& filePath : vanished) add(filePath, File{});
+    return listing;
+}
+
+std::optional<std::string> MemoryFileStore::CheckReplaceable(const std::string& path) {
+    if (folders.contains(path)) return std::string("已有同名的文件夹");
+    if (readOnly.contains(path)) return std::string("文件只读");
+    return std::nullopt;
+}
+
+std::optional<std::string> MemoryFileStore::ReplaceContent(const std::string& path,
+                                                           std::string_view bytes) {
+    if (auto problem = CheckReplaceable(path)) return problem;
+    if (++writes == failingWrite) return std::string("磁盘已满");
+    written.push_back(path);
+    files[path] = {std::string(bytes), clock_ += kMinute};
+    return std::nullopt;
+}
+
+std::optional<std::string> MemoryFileStore::RemoveFile(const std::string& path) {
+    if (readOnly.contains(path)) return std::string("文件只读");
+    files.erase(path);
+    return std::nullopt;
+}
+
+void MemoryFileStore::Put(const std::string& path, std::string_view bytes) {
+    files[path] = {std::string(bytes), clock_ += kMinute};
+}
+
+std::optional<std::string> MemoryFileStore::Bytes(const std::string& path) const {
+    const auto found = files.find(path);
+    if (found == files.end()) return std::nullopt;
+    return found->second.bytes;
+}
+
+std::map<std::string, std::string> MemoryFileStore::Snapshot() const {
+    std::map<std::string, std::string> snapshot;
+    for (const auto& [path, file] : files) snapshot.emplace(path, file.bytes);
+    return snapshot;
+}
+
+}  // namespace vorn::testing
