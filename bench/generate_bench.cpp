@@ -109,7 +109,9 @@ std::optional<std::vector<double>> Measure(Setup& setup, Scenario scenario, int 
             setup.Select(id::kJob, run % 3);
 
         const auto start = std::chrono::steady_clock::now();
-        mainwindow::GenerateMonsterFiles(setup.window, setup.files, setup.boxes, 0, setup.directory);
+        mainwindow::GenerateMonsterFiles(
+            setup.window, setup.files, setup.boxes, 0,
+            mainwindow::DefaultOutputFolder(setup.directory, setup.files.Separator()));
         const auto stop = std::chrono::steady_clock::now();
         if (setup.boxes.lastTitle != "生成提示：") return std::nullopt;
         if (run >= kWarmUp)

@@ -25,9 +25,11 @@ void ShowFailure(runtime::BoxService& boxes, runtime::WindowHandle owner, std::s
     ShowWarningBox(boxes, owner, "生成失败：", std::move(message));
 }
 
-void ShowSuccess(runtime::BoxService& boxes, runtime::WindowHandle owner,
+void ShowSuccess(runtime::BoxService& boxes, runtime::WindowHandle owner, const OutputFolder& folder,
                  std::string_view keptDropFile, std::string_view leftOutOf = {}) {
-    std::string message = "文件生成成功！\r\n\r\n请查看 MonUseItems 目录下！";
+    std::string message = folder.besideProgram
+                              ? "文件生成成功！\r\n\r\n请查看 MonUseItems 目录下！"s
+                              : "文件生成成功！\r\n\r\n请查看目录：\r\n"s.append(folder.path);
     if (!keptDropFile.empty())
         message.append("\r\n掉落文件已存在，保留原有挖取列表：").append(keptDropFile);
     if (!leftOutOf.empty())
@@ -43,7 +45,7 @@ std::string CannotWrite(const std::string& path, const std::string& reason) {
 }
 
 // The failure box's text for a monster that cannot be written.
-std::string ProblemMessage(const MonsterFilesProblem& problem) {
+std::string ProblemMessage(const MonsterFilesProblem& problem, const OutputFolder& folder) {
     switch (problem.kind) {
         case MonsterFilesProblem::Kind::Name:
             return "怪物名称不能用作文件名：\r\n"s.append(problem.detail).append("。").append(kNothingWritten);
@@ -51,7 +53,9 @@ std::string ProblemMessage(const MonsterFilesProblem& problem) {
             return problem.detail + "\r\n请改用其他字符。" + std::string(kNothingWritten);
         case MonsterFilesProblem::Kind::FolderMissing:
             return "找不到目录：\r\n"s.append(problem.path)
-                .append("\r\n请先在程序所在的目录中建立 MonUseItems 文件夹。")
+                .append(folder.besideProgram
+                            ? "\r\n请先在程序所在的目录中建立 MonUseItems 文件夹。"
+                            : "\r\n这个文件夹已不存在或无法访问；可以在怪物列表中更换目录。")
                 .append(kNothingWritten);
         case MonsterFilesProblem::Kind::DropFileUnreadable:
             return "无法读取已有的掉落文件：\r\n"s.append(problem.path)
@@ -68,9 +72,13 @@ std::string ProblemMessage(const MonsterFilesProblem& problem) {
 
 }  // namespace
 
+OutputFolder DefaultOutputFolder(std::string_view programDirectory, char separator) {
+    return {std::string(programDirectory).append(1, separator).append("MonUseItems"), true};
+}
+
 std::optional<std::string> GenerateMonsterFiles(runtime::PropertyAccess& properties, FileStore& files,
                           runtime::BoxService& boxes, runtime::WindowHandle owner,
-                          std::string_view programDirectory, const KeptFromFile* opened) {
+                          const OutputFolder& output, const KeptFromFile* opened) {
     // What was kept of an opened file belongs to that monster only.
     const KeptFromFile* kept = nullptr;
     if (opened && properties.ReadText(kMainWindowId, id::kMonsterName,
@@ -88,12 +96,10 @@ std::optional<std::string> GenerateMonsterFiles(runtime::PropertyAccess& propert
         ShowFailure(boxes, owner, "文本缓冲区中的内容不完整，无法生成文件。"s.append(kNothingWritten));
         return std::nullopt;
     }
-    const std::string folder =
-        std::string(programDirectory).append(1, files.Separator()).append("MonUseItems");
     const MonsterFilesCheck check =
-        PlanMonsterFiles(files, folder, profile, kept ? kept->extras : ExtraLines{}, digging);
+        PlanMonsterFiles(files, output.path, profile, kept ? kept->extras : ExtraLines{}, digging);
     if (!check.plan) {
-        ShowFailure(boxes, owner, ProblemMessage(check.problem));
+        ShowFailure(boxes, owner, ProblemMessage(check.problem, output));
         return std::nullopt;
     }
     const MonsterFilesPlan& plan = *check.plan;
@@ -104,7 +110,7 @@ std::optional<std::string> GenerateMonsterFiles(runtime::PropertyAccess& propert
         properties.WriteText(kMainWindowId, id::kTextBuffer, runtime::prop::edit::kContent, "");
     if (writing.failure) {
         if (!monsterInPlace) {
-            ShowFailure(boxes, owner, ProblemMessage(*writing.failure));
+            ShowFailure(boxes, owner, ProblemMessage(*writing.failure, output));
         } else {
             ShowFailure(boxes, owner,
                         "怪物文件已生成：\r\n"s.append(plan.monster.path)
@@ -115,7 +121,7 @@ std::optional<std::string> GenerateMonsterFiles(runtime::PropertyAccess& propert
     }
     const bool keptDigList = plan.KeepsDigList();
     const bool leftOut = opened && !kept && !opened->empty();
-    ShowSuccess(boxes, owner, keptDigList ? DropRateFileName(name) : std::string(),
+    ShowSuccess(boxes, owner, output, keptDigList ? DropRateFileName(name) : std::string(),
                 leftOut ? MonsterFileName(opened->monsterName) : std::string());
     return plan.monster.path;
 }

@@ -1,6 +1,7 @@
 // The generate command: reads the monster from the window, writes its monster
-// file and (when digging is allowed) its drop-rate file into MonUseItems
-// beside the program, and tells the user how it went.
+// file and (when digging is allowed) its drop-rate file into the output
+// folder (MonUseItems beside the program, unless the user works in another
+// one), and tells the user how it went.
 #pragma once
 
 #include <optional>
@@ -14,6 +15,17 @@
 #include "runtime/interfaces/property_access.h"
 
 namespace vorn::mainwindow {
+
+// Where the files go: MonUseItems beside the program, or a folder the user
+// works in (one chosen for the monster list, or the one an opened file came
+// from); the boxes name the latter by its path.
+struct OutputFolder {
+    std::string path;
+    bool besideProgram = true;
+};
+
+// MonUseItems in `programDirectory`.
+OutputFolder DefaultOutputFolder(std::string_view programDirectory, char separator);
 
 // Everything is checked before the first byte is written (the name, that every
 // field fits GBK, that MonUseItems exists, that the targets can be replaced),
@@ -30,7 +42,7 @@ namespace vorn::mainwindow {
 // it is left out, and the success box says so.
 std::optional<std::string> GenerateMonsterFiles(runtime::PropertyAccess& properties, profile::FileStore& files,
                           runtime::BoxService& boxes, runtime::WindowHandle owner,
-                          std::string_view programDirectory,
+                          const OutputFolder& folder,
                           const KeptFromFile* opened = nullptr);
 
 }  // namespace vorn::mainwindow

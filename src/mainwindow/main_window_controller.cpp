@@ -107,12 +107,11 @@ bool MainWindowController::Generate() {
         const OwnWrites own(ownWrites_);
         written = mainwindow::GenerateMonsterFiles(s.properties, s.files, s.boxes,
                                                    s.commands.HandleOf(kMainWindowId),
-                                                   s.program.ProgramDirectory(),
-                                                   keptFromFile_ ? &*keptFromFile_ : nullptr);
+                                                   TargetFolder(), keptFromFile_ ? &*keptFromFile_ : nullptr);
     }
     if (written) {
         changes_.Reset(s.properties);
-        recent_.Remember(*written, s.properties);
+        settings_.Remember(*written, s.properties);
     }
     CaptionMayHaveChanged();
     return written.has_value();
@@ -149,7 +148,7 @@ void MainWindowController::OpenRecentFile(std::string_view path) {
         const std::string file(path);
         const profile::FileContent content = s.files.ReadFileUpTo(file, kMonsterFileLimit);
         if (content.status == profile::FileContent::Status::Missing) {
-            recent_.Forget(file, s.properties);
+            settings_.Forget(file, s.properties);
             ShowWarningBox(s.boxes, owner, "打开失败：",
                            "文件已不存在：\r\n" + file + "\r\n\r\n已从最近打开的文件中移除。");
             return;
@@ -168,8 +167,10 @@ void MainWindowController::Open(std::string_view path, std::string_view tipNote)
     }
     if (opened) {
         keptFromFile_ = std::move(opened->kept);
+        const std::size_t slash = opened->path.find_last_of("\\/");
+        if (slash != std::string::npos) openedFolder_ = opened->path.substr(0, slash);
         changes_.Reset(s.properties);
-        recent_.Remember(opened->path, s.properties);
+        settings_.Remember(opened->path, s.properties);
     }
     CaptionMayHaveChanged();
 }
@@ -182,6 +183,7 @@ void MainWindowController::NewMonster() {
             ShowStartUpState(services_.properties);
         }
         keptFromFile_.reset();
+        openedFolder_.reset();
         changes_.Reset(services_.properties);
         CaptionMayHaveChanged();
     });
@@ -199,8 +201,24 @@ bool MainWindowController::MayLeave(Leaving leaving, runtime::WindowHandle owner
     return false;
 }
 
+OutputFolder MainWindowController::TargetFolder() const {
+    const OutputFolder besideProgram =
+        DefaultOutputFolder(services_.program.ProgramDirectory(), services_.files.Separator());
+    const std::string folder = openedFolder_ ? *openedFolder_ : MonsterFolder();
+    return {folder, settings::SameWindowsPath(folder, besideProgram.path)};
+}
+
+std::string MainWindowController::MonsterFolder() const {
+    if (auto chosen = settings_.MonsterFolder()) return *chosen;
+    return DefaultOutputFolder(services_.program.ProgramDirectory(), services_.files.Separator()).path;
+}
+
+void MainWindowController::ChooseMonsterFolder(std::string_view folder) {
+    Guarded([&] { settings_.SetMonsterFolder(folder, services_.properties); });
+}
+
 void MainWindowController::UseSettings(settings::SettingsStore& store) {
-    Guarded([&] { recent_.Load(store, services_.properties); });
+    Guarded([&] { settings_.Load(store, services_.properties); });
 }
 
 std::string MainWindowController::Caption() {

@@ -9,8 +9,9 @@
 #include <vector>
 
 #include "mainwindow/change_tracker.h"
+#include "mainwindow/generate_monster_files.h"
 #include "mainwindow/kept_from_file.h"
-#include "mainwindow/recent_monster_files.h"
+#include "mainwindow/program_settings.h"
 #include "mainwindow/unsaved_changes.h"
 #include "runtime/interfaces/box_request.h"
 #include "runtime/interfaces/close_notification.h"
@@ -85,8 +86,14 @@ public:
     // the recent files come from it, and an unusable file is named in the tip
     // line. Without it the recent files are kept for this run only.
     void UseSettings(settings::SettingsStore& store);
+    // The folder the program works in: the one chosen for the monster list
+    // (remembered in the settings), else MonUseItems beside the program. New
+    // monsters are generated into it; an opened monster goes back to the
+    // folder it came from.
+    std::string MonsterFolder() const;
+    void ChooseMonsterFolder(std::string_view folder);
     // The recent files, most recent first, for a menu to offer.
-    const std::vector<std::string>& RecentFiles() const { return recent_.Paths(); }
+    const std::vector<std::string>& RecentFiles() const { return settings_.Paths(); }
 
     // Whether the fields were edited since the monster was opened, generated
     // or started new.
@@ -109,6 +116,7 @@ private:
     bool Generate();
     void Open(std::string_view path, std::string_view tipNote = {});
     void CaptionMayHaveChanged();
+    OutputFolder TargetFolder() const;
 
     Services services_;
     // Answers of the boxes the handlers open. The program takes no decision on
@@ -117,11 +125,13 @@ private:
     runtime::BoxAnswer aboutAnswer_ = 0;
     // What the monster file opened last holds beyond the window's controls.
     std::optional<KeptFromFile> keptFromFile_;
+    // The folder of the monster file opened last, until a new monster starts.
+    std::optional<std::string> openedFolder_;
     ChangeTracker changes_;
     // Above 0 while a command of the controller writes the fields itself:
     // those writes are no edits.
     int ownWrites_ = 0;
-    RecentMonsterFiles recent_;
+    ProgramSettings settings_;
     std::function<void(const std::string&)> captionListener_;
     std::string caption_;  // as last told
 };

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "e2e/app_session.h"
+#include "runtime/base/utf_win.h"
 #include "e2e/box_probe.h"
 #include "e2e/drawn_items.h"
 #include "e2e/expected_gbk.h"
@@ -119,7 +120,8 @@ void Acknowledge(std::optional<OpenBox>& box) {
     ASSERT_TRUE(box->AwaitClosed());
 }
 
-std::string GenerateAndRead(AppSession& app, std::wstring_view name) {
+// Generates; the file as written back into `folder`, where it was opened from.
+std::string GenerateAndRead(AppSession& app, const fs::path& folder, std::wstring_view name) {
     // A click that lands while the window is still coming to the front is
     // lost; one more click then is what a user would do too.
     std::optional<OpenBox> box;
@@ -130,8 +132,11 @@ std::string GenerateAndRead(AppSession& app, std::wstring_view name) {
     }
     if (!box) return "<no box after generating>";
     EXPECT_EQ(box->Title(), "生成提示：") << box->Describe();
+    EXPECT_NE(box->Message().find(runtime::Narrow(folder.wstring())), std::string::npos)
+        << "the box names the folder written to: " << box->Describe();
     Acknowledge(box);
-    return ReadBytes(app.OutputDirectory() / std::wstring(name));
+    EXPECT_FALSE(fs::exists(app.OutputDirectory() / std::wstring(name)));
+    return ReadBytes(folder / std::wstring(name));
 }
 
 TEST(OpenMonster, FromTheCommandLineAndByDroppingFilesAndGeneratedBackUnchanged) {
@@ -158,7 +163,7 @@ TEST(OpenMonster, FromTheCommandLineAndByDroppingFilesAndGeneratedBackUnchanged)
     EXPECT_TRUE(IsWindowVisible(app->Control(id::kSkills)));
     EXPECT_EQ(TextOf(app->Control(id::kMedalName)), "勋章名称");
     // Generating reads every control back: the same bytes.
-    EXPECT_EQ(GenerateAndRead(*app, L"赤月 恶魔.txt"), kRedMoon);
+    EXPECT_EQ(GenerateAndRead(*app, server.Path(), L"赤月 恶魔.txt"), kRedMoon);
 
     // The drop-rate file stands for its monster; of two files the first opens.
     ASSERT_TRUE(PostDrop(*app,
@@ -169,25 +174,27 @@ TEST(OpenMonster, FromTheCommandLineAndByDroppingFilesAndGeneratedBackUnchanged)
     EXPECT_NE(notes->Message().find("Gender=5"), std::string::npos) << notes->Describe();
     Acknowledge(notes);
     EXPECT_EQ(TipLine(*app), "友情提示：已打开怪物文件 Boss.txt（共 2 个文件，只打开了第一个）");
-    const std::string boss = GenerateAndRead(*app, L"Boss.txt");
+    const std::string boss = GenerateAndRead(*app, server.Path(), L"Boss.txt");
     for (std::string_view kept : {"\r\nGender=0\r\n", "\r\nUseSkill=\r\nMonGen=3\r\n;admin\r\n[UseItems]\r\n",
                                   "\r\nUseItems0=天魔神甲\r\n", "\r\nUseItems9=屠龙\r\n"})
         EXPECT_NE(boss.find(ExpectedGbk(kept)), std::string::npos) << kept;
 
     // A second [UseItems] after [Info]: the server reads the first, and so
-    // must it read the generated file, however often it is opened again.
-    for (const fs::path& twice : {server.Path() / L"Twice.txt", app->OutputDirectory() / L"Twice.txt"}) {
+    // must it read the generated file, however often it is opened again
+    // (the second round opens what the first wrote back).
+    const fs::path twice = server.Path() / L"Twice.txt";
+    for (int round = 0; round < 2; ++round) {
         ASSERT_TRUE(PostDrop(*app, {twice}));
         auto twiceNotes = OpenBox::Await(*app);
         ASSERT_TRUE(twiceNotes) << "no box names the second [UseItems]";
         EXPECT_NE(twiceNotes->Message().find("[UseItems]"), std::string::npos) << twiceNotes->Describe();
         Acknowledge(twiceNotes);
         EXPECT_EQ(TextOf(app->Control(id::kClothesName)), "甲");
-        const std::string generated = GenerateAndRead(*app, L"Twice.txt");
+        const std::string generated = GenerateAndRead(*app, server.Path(), L"Twice.txt");
         auto sections = testing::ServerRead(runtime::GbkToUtf8(generated).value_or(""));
         EXPECT_EQ(sections["useitems"]["useitems0"], "甲") << generated;
         EXPECT_EQ(sections["info"]["job"], "1") << generated;
-        if (twice.parent_path() == server.Path())
+        if (round == 0)
             twiceGenerated = generated;
         else
             EXPECT_EQ(generated, twiceGenerated) << "generating the generated file changed it";

@@ -346,7 +346,8 @@ TEST_F(GenerateMonsterFilesTest, ReadOnlyFileIsReportedEvenWhenItsBytesWouldNotC
 
 TEST_F(GenerateMonsterFilesTest, ABufferThatLostTextWritesNothing) {
     ShortBuffer shortBuffer(window, 300);
-    mainwindow::GenerateMonsterFiles(shortBuffer, files, boxes, FakeWindow::kHandle, program.Utf8());
+    mainwindow::GenerateMonsterFiles(shortBuffer, files, boxes, FakeWindow::kHandle,
+                                     mainwindow::DefaultOutputFolder(program.Utf8(), files.Separator()));
     EXPECT_NE(OnlyFailureMessage().find("缓冲区"), std::string::npos);
     EXPECT_TRUE(Snapshot(monUseItems).empty());
 }

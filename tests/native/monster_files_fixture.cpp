@@ -78,7 +78,8 @@ GenerateFixture::GenerateFixture() : monUseItems(program.path() / "MonUseItems")
 void GenerateFixture::Generate() { Generate(files); }
 
 void GenerateFixture::Generate(profile::FileStore& store) {
-    mainwindow::GenerateMonsterFiles(window, store, boxes, FakeWindow::kHandle, program.Utf8());
+    mainwindow::GenerateMonsterFiles(window, store, boxes, FakeWindow::kHandle,
+                                     mainwindow::DefaultOutputFolder(program.Utf8(), store.Separator()));
 }
 
 void GenerateFixture::Name(std::string_view name) { window.Type(mainwindow::id::kMonsterName, name); }

@@ -31,9 +31,10 @@ protected:
     void Put(std::string_view name, std::string_view bytes) {
         WriteBytes(Child(root.path(), name), bytes);
     }
+    // Generates; the file written back into the folder the files were put in.
     std::string Generate(std::string_view name) {
         controller.GenerateItemClicked();
-        return ReadBytes(Child(Child(root.path(), "MonUseItems"), name)).value_or("<none>");
+        return ReadBytes(Child(root.path(), name)).value_or("<none>");
     }
     ScratchDirectory root;
 };
@@ -60,8 +61,12 @@ TEST_F(OpenMonster, EveryFieldReachesItsControlThroughTheHandlersAndGeneratingGi
               tips.end());
     EXPECT_EQ(Tip(), "友情提示：已打开怪物文件 赤月 恶魔.txt");
     EXPECT_TRUE(boxes.requests.empty()) << "a file the program could write has nothing to note";
-    // Generating reads every control back: the same bytes.
+    // Generating reads every control back: the same bytes, written back where
+    // the file came from rather than into MonUseItems.
     EXPECT_EQ(Generate("赤月 恶魔.txt"), bytes);
+    EXPECT_FALSE(fs::exists(Child(Child(root.path(), "MonUseItems"), "赤月 恶魔.txt")));
+    EXPECT_NE(boxes.requests.back().message.find(root.Utf8()), std::string::npos)
+        << "the success box names the folder: " << boxes.requests.back().message;
 }
 
 TEST_F(OpenMonster, WhatTheWindowCannotShowIsWrittenBackForItsOwnMonsterOnly) {

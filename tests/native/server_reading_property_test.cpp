@@ -157,12 +157,13 @@ public:
         window.SetSink(&controller_);
     }
 
-    // Opens the file and generates; the bytes of the monster file written.
-    std::string OpenAndGenerate(const std::string& path) {
+    // Opens the file and generates; the bytes of the monster file written
+    // back into the folder it came from.
+    std::string OpenAndGenerate(const std::string& folder) {
         boxes_.requests.clear();
-        controller_.OpenMonsterFile(path);
+        controller_.OpenMonsterFile(folder + "/M.txt");
         controller_.GenerateItemClicked();
-        return files.Bytes("mem/MonUseItems/M.txt").value_or("");
+        return files.Bytes(folder + "/M.txt").value_or("");
     }
 
     FakeWindow window{mainwindow::MainWindowLayout()};
@@ -225,16 +226,16 @@ TEST(ServerReading, OfAGeneratedFileIsWhatTheWindowShowsAndGeneratingAgainChange
         const std::string bytes = *runtime::Utf8ToGbk(text);
         if (!profile::ReadMonsterFile(bytes).file) continue;
         ++accepted;
-        program.files.Put("mem/M.txt", bytes);
+        program.files.Put("mem/MonUseItems/M.txt", bytes);
 
-        const std::string generated = program.OpenAndGenerate("mem/M.txt");
+        const std::string generated = program.OpenAndGenerate("mem/MonUseItems");
         auto server = ServerRead(*runtime::GbkToUtf8(generated));
         const profile::MonsterProfile shown = mainwindow::ReadProfile(program.window);
         const std::string differences = Differences(server["info"], server["useitems"], shown,
                                                     ServerRead(text)["useitems"]);
         ASSERT_EQ(differences, "") << "file:\n" << text << "\ngenerated:\n" << generated;
 
-        ASSERT_EQ(program.OpenAndGenerate("mem/MonUseItems/M.txt"), generated)
+        ASSERT_EQ(program.OpenAndGenerate("mem/MonUseItems"), generated)
             << "generating again changed the file; first from:\n" << text;
     }
     EXPECT_GT(accepted, 2000) << "too few files were monster files to say much";

@@ -1,4 +1,4 @@
-#include "mainwindow/recent_monster_files.h"
+#include "mainwindow/program_settings.h"
 
 #include <utility>
 
@@ -6,7 +6,7 @@
 
 namespace vorn::mainwindow {
 
-void RecentMonsterFiles::Load(settings::SettingsStore& store, runtime::PropertyAccess& properties) {
+void ProgramSettings::Load(settings::SettingsStore& store, runtime::PropertyAccess& properties) {
     store_ = &store;
     settings::SettingsReading reading = store.Load();
     settings_ = std::move(reading.settings);
@@ -20,16 +20,32 @@ void RecentMonsterFiles::Load(settings::SettingsStore& store, runtime::PropertyA
         WriteTip(properties, "友情提示：设置文件无法读取，已使用默认设置（" + *reading.ignoredBecause + "）");
 }
 
-void RecentMonsterFiles::Remember(std::string_view path, runtime::PropertyAccess& properties) {
+void ProgramSettings::Remember(std::string_view path, runtime::PropertyAccess& properties) {
     list_.Add(path);
     Save(properties);
 }
 
-void RecentMonsterFiles::Forget(std::string_view path, runtime::PropertyAccess& properties) {
+void ProgramSettings::Forget(std::string_view path, runtime::PropertyAccess& properties) {
     if (list_.Remove(path)) Save(properties);
 }
 
-void RecentMonsterFiles::Save(runtime::PropertyAccess& properties) {
+namespace {
+constexpr std::string_view kFolders = "Folders";
+constexpr std::string_view kMonsterFolder = "Monsters";
+}  // namespace
+
+std::optional<std::string> ProgramSettings::MonsterFolder() const {
+    std::optional<std::string> folder = settings_.Value(kFolders, kMonsterFolder);
+    if (folder && folder->empty()) folder.reset();
+    return folder;
+}
+
+void ProgramSettings::SetMonsterFolder(std::string_view folder, runtime::PropertyAccess& properties) {
+    settings_.SetValue(kFolders, kMonsterFolder, folder);
+    Save(properties);
+}
+
+void ProgramSettings::Save(runtime::PropertyAccess& properties) {
     if (!store_) return;
     list_.WriteTo(settings_);
     const std::optional<std::string> problem = store_->Save(settings_);

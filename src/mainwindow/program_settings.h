@@ -1,9 +1,11 @@
-// The recent-files list as the main window keeps it: read from the settings
-// file once, saved whenever it changes, and whatever goes wrong with the file
-// told in the tip line rather than in a box, since nothing the user asked for
-// failed.
+// What the program remembers, as the main window keeps it: the recent
+// monster files and the monster folder chosen for the list. Read from the
+// settings file once, saved whenever something changes (the whole file, so
+// no setting is lost), and whatever goes wrong with the file told in the tip
+// line rather than in a box, since nothing the user asked for failed.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,7 +17,7 @@
 
 namespace vorn::mainwindow {
 
-class RecentMonsterFiles {
+class ProgramSettings {
 public:
     // Reads the settings; when the file could not be used, the tip line says
     // so and the list starts empty (the file is replaced when the list is
@@ -29,6 +31,11 @@ public:
     void Forget(std::string_view path, runtime::PropertyAccess& properties);
 
     const std::vector<std::string>& Paths() const { return list_.Paths(); }
+
+    // The folder the user chose for the monster list ("[Folders]
+    // Monsters="), or nothing: then MonUseItems beside the program.
+    std::optional<std::string> MonsterFolder() const;
+    void SetMonsterFolder(std::string_view folder, runtime::PropertyAccess& properties);
 
 private:
     void Save(runtime::PropertyAccess& properties);
