@@ -81,8 +81,9 @@ std::optional<std::string> GenerateMonsterFiles(runtime::PropertyAccess& propert
                           const OutputFolder& output, const KeptFromFile* opened) {
     // What was kept of an opened file belongs to that monster only.
     const KeptFromFile* kept = nullptr;
-    if (opened && properties.ReadText(kMainWindowId, id::kMonsterName,
-                                      runtime::prop::edit::kContent) == opened->monsterName)
+    if (opened && (opened->forAnyName ||
+                   properties.ReadText(kMainWindowId, id::kMonsterName,
+                                       runtime::prop::edit::kContent) == opened->monsterName))
         kept = opened;
     const MonsterProfile profile = BuildMonsterText(properties, kept);
     const std::string body = properties.ReadText(kMainWindowId, id::kTextBuffer,

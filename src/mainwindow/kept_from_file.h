@@ -19,6 +19,9 @@ struct KeptFromFile {
     // entries are unused and stay empty.
     std::array<std::string, profile::kSlotCount> items;
     profile::ExtraLines extras;
+    // A copy being made: the kept parts go with the monster under whatever
+    // name it is given.
+    bool forAnyName = false;
 
     bool empty() const {
         for (const std::string& item : items)

@@ -15,6 +15,7 @@
 #include "mainwindow/new_monster.h"
 #include "mainwindow/open_monster_file.h"
 #include "mainwindow/tip_boxes.h"
+#include "mainwindow/tip_line.h"
 #include "mainwindow/window_caption.h"
 
 namespace vorn::mainwindow {
@@ -112,6 +113,7 @@ bool MainWindowController::Generate() {
     if (written) {
         changes_.Reset(s.properties);
         settings_.Remember(*written, s.properties);
+        if (filesWritten_) filesWritten_();
     }
     CaptionMayHaveChanged();
     return written.has_value();
@@ -173,6 +175,20 @@ void MainWindowController::Open(std::string_view path, std::string_view tipNote)
         settings_.Remember(opened->path, s.properties);
     }
     CaptionMayHaveChanged();
+}
+
+void MainWindowController::CopyMonsterFile(std::string_view path) {
+    Guarded([&] {
+        Services& s = services_;
+        if (!MayLeave(Leaving::OpeningFile, s.commands.HandleOf(kMainWindowId))) return;
+        Open(path);
+        if (!keptFromFile_) return;
+        keptFromFile_->forAnyName = true;
+        s.commands.SetFocus(kMainWindowId, id::kMonsterName);
+        s.properties.WriteInteger(kMainWindowId, id::kMonsterName, runtime::prop::edit::kSelectedLength, -1);
+        WriteTip(s.properties, "友情提示：正在复制怪物【" + keptFromFile_->monsterName +
+                                   "】，输入新名称后生成文件即可");
+    });
 }
 
 void MainWindowController::NewMonster() {

@@ -78,6 +78,15 @@ public:
     // so in a box and leaves the list; nothing is asked for it.
     void OpenRecentFile(std::string_view path);
 
+    // The copy command of the monster list: opens the file as OpenMonsterFile
+    // does, then gives the name box the focus with the name selected, for the
+    // copy's name to be typed; everything the file holds goes with the copy.
+    void CopyMonsterFile(std::string_view path);
+
+    // Told after the program wrote monster files (a generation), for a list
+    // of the folder to read it again. Replaces an earlier listener.
+    void SetFilesWrittenListener(std::function<void()> listener) { filesWritten_ = std::move(listener); }
+
     // The new-monster command: after the unsaved-changes question, every
     // control back to its start-up state, nothing kept of an opened file.
     void NewMonster();
@@ -134,6 +143,7 @@ private:
     ProgramSettings settings_;
     std::function<void(const std::string&)> captionListener_;
     std::string caption_;  // as last told
+    std::function<void()> filesWritten_;
 };
 
 }  // namespace vorn::mainwindow
