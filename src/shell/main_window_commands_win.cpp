@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "mainwindow/main_window_controller.h"
-#include "shell/monster_file_dialog_win.h"
+#include "shell/file_dialogs_win.h"
 #include "skin/windows/skin_menu_win.h"
 
 namespace vorn::shell {
