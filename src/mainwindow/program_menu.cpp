@@ -60,6 +60,7 @@ std::vector<ProgramMenuEntry> ProgramMenuEntries(std::span<const std::string> re
         {"新建怪物(&N)", "Ctrl+N", static_cast<int>(MenuCommand::NewMonster)},
         {"打开怪物文件(&O)…", "Ctrl+O", static_cast<int>(MenuCommand::Open)},
         {"生成文件(&S)", "Ctrl+S", static_cast<int>(MenuCommand::Generate)},
+        {"怪物列表(&L)…", "Ctrl+L", static_cast<int>(MenuCommand::MonsterList)},
         {},
     };
     if (recentFiles.empty()) entries.push_back({"（没有最近打开的文件）", "", 0, false});

@@ -16,6 +16,7 @@ enum class MenuCommand : int {
     Open = 2,
     Generate = 3,
     Help = 4,
+    MonsterList = 5,
     // Recent file i (from 0) is FirstRecent + i.
     FirstRecent = 100,
 };

@@ -23,7 +23,10 @@
 #include "settings/settings_store.h"
 #include "settings/user_settings_folder.h"
 #include "shell/command_line_win.h"
+#include "monsterlist/monster_list_controller.h"
 #include "shell/drawn_item_tips_win.h"
+#include "shell/file_dialogs_win.h"
+#include "shell/monster_list_window_win.h"
 #include "shell/main_window_commands_win.h"
 #include "shell/main_window_focus_win.h"
 #include "shell/main_window_skin_win.h"
@@ -82,8 +85,26 @@ int RunProgram() {
     controller.UseSettings(settingsStore);
     controller.OpenFirstMonsterFile(filesToOpen);
     runtime::MessageLoop loop;
-    commands = std::make_unique<shell::MainWindowCommands>(mainWindow->handle(), controller,
-                                                           program.ProgramDirectory());
+    monsterlist::MonsterListController list(
+        files, *skin->Box(), controller,
+        monsterlist::ListPlatform{
+            .chooseFolder = [&](const std::string& start) { return shell::ChooseFolder(mainWindow->handle(), start); },
+            .chooseCsvToRead = [&] { return shell::ChooseCsvToRead(mainWindow->handle(), controller.MonsterFolder()); },
+            .chooseCsvToWrite =
+                [&](const std::string& name) {
+                    return shell::ChooseCsvToWrite(mainWindow->handle(), controller.MonsterFolder(), name);
+                },
+            .recycle = [&](const std::vector<std::string>& paths) {
+                return shell::MoveToRecycleBin(mainWindow->handle(), paths);
+            }});
+    std::optional<shell::MonsterListWindow> listWindow;
+    if (skin->State()) listWindow.emplace(*skin->State(), mainWindow->handle(), list, loop);
+    controller.SetFilesWrittenListener([&] {
+        if (listWindow) listWindow->Refresh();
+    });
+    commands = std::make_unique<shell::MainWindowCommands>(mainWindow->handle(), controller, [&] {
+        if (listWindow) listWindow->Show();
+    });
     loop.AddKeyFilter(mainWindow->handle(), [&commands](const MSG& key) { return commands->Answer(key); });
     std::optional<shell::MainWindowFocus> focus;
     std::optional<shell::DrawnItemTips> tips;

@@ -22,6 +22,7 @@ MenuCommand ShortcutOf(WPARAM virtualKey, bool control) {
         case 'S': return MenuCommand::Generate;
         case 'N': return MenuCommand::NewMonster;
         case 'O': return MenuCommand::Open;
+        case 'L': return MenuCommand::MonsterList;
         default: return MenuCommand::None;
     }
 }
@@ -53,7 +54,10 @@ void MainWindowCommands::Run(MenuCommand command) {
         case MenuCommand::NewMonster: controller_.NewMonster(); return;
         case MenuCommand::Open:
             controller_.OpenChosenFile(
-                [this] { return ChooseMonsterFile(window_, programFolder_ + "\\MonUseItems"); });
+                [this] { return ChooseMonsterFile(window_, controller_.MonsterFolder()); });
+            return;
+        case MenuCommand::MonsterList:
+            if (showList_) showList_();
             return;
         case MenuCommand::Help: controller_.AuthorItemClicked(); return;
         case MenuCommand::None: return;

@@ -1,12 +1,13 @@
 // The main window's commands beyond its controls: the keyboard shortcuts,
 // answered wherever its focus is (Ctrl+S generates, Ctrl+N starts a new
 // monster, Ctrl+O opens a file through the open dialog, F1 shows the help
-// page), and the menu of the program icon, which offers the same and the
+// page, Ctrl+L shows the monster list), and the menu of the program icon, which offers the same and the
 // recent monster files.
 #pragma once
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "mainwindow/program_menu.h"
@@ -19,10 +20,10 @@ namespace vorn::shell {
 
 class MainWindowCommands {
 public:
-    // `programFolder` holds MonUseItems, where the open dialog starts.
+    // `showList` shows the monster list (Ctrl+L).
     MainWindowCommands(HWND window, mainwindow::MainWindowController& controller,
-                       std::string programFolder)
-        : window_(window), controller_(controller), programFolder_(std::move(programFolder)) {}
+                       std::function<void()> showList)
+        : window_(window), controller_(controller), showList_(std::move(showList)) {}
 
     // A key press (see MessageLoop::AddKeyFilter): true when it was one of
     // the shortcuts and its command ran. A held key runs it once.
@@ -36,7 +37,7 @@ public:
 private:
     HWND window_;
     mainwindow::MainWindowController& controller_;
-    std::string programFolder_;
+    std::function<void()> showList_;
 };
 
 }  // namespace vorn::shell

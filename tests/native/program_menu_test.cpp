@@ -8,22 +8,23 @@ namespace {
 TEST(ProgramMenu, CommandsRecentFilesNumberedThenHelp) {
     const std::vector<std::string> recent = {"D:\\服务端\\MonUseItems\\白野猪.txt", "C:\\A&B\\R&D.txt"};
     const auto entries = ProgramMenuEntries(recent);
-    ASSERT_EQ(entries.size(), 8u);
+    ASSERT_EQ(entries.size(), 9u);
     EXPECT_EQ(entries[0].shortcut, "Ctrl+N");
     EXPECT_EQ(entries[1].command, static_cast<int>(MenuCommand::Open));
     EXPECT_EQ(entries[2].shortcut, "Ctrl+S");
-    EXPECT_TRUE(entries[3].text.empty());
-    EXPECT_EQ(entries[4].text, "&1  白野猪");
-    EXPECT_EQ(entries[4].shortcut, "D:\\服务端\\MonUseItems");
-    EXPECT_EQ(entries[4].command, static_cast<int>(MenuCommand::FirstRecent));
+    EXPECT_EQ(entries[3].shortcut, "Ctrl+L");
+    EXPECT_TRUE(entries[4].text.empty());
+    EXPECT_EQ(entries[5].text, "&1  白野猪");
+    EXPECT_EQ(entries[5].shortcut, "D:\\服务端\\MonUseItems");
+    EXPECT_EQ(entries[5].command, static_cast<int>(MenuCommand::FirstRecent));
     // An ampersand of a name is shown, not taken as the key.
-    EXPECT_EQ(entries[5].text, "&2  R&&D");
-    EXPECT_EQ(entries[5].command, static_cast<int>(MenuCommand::FirstRecent) + 1);
-    EXPECT_EQ(entries[7].shortcut, "F1");
+    EXPECT_EQ(entries[6].text, "&2  R&&D");
+    EXPECT_EQ(entries[6].command, static_cast<int>(MenuCommand::FirstRecent) + 1);
+    EXPECT_EQ(entries[8].shortcut, "F1");
 
     const auto none = ProgramMenuEntries({});
-    EXPECT_EQ(none[4].text, "（没有最近打开的文件）");
-    EXPECT_FALSE(none[4].enabled);
+    EXPECT_EQ(none[5].text, "（没有最近打开的文件）");
+    EXPECT_FALSE(none[5].enabled);
 }
 
 TEST(ProgramMenu, LongFoldersKeepTheirHeadAndTheLastFoldersThatFit) {
