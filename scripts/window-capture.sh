@@ -26,6 +26,9 @@ vorn_capture_window() {
     # Let the first paint finish before taking the picture.
     sleep 2
     [ -n "$step" ] && "$step" "$window"
+    # Found again: Wine may have made the window's X window anew meanwhile
+    # (a layered window that stops being layered).
+    window=$(xdotool search --onlyvisible --name "$VORN_WINDOW_NAME" 2>/dev/null | head -n 1 || echo "$window")
     local geometry
     geometry=$(xwininfo -id "$window" | awk '
         /Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}

@@ -30,7 +30,7 @@ MainWindowFocus::MainWindowFocus(runtime::LoadedWindow& window, skin::PellumWind
 int MainWindowFocus::Current() const {
     const HWND focus = GetFocus();
     if (focus == window_.handle()) {
-        const int item = skin_.FocusedItem();
+        const int item = skin_.FocusedItem() - 1;
         for (std::size_t i = 0; i < stops_.size(); ++i)
             if (item >= 0 && stops_[i].item == item) return static_cast<int>(i);
         return -1;
@@ -53,11 +53,11 @@ bool MainWindowFocus::CanTake(const Stop& stop) const {
 
 void MainWindowFocus::Take(const Stop& stop) {
     if (stop.control == nullptr) {
-        skin_.FocusItem(stop.item);
+        skin_.FocusItem(stop.item + 1);
         SetFocus(window_.handle());
         return;
     }
-    skin_.FocusItem(-1);
+    skin_.FocusItem(0);
     SetFocus(stop.control);
     // As in a dialog: an edit box reached by Tab has its text selected.
     if (SendMessageW(stop.control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)

@@ -7,6 +7,7 @@
 #include "plus/plus_graphics_win.h"
 #include "plus/plus_image_attributes_win.h"
 #include "plus/plus_image_win.h"
+#include "plus/plus_path_win.h"
 #include "skin/rect_record.h"
 
 namespace vorn::skin {
@@ -39,5 +40,12 @@ void DrawPart(plus::PlusGraphics& target, const plus::PlusImage& image,
 void DrawThreeSlice(plus::PlusGraphics& target, const plus::PlusImage& image,
                     const Gdiplus::RectF& source, float caps, const Gdiplus::RectF& destination,
                     int percent = kFullOpacity);
+
+// A rectangle with circular corners of `radius`, added to `path` as a
+// closed figure.
+void AddRoundedRect(plus::PlusPath& path, const Gdiplus::RectF& rect, float radius);
+// Its outline in `colour`, `width` wide.
+void StrokeRoundedRect(plus::PlusGraphics& target, const Gdiplus::RectF& rect, float radius,
+                       plus::Argb colour, float width);
 
 }  // namespace vorn::skin

@@ -1,6 +1,7 @@
 #include "skin/windows/clipboard_text_win.h"
 
 #include <cstring>
+#include <cwchar>
 #include <string>
 
 #include "runtime/base/utf_win.h"
@@ -38,6 +39,20 @@ bool PutTextOnClipboard(HWND owner, std::string_view text) {
     if (clipboard.Open() && EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, block)) return true;
     GlobalFree(block);
     return false;
+}
+
+std::optional<std::wstring> TextFromClipboard(HWND owner) {
+    const OpenClipboardScope clipboard(owner);
+    if (!clipboard.Open()) return std::nullopt;
+    HANDLE block = GetClipboardData(CF_UNICODETEXT);
+    if (!block) return std::nullopt;
+    const auto* text = static_cast<const wchar_t*>(GlobalLock(block));
+    if (!text) return std::nullopt;
+    // Never past the block, even when its text has no terminator.
+    const std::size_t most = GlobalSize(block) / sizeof(wchar_t);
+    std::wstring taken(text, wcsnlen(text, most));
+    GlobalUnlock(block);
+    return taken;
 }
 
 }  // namespace vorn::skin

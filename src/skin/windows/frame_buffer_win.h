@@ -29,6 +29,8 @@ public:
     HDC Dc() const { return dc_.get(); }
     // Draws into the same pixels as Dc(); opaque, alpha is ignored.
     plus::PlusGraphics& Graphics() { return graphics_; }
+    // The same pixels as a GDI+ image (opaque), to draw elsewhere.
+    const plus::PlusImage& Image() const { return view_; }
 
     // Copies `rect` (client coordinates) to the same place of `target`.
     void CopyTo(HDC target, const RECT& rect) const;

@@ -44,6 +44,15 @@ RectRecord LabelTextRect(const RectRecord& label, const RectRecord& leftPart) {
     return {label.x + leftPart.width, label.y, label.width - leftPart.width, label.height};
 }
 
+RectRecord ChoiceTextRect(const RectRecord& item, int boxWidth) {
+    return {item.x + boxWidth, item.y, std::max(0, item.width - boxWidth), item.height};
+}
+
+RectRecord EditTextRect(const RectRecord& box) {
+    return {box.x + kEditInsetX, box.y + kEditInsetY, std::max(0, box.width - 2 * kEditInsetX),
+            std::max(0, box.height - 2 * kEditInsetY)};
+}
+
 RectRecord FitCentred(const RectRecord& box, int width, int height) {
     if (width <= 0 || height <= 0 || box.width <= 0 || box.height <= 0) return {box.x, box.y, 0, 0};
     // Compare width/height ratios without floating point: the tighter side wins.

@@ -64,6 +64,21 @@ inline constexpr int kLabelHeight = 28;
 inline constexpr int kLabelLeftPartWidth = 12;
 RectRecord LabelTextRect(const RectRecord& label, const RectRecord& leftPart);
 
+// A check box's box is 21 pixels wide, an option button's 14; the text
+// starts right after it and fills the rest of the item.
+inline constexpr int kCheckBoxWidth = 21;
+inline constexpr int kOptionButtonWidth = 14;
+RectRecord ChoiceTextRect(const RectRecord& item, int boxWidth);
+
+// Where an edit item's text goes inside its field: clear of the field's
+// 6-pixel ends, 3 pixels from its top and bottom.
+inline constexpr int kEditInsetX = 6;
+inline constexpr int kEditInsetY = 3;
+RectRecord EditTextRect(const RectRecord& box);
+
+// The focus halo reaches this far outside the item it surrounds.
+inline constexpr int kHaloMargin = 3;
+
 // `picture` (width x height) scaled to fit inside `box`, keeping its shape,
 // centred. Fractions are truncated.
 RectRecord FitCentred(const RectRecord& box, int width, int height);

@@ -15,10 +15,27 @@ namespace vorn::skin {
 
 using Gdiplus::RectF;
 
-ItemPainter::ItemPainter(const SkinState& skin) : skin_(skin), look_(ItemLook::Window) {}
+namespace {
+
+// Greyed items show their text in this colour.
+constexpr Colour kGreyedText = 0x808080;
+constexpr int kOptionTextGap = 3;
+
+// The style `item` shows its text in: greyed, or as it is.
+const TextStyle& ShownStyle(const SkinItem& item, TextStyle& greyed) {
+    if (!item.greyed) return item.style;
+    greyed = item.style;
+    greyed.colour = kGreyedText;
+    return greyed;
+}
+
+}  // namespace
+
+ItemPainter::ItemPainter(const SkinState& skin)
+    : skin_(skin), look_(ItemLook::Window), editFace_(skin) {}
 
 ItemPainter::ItemPainter(const SkinState& skin, int captionWidth, int captionHeight)
-    : skin_(skin), look_(ItemLook::Box) {
+    : skin_(skin), look_(ItemLook::Box), editFace_(skin) {
     const int states[kFaceCount] = {kFrameNormal, kFrameHover, kFramePressed, kFrameFocused};
     for (int face = 0; face < kFaceCount; ++face) {
         if (!faces_[face].CreateBitmap(captionWidth, captionHeight)) continue;
@@ -40,8 +57,14 @@ void ItemPainter::Paint(plus::PlusGraphics& target, const SkinItem& item, std::s
         case ItemKind::Maximise:
         case ItemKind::Minimise: PaintCaptionButton(target, item, show); break;
         case ItemKind::Caption: PaintButton(target, item, index, show); break;
-        case ItemKind::Check: PaintCheck(target, item, index); break;
-        case ItemKind::Text: PaintText(target, item.style, item.textRect, index); break;
+        case ItemKind::Check: PaintCheck(target, item, index, show); break;
+        case ItemKind::Option: PaintOption(target, item, index, show); break;
+        case ItemKind::Edit: PaintEdit(target, item, show); break;
+        case ItemKind::Text: {
+            TextStyle greyed;
+            PaintText(target, ShownStyle(item, greyed), item.textRect, index);
+            break;
+        }
         case ItemKind::CaptionArea: PaintCaptionArea(target, item); break;
         case ItemKind::Icon: PaintIcon(target, item); break;
         case ItemKind::Label: PaintLabel(target, item, index, show); break;
@@ -135,13 +158,7 @@ void ItemPainter::PaintButton(plus::PlusGraphics& target, const SkinItem& item, 
         RectRecord at = ImageButtonPictureRect(r, static_cast<int>(item.picture->Width()),
                                                static_cast<int>(item.picture->Height()));
         at.y += shift;
-        const plus::PlusImage& glow = skin_.skinImages[kSkinButtonGlow];
-        if (glow.Native()) {
-            const RectF whole = Whole(glow);
-            const RectF behind(at.x + (at.width - whole.Width) / 2,
-                               at.y + (at.height - whole.Height) / 2, whole.Width, whole.Height);
-            DrawPart(target, glow, behind, whole, item.hover.Level());
-        }
+        PaintGlowBehind(target, at, item.hover.Level());
         DrawPart(target, *item.picture, ToRectF(at), Whole(*item.picture));
         // The caption takes what the picture leaves.
         const int textLeft = at.x + at.width;
@@ -150,11 +167,63 @@ void ItemPainter::PaintButton(plus::PlusGraphics& target, const SkinItem& item, 
     PaintText(target, item.style, text, index, shift);
 }
 
-void ItemPainter::PaintCheck(plus::PlusGraphics& target, const SkinItem& item, std::size_t index) {
+void ItemPainter::PaintCheck(plus::PlusGraphics& target, const SkinItem& item, std::size_t index,
+                             ItemShow show) {
     const RectRecord& r = item.layoutRect;
-    DrawStripIcon(target, skin_, r.x, r.y, kStripCells.width, kStripCells.height,
-                  item.checked ? kStripCheckOn : kStripCheckOff);
-    PaintText(target, item.style, item.textRect, index);
+    const int cell = item.checked ? kStripCheckOn : kStripCheckOff;
+    if (look_ == ItemLook::Box) {
+        DrawStripIcon(target, skin_, r.x, r.y, kStripCells.width, kStripCells.height, cell);
+        PaintText(target, item.style, item.textRect, index);
+        return;
+    }
+    // A window's box sits in the middle of its line, a warm glow behind it
+    // under the pointer; greyed, it is faint.
+    const RectRecord box{r.x, r.y + (r.height - kStripCells.height) / 2, kStripCells.width,
+                         kStripCells.height};
+    if (!item.greyed) PaintGlowBehind(target, box, show.pressed ? kFullOpacity : item.hover.Level());
+    const Opacity faint(item.greyed ? 45 : kFullOpacity);
+    DrawStripIcon(target, skin_, box.x, box.y, box.width, box.height, cell, faint.get());
+    if (show.focused) PaintHalo(target, r);
+    TextStyle greyed;
+    PaintText(target, ShownStyle(item, greyed), item.textRect, index);
+}
+
+void ItemPainter::PaintOption(plus::PlusGraphics& target, const SkinItem& item, std::size_t index,
+                              ItemShow show) {
+    const RectRecord& r = item.layoutRect;
+    const plus::PlusImage& cells = skin_.controlImages[kControlOptionButton];
+    const RectF at(static_cast<float>(r.x),
+                   static_cast<float>(r.y + (r.height - kOptionCells.height) / 2),
+                   static_cast<float>(kOptionCells.width), static_cast<float>(kOptionCells.height));
+    const auto cell = [](int n) {
+        return RectF(static_cast<float>(kOptionCells.X(n)), 0, static_cast<float>(kOptionCells.width),
+                     static_cast<float>(kOptionCells.height));
+    };
+    if (item.greyed) {
+        DrawPart(target, cells, at, cell(kOptionDisabled));
+    } else {
+        // Each state's hover cell follows it: the lit one fades in over it.
+        const int base = item.checked ? kOptionOn : kOptionOff;
+        DrawPart(target, cells, at, cell(base));
+        DrawPart(target, cells, at, cell(base + 1), show.pressed ? kFullOpacity : item.hover.Level());
+    }
+    if (show.focused) PaintHalo(target, r);
+    // The button's cell ends at its ring: the text keeps a little off it.
+    RectRecord text = item.textRect;
+    text.x += kOptionTextGap;
+    text.width -= kOptionTextGap;
+    TextStyle greyed;
+    PaintText(target, ShownStyle(item, greyed), text, index);
+}
+
+void ItemPainter::PaintGlowBehind(plus::PlusGraphics& target, const RectRecord& around,
+                                  int percent) const {
+    const plus::PlusImage& glow = skin_.skinImages[kSkinButtonGlow];
+    if (glow.Native() == nullptr) return;
+    const RectF whole = Whole(glow);
+    const RectF behind(around.x + (around.width - whole.Width) / 2,
+                       around.y + (around.height - whole.Height) / 2, whole.Width, whole.Height);
+    DrawPart(target, glow, behind, whole, percent);
 }
 
 void ItemPainter::PaintLabel(plus::PlusGraphics& target, const SkinItem& item, std::size_t index,

@@ -27,25 +27,6 @@ constexpr std::uint8_t kLightAreaAlpha = 220;
 constexpr plus::Argb kRimGold = 0xFFD9B25F;
 constexpr plus::Argb kRimGlow = 0x55F3D58B;
 
-// A rectangle with circular corners of `radius`.
-void AddRoundedRect(plus::PlusPath& path, const RectF& r, float radius) {
-    const float d = radius * 2;
-    path.AddArc(RectF(r.X + r.Width - d, r.Y, d, d), 270, 90);
-    path.AddArc(RectF(r.X + r.Width - d, r.Y + r.Height - d, d, d), 0, 90);
-    path.AddArc(RectF(r.X, r.Y + r.Height - d, d, d), 90, 90);
-    path.AddArc(RectF(r.X, r.Y, d, d), 180, 90);
-    path.CloseFigure();
-}
-
-void StrokeRoundedRect(plus::PlusGraphics& target, const RectF& r, float radius, plus::Argb colour,
-                       float width) {
-    plus::PlusPath path;
-    plus::PlusPen pen;
-    if (!path.Create() || !pen.Create(colour, width)) return;
-    AddRoundedRect(path, r, radius);
-    target.DrawPath(pen, path);
-}
-
 void FillArea(plus::PlusGraphics& target, const RectF& rect, plus::Argb colour) {
     plus::PlusSolidBrush brush;
     if (brush.Create(colour)) target.FillRectangle(brush, rect);

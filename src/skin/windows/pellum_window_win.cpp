@@ -36,6 +36,11 @@ PellumWindow::~PellumWindow() { TearDown(); }
 bool PellumWindow::IsSetUp() const { return skin_ != nullptr && skin_->initialised; }
 
 AttachStatus PellumWindow::AttachTo(HWND window, const FrameOptions& frame) {
+    return AttachSkin(window, frame, WindowSkin::Origin::TakenOver);
+}
+
+AttachStatus PellumWindow::AttachSkin(HWND window, const FrameOptions& frame,
+                                      WindowSkin::Origin origin) {
     if (!IsSetUp()) return AttachStatus::NotSetUp;
     if (skinned_ || blocked_) return AttachStatus::Busy;
     // The skin goes with its window; it may be told so inside a message of it.
@@ -43,7 +48,9 @@ AttachStatus PellumWindow::AttachTo(HWND window, const FrameOptions& frame) {
         skinned_.reset();
         modalWatch_ = 0;
     });
-    if (!skin->TakeOver(window, frame, pending_)) return AttachStatus::Busy;
+    if (!skin->TakeOver(window, frame, pending_, origin)) return AttachStatus::Busy;
+    // A hidden modal window ends its loop as a destroyed one does.
+    skin->SetOnHidden([this] { modalWatch_ = 0; });
     skinned_ = std::move(skin);
     return AttachStatus::Ok;
 }
@@ -63,7 +70,7 @@ AttachStatus PellumWindow::CreateSkinnedWindow(const CreateOptions& options, HWN
     if (window == nullptr) return AttachStatus::Busy;
     HWND owner = options.owner;
     if (owner && options.modal) EnableWindow(owner, FALSE);
-    const AttachStatus status = AttachTo(window, options.frame);
+    const AttachStatus status = AttachSkin(window, options.frame, WindowSkin::Origin::Created);
     if (status != AttachStatus::Ok) {
         DestroyWindow(window);
         if (owner && options.modal) EnableWindow(owner, TRUE);
@@ -71,8 +78,16 @@ AttachStatus PellumWindow::CreateSkinnedWindow(const CreateOptions& options, HWN
     }
     if (created) *created = window;
     if (options.onCreated) options.onCreated(window);
-    if (options.modal && IsWindow(window)) {
-        ShowWindow(window, SW_SHOW);
+    // The routine may have let the window go already.
+    if (!IsWindow(window) || !skinned_ || skinned_->Window() != window) {
+        if (owner && options.modal) EnableWindow(owner, TRUE);
+        return AttachStatus::Ok;
+    }
+    Showing showing = options.showing;
+    if (options.modal && showing == Showing::Hidden) showing = Showing::Plain;
+    if (showing == Showing::Animated) skinned_->ShowAnimated(true);
+    else if (showing == Showing::Plain) ShowWindow(window, SW_SHOW);
+    if (options.modal) {
         modalWatch_ = 1;
         RunModalLoop(modalWatch_, owner ? &owner : nullptr);
     }
@@ -147,6 +162,92 @@ int PellumWindow::AddPictureLink(PictureLinkOptions wanted) {
     item.normalCells = wanted.normal;
     item.hoverCells = wanted.hover.value_or(wanted.normal);
     return Append(std::move(item), wanted.visible, std::move(wanted.routine));
+}
+
+int PellumWindow::AddCheckBox(ChoiceItemOptions wanted) {
+    return AddChoice(ItemKind::Check, kCheckBoxWidth, std::move(wanted));
+}
+
+int PellumWindow::AddOptionButton(ChoiceItemOptions wanted) {
+    return AddChoice(ItemKind::Option, kOptionButtonWidth, std::move(wanted));
+}
+
+int PellumWindow::AddChoice(ItemKind kind, int boxWidth, ChoiceItemOptions wanted) {
+    SkinItem item;
+    item.kind = kind;
+    PlaceItem(item, wanted.rect);
+    item.textRect = ChoiceTextRect(wanted.rect, boxWidth);
+    item.style = std::move(wanted.text);
+    item.style.align = TextAlign::Near;
+    item.style.lineAlign = TextAlign::Centre;
+    item.checked = wanted.checked;
+    item.group = wanted.group;
+    if (kind == ItemKind::Option && item.checked) {
+        // One of a group is on: the last one made so.
+        for (SkinItem& other : pending_)
+            if (other.kind == ItemKind::Option && other.group == item.group) other.checked = false;
+    }
+    return Append(std::move(item), wanted.visible, std::move(wanted.routine));
+}
+
+int PellumWindow::AddText(TextItemOptions wanted) {
+    SkinItem item;
+    item.kind = ItemKind::Text;
+    PlaceItem(item, wanted.rect);
+    item.style = std::move(wanted.text);
+    return Append(std::move(item), wanted.visible, {});
+}
+
+int PellumWindow::AddEdit(EditItemOptions wanted) {
+    SkinItem item;
+    item.kind = ItemKind::Edit;
+    PlaceItem(item, wanted.rect);
+    item.style.colour = wanted.textColour;
+    item.style.size = wanted.fontSize;
+    item.edit.SetChars(wanted.chars);
+    item.edit.SetLimit(wanted.limit);
+    const std::wstring text = runtime::Widen(wanted.text);
+    item.edit.SetText(std::u16string(text.begin(), text.end()));
+    item.cue = std::move(wanted.cue);
+    return Append(std::move(item), wanted.visible, std::move(wanted.routine));
+}
+
+std::string PellumWindow::ItemText(int index) const {
+    return skinned_ ? skinned_->ItemText(index) : std::string();
+}
+
+bool PellumWindow::SetItemText(int index, std::string_view text) {
+    return skinned_ && skinned_->SetItemText(index, text);
+}
+
+bool PellumWindow::IsItemChecked(int index) const {
+    return skinned_ && skinned_->IsItemChecked(index);
+}
+
+bool PellumWindow::SetItemChecked(int index, bool checked) {
+    return skinned_ && skinned_->SetItemChecked(index, checked);
+}
+
+bool PellumWindow::SetItemVisible(int index, bool visible) {
+    return skinned_ && skinned_->SetItemVisible(index, visible);
+}
+
+bool PellumWindow::SetItemGreyed(int index, bool greyed) {
+    return skinned_ && skinned_->SetItemGreyed(index, greyed);
+}
+
+int PellumWindow::FocusedItem() const { return skinned_ ? skinned_->FocusedItem() : 0; }
+
+bool PellumWindow::FocusItem(int index) { return skinned_ && skinned_->FocusItem(index); }
+
+bool PellumWindow::ActivateItem(int index) { return skinned_ && skinned_->ActivateItem(index); }
+
+void PellumWindow::SetFocusOrder(std::vector<FocusStop> order) {
+    if (skinned_) skinned_->SetFocusOrder(std::move(order));
+}
+
+void PellumWindow::ShowAnimated(bool show) {
+    if (skinned_) skinned_->ShowAnimated(show);
 }
 
 void PellumWindow::ShowPicture(SkinItem& item, plus::PlusImage picture) {

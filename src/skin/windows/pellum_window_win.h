@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "runtime/interfaces/box_request.h"
@@ -50,6 +51,51 @@ struct ImageButtonOptions {
     ItemRoutine routine;
 };
 
+// The text style of a window's check boxes and option buttons unless told
+// otherwise: white, glowing, 13 units.
+inline TextStyle WindowItemText() {
+    TextStyle style;
+    style.colour = 0xFFFFFF;
+    style.size = 13;
+    style.glow = true;
+    return style;
+}
+
+// A check box (kind 101; its text starts 21 pixels right of its left edge)
+// or an option button (kind 106; 14 pixels). A click anywhere on it, or
+// Space while it has the focus, toggles a check box and switches an option
+// button on and the others of its group off; the routine is told the new
+// state as its third argument.
+struct ChoiceItemOptions {
+    RectRecord rect;
+    TextStyle text = WindowItemText();  // align and lineAlign are set by the factory
+    bool checked = false;
+    int group = 0;  // option buttons: the group they are exclusive in
+    bool visible = true;
+    ItemRoutine routine;
+};
+
+// A text label (kind 102): the text in the rectangle, as styled.
+struct TextItemOptions {
+    RectRecord rect;
+    TextStyle text;
+    bool visible = true;
+};
+
+// A single-line edit box (kind 107) on the skin's light field. The routine
+// is told of every change of the text, with its new length in UTF-16 units.
+struct EditItemOptions {
+    RectRecord rect;
+    std::string text;  // UTF-8
+    std::string cue;   // shown greyed while the text is empty
+    EditChars chars = EditChars::Any;
+    std::size_t limit = 0;  // the most UTF-16 units; 0: no limit
+    Colour textColour = 0;
+    float fontSize = 13;
+    bool visible = true;
+    ItemRoutine routine;
+};
+
 struct PictureLinkOptions {
     RectRecord rect;
     plus::PlusImage strip;  // the picture both states cut their cells from
@@ -73,16 +119,27 @@ public:
     // Takes over `window` with the items made so far.
     AttachStatus AttachTo(HWND window, const FrameOptions& frame);
 
+    enum class Showing {
+        Animated,  // zoomed and faded in (see ShowAnimated)
+        Plain,     // shown at once
+        Hidden,    // left hidden (a modal window is shown plainly)
+    };
     struct CreateOptions {
-        HWND owner = nullptr;
-        bool modal = false;  // disable the owner and run the skin's modal loop until the window is gone
+        HWND owner = nullptr;  // the window it belongs to (stays above it, goes with it)
+        // Disable the owner and run the skin's modal loop until the window
+        // is gone or hidden.
+        bool modal = false;
         int x = 0, y = 0, width = 0, height = 0;
         bool centre = false;  // on the owner, or on the screen's work area
+        // Told the new window once it is skinned and before it is shown:
+        // the place to make its controls.
         std::function<void(HWND)> onCreated;
+        Showing showing = Showing::Animated;
         FrameOptions frame;
     };
-    // A new popup of class "Pellum Window", taken over. Refuses as AttachTo;
-    // `created` gets the window (gone again when modal).
+    // A new popup of class "Pellum Window", taken over, with the skin's
+    // stone behind its items and rounded corners. Refuses as AttachTo;
+    // `created` gets the window (when modal, gone or hidden again by then).
     AttachStatus CreateSkinnedWindow(const CreateOptions& options, HWND* created = nullptr);
 
     void SetBlocked(bool blocked) { blocked_ = blocked; }
@@ -100,17 +157,34 @@ public:
     int AddLabel(LabelItemOptions wanted);
     int AddImageButton(ImageButtonOptions wanted);
     int AddPictureLink(PictureLinkOptions wanted);
+    int AddCheckBox(ChoiceItemOptions wanted);
+    int AddOptionButton(ChoiceItemOptions wanted);
+    int AddText(TextItemOptions wanted);
+    int AddEdit(EditItemOptions wanted);
+
+    // The skinned window's items at run time, by the index their factory
+    // answered (see WindowSkin); false, 0 or empty without a window.
+    std::string ItemText(int index) const;
+    bool SetItemText(int index, std::string_view text);
+    bool IsItemChecked(int index) const;
+    bool SetItemChecked(int index, bool checked);
+    bool SetItemVisible(int index, bool visible);
+    bool SetItemGreyed(int index, bool greyed);
+    // Keyboard focus among the items: which has it (0: none), giving it to
+    // one (0: none), doing what a click on one does, and the Tab order.
+    int FocusedItem() const;
+    bool FocusItem(int index);
+    bool ActivateItem(int index);
+    void SetFocusOrder(std::vector<FocusStop> order);
+    // Shows or hides the skinned window with the zoom-and-fade (hidden, not
+    // destroyed); it always ends with the window whole.
+    void ShowAnimated(bool show);
+    bool Animating() const { return skinned_ && skinned_->Animating(); }
 
     // Lets the skinned window go; the window itself stays. Done at exit.
     void TearDown() { skinned_.reset(); }
 
     HWND Window() const { return skinned_ ? skinned_->Window() : nullptr; }
-    // The skinned window's keyboard item (see WindowSkin::FocusItem); indexes
-    // from 0 among Items().
-    void FocusItem(int index) {
-        if (skinned_) skinned_->FocusItem(index);
-    }
-    int FocusedItem() const { return skinned_ ? skinned_->FocusedItem() : -1; }
     // The skinned window's items: the seven frame items, then the ones made for it.
     const std::vector<SkinItem>& Items() const;
     // The skinned window's picture as last composed (for checks of what is drawn).
@@ -118,6 +192,8 @@ public:
 
 private:
     bool IsSetUp() const;
+    AttachStatus AttachSkin(HWND window, const FrameOptions& frame, WindowSkin::Origin origin);
+    int AddChoice(ItemKind kind, int boxWidth, ChoiceItemOptions wanted);
     // A picture shown on the item: its state becomes 4.
     static void ShowPicture(SkinItem& item, plus::PlusImage picture);
     // Adds the item to those made for the next window; answers its index there.

@@ -21,11 +21,14 @@ bool IsCaptionButton(ItemKind kind) {
            kind == ItemKind::Minimise;
 }
 
-// Items that react to the mouse: they fade when hovered and show the hand.
+// Items that take the mouse; all but the edit item fade when hovered and
+// show the hand. A greyed item takes nothing.
 bool IsInteractive(const SkinItem& item) {
+    if (item.greyed) return false;
     return IsCaptionButton(item.kind) || item.kind == ItemKind::Caption ||
            item.kind == ItemKind::Label || item.kind == ItemKind::PictureLink ||
-           (item.kind == ItemKind::Icon && item.routine);
+           item.kind == ItemKind::Check || item.kind == ItemKind::Option ||
+           item.kind == ItemKind::Edit || (item.kind == ItemKind::Icon && item.routine);
 }
 
 }  // namespace
@@ -41,6 +44,8 @@ int WindowSkin::HitItem(POINT client) const {
 }
 
 void WindowSkin::SetHovered(int index) {
+    // The edit item shows the text beam instead.
+    if (index >= 0 && items_[static_cast<std::size_t>(index)].kind == ItemKind::Edit) index = -1;
     if (index == hovered_) return;
     if (hovered_ >= 0 && static_cast<std::size_t>(hovered_) < items_.size())
         items_[static_cast<std::size_t>(hovered_)].hover.FadeOut();
@@ -96,6 +101,10 @@ void WindowSkin::OnMouseMove(LPARAM position) {
         TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, handle(), 0};
         tracking_ = TrackMouseEvent(&track) != FALSE;
     }
+    if (pressed_ >= 0 && items_[static_cast<std::size_t>(pressed_)].kind == ItemKind::Edit) {
+        OnEditDrag(ClientPoint(position));
+        return;
+    }
     const int hit = HitItem(ClientPoint(position));
     if (hit >= 0) ShowItemCursor(static_cast<std::size_t>(hit));
     if (pressed_ >= 0) {
@@ -126,13 +135,23 @@ bool WindowSkin::OnSetCursor(LPARAM lParam) {
 
 void WindowSkin::ShowItemCursor(std::size_t index) {
     const ItemKind kind = items_[index].kind;
-    SetCursor(Cursor(kind == ItemKind::HostValues ? kCursorKind108 : kCursorHand));
+    SetCursor(Cursor(kind == ItemKind::HostValues ? kCursorKind108
+                     : kind == ItemKind::Edit     ? kCursorEditBeam
+                                                  : kCursorHand));
 }
 
-void WindowSkin::OnButtonDown(LPARAM position) {
+void WindowSkin::OnButtonDown(LPARAM position, bool doubleClick) {
     const POINT at = ClientPoint(position);
     const int hit = HitItem(at);
+    if (hit >= 0 && items_[static_cast<std::size_t>(hit)].kind == ItemKind::Edit) {
+        OnEditButtonDown(static_cast<std::size_t>(hit), at, doubleClick);
+        return;
+    }
     if (hit >= 0) {
+        // As a click on a control: in a window whose controls share the Tab
+        // cycle, the item takes the focus.
+        if (TabsThroughControls() && TakesFocus(items_[static_cast<std::size_t>(hit)]))
+            FocusItem(hit + 1);
         pressed_ = hit;
         SetHovered(hit);
         SetCapture(handle());
@@ -168,18 +187,27 @@ void WindowSkin::OnButtonUp(LPARAM position) {
     if (GetCapture() == handle()) ReleaseCapture();
     if (pressed < 0 || static_cast<std::size_t>(pressed) >= items_.size()) return;
     InvalidateItem(static_cast<std::size_t>(pressed));
+    if (items_[static_cast<std::size_t>(pressed)].kind == ItemKind::Edit) return;
     const int hit = HitItem(ClientPoint(position));
     SetHovered(hit);
     if (hit == pressed) Activate(static_cast<std::size_t>(pressed));
 }
 
 void WindowSkin::Activate(std::size_t index) {
+    const ItemKind kind = items_[index].kind;
+    if (kind == ItemKind::Check || kind == ItemKind::Option) {
+        Toggle(index);
+        return;
+    }
+    if (kind == ItemKind::Edit) {
+        FocusItem(static_cast<int>(index) + 1);
+        return;
+    }
     // The routine may open a modal box, close the window or tear the skin
     // down: copy what is needed first.
     const HWND window = handle();
-    const ItemKind kind = items_[index].kind;
     const ItemRoutine routine = items_[index].routine;
-    const int answer = routine ? routine(static_cast<int>(kind), static_cast<int>(index) + 1) : 0;
+    const int answer = routine(static_cast<int>(kind), static_cast<int>(index) + 1);
     if (window == nullptr || !IsWindow(window)) return;
     switch (kind) {
         case ItemKind::Close:
@@ -194,6 +222,20 @@ void WindowSkin::Activate(std::size_t index) {
             break;
         default: break;
     }
+}
+
+void WindowSkin::Toggle(std::size_t index) {
+    SkinItem& item = items_[index];
+    // An option button goes on (and its group off); a check box turns over.
+    const bool checked = item.kind == ItemKind::Option ? true : !item.checked;
+    if (checked == item.checked) return;
+    SetItemChecked(static_cast<int>(index) + 1, checked);
+    Notify(index, checked ? 1 : 0);
+}
+
+void WindowSkin::Notify(std::size_t index, int value) {
+    const ItemRoutine routine = items_[index].routine;
+    routine(static_cast<int>(items_[index].kind), static_cast<int>(index) + 1, value);
 }
 
 }  // namespace vorn::skin

@@ -12,6 +12,13 @@ namespace {
 
 RECT ToRect(const RectRecord& r) { return {r.x, r.y, r.x + r.width, r.y + r.height}; }
 
+// What an item's drawing may cover: its rectangle and the focus halo around it.
+RECT AreaOf(const SkinItem& item) {
+    RECT area = ToRect(item.layoutRect);
+    InflateRect(&area, kHaloMargin, kHaloMargin);
+    return area;
+}
+
 RectRecord ToRecord(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
 
 std::string WindowTextOf(HWND window) {
@@ -68,24 +75,29 @@ void WindowSkin::ComposeRect(const RECT& area) {
     RECT rect{};
     if (!IntersectRect(&rect, &area, &client)) return;
 
-    // The window's own background first, as its procedure paints it.
-    HDC dc = buffer_.Dc();
-    const int saved = SaveDC(dc);
-    IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
-    FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    Default(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
-    RestoreDC(dc, saved);
-    GdiFlush();
-
     plus::PlusGraphics& graphics = buffer_.Graphics();
     graphics.SetClipRect(ToRectF(ToRecord(rect)));
+    if (origin_ == Origin::Created) {
+        // A window of the skin's own has the skin's stone behind everything.
+        backdrop_.Paint(graphics, client.right, client.bottom);
+    } else {
+        // The window's own background first, as its procedure paints it.
+        HDC dc = buffer_.Dc();
+        const int saved = SaveDC(dc);
+        IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
+        FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        Default(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
+        RestoreDC(dc, saved);
+        GdiFlush();
+    }
     for (std::size_t i = 0; i < items_.size(); ++i) {
         const SkinItem& item = items_[i];
-        RECT itemRect = ToRect(item.layoutRect);
+        const RECT itemArea = AreaOf(item);
         RECT overlap{};
-        if (!item.visible || !IntersectRect(&overlap, &itemRect, &rect)) continue;
+        if (!item.visible || !IntersectRect(&overlap, &itemArea, &rect)) continue;
+        const bool focused = static_cast<int>(i) == focused_ && hasFocus_;
         painter_.Paint(graphics, item, i,
-                       ItemShow{.focused = ShowsFocus(i), .pressed = static_cast<int>(i) == pressed_});
+                       ItemShow{.focused = focused, .pressed = static_cast<int>(i) == pressed_});
     }
     graphics.ResetClip();
     graphics.Flush(Gdiplus::FlushIntentionSync);
@@ -100,7 +112,7 @@ void WindowSkin::ComposeAll() {
 
 void WindowSkin::InvalidateItem(std::size_t index) {
     if (handle() == nullptr || index >= items_.size()) return;
-    const RECT rect = ToRect(items_[index].layoutRect);
+    const RECT rect = AreaOf(items_[index]);
     if (composed_) ComposeRect(rect);
     InvalidateRect(handle(), &rect, FALSE);
 }
@@ -118,6 +130,53 @@ void WindowSkin::Paint() {
     if (!composed_) ComposeAll();
     buffer_.CopyTo(dc, paint.rcPaint);
     EndPaint(handle(), &paint);
+}
+
+void WindowSkin::OnSize(WPARAM kind) {
+    // The motion keeps the window's rectangle; nothing changes meanwhile.
+    if (zoom_.Running()) return;
+    if (kind == SIZE_MINIMIZED) {
+        // Nothing is seen: nothing moves, and nothing is left lit.
+        StopTimers();
+        for (SkinItem& item : items_) {
+            item.hover.FadeOut();
+            item.hover.Finish();
+        }
+        hovered_ = -1;
+        return;
+    }
+    BuildFrame();
+    painter_.ForgetText(Slot(FrameSlot::Title));
+    composed_ = false;
+    InvalidateRect(handle(), nullptr, FALSE);
+    if (origin_ == Origin::Created) {
+        RECT rect{};
+        GetWindowRect(handle(), &rect);
+        SetRoundedRegion(handle(), rect.right - rect.left, rect.bottom - rect.top);
+    }
+    UpdateCaret();
+}
+
+void WindowSkin::PaintPicture(HDC dc) {
+    if (!composed_) ComposeAll();
+    RECT client{};
+    GetClientRect(handle(), &client);
+    buffer_.CopyTo(dc, client);
+    // The children over it, the bottom of their order first, each at its place.
+    const HWND top = GetWindow(handle(), GW_CHILD);
+    for (HWND child = top ? GetWindow(top, GW_HWNDLAST) : nullptr; child;
+         child = GetWindow(child, GW_HWNDPREV)) {
+        if ((GetWindowLongPtrW(child, GWL_STYLE) & WS_VISIBLE) == 0) continue;
+        RECT at{};
+        GetWindowRect(child, &at);
+        MapWindowPoints(nullptr, handle(), reinterpret_cast<POINT*>(&at), 2);
+        const int saved = SaveDC(dc);
+        SetViewportOrgEx(dc, at.left, at.top, nullptr);
+        IntersectClipRect(dc, 0, 0, at.right - at.left, at.bottom - at.top);
+        SendMessageW(child, WM_PRINT, reinterpret_cast<WPARAM>(dc),
+                     PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND | PRF_CHILDREN);
+        RestoreDC(dc, saved);
+    }
 }
 
 void WindowSkin::PrintClient(HDC dc) {
