@@ -3,6 +3,7 @@
 #include <array>
 
 #include "monsterfolder/list_columns.h"
+#include "monsterlist/list_window_layout.h"
 #include "monsterlist/monster_list_controller.h"
 #include "runtime/base/utf_win.h"
 #include "runtime/win32/window_object_win.h"
@@ -14,12 +15,11 @@ namespace {
 using monsterfolder::kListColumns;
 using monsterfolder::ListColumn;
 
-constexpr int kWidth = 640, kHeight = 470;
-constexpr int kMargin = 12;
-constexpr int kListTop = 74, kButtonsTop = kHeight - 66, kButtonWidth = 80, kButtonGap = 6;
+using namespace monsterlist;  // the window's layout
+constexpr int kWidth = kListWindowWidth, kHeight = kListWindowHeight, kMargin = kListMargin;
 constexpr COLORREF kProblemText = RGB(255, 120, 96);
 
-constexpr std::array<int, kListColumns.size()> kColumnWidths{150, 48, 44, 52, 44, 52, 126, 96};
+constexpr std::array<int, kListColumns.size()> kColumnWidths{120, 44, 40, 50, 40, 50, 136, 112};
 
 // A button's routine: runs on a click (or Enter / Space), not on value changes.
 skin::ItemRoutine Click(std::function<void()> action) {
@@ -80,7 +80,7 @@ void MonsterListWindow::Show() {
     if (!built_) {
         built_ = true;
         skin::EditItemOptions search;
-        search.rect = {kMargin, 40, 240, 26};
+        search.rect = {kMargin, kSearchTop, kSearchWidth, kSearchHeight};
         search.cue = "搜索名称或装备";
         search.routine = [this](int, int, std::optional<int> value) {
             if (value) OnSearchChanged();
@@ -88,14 +88,16 @@ void MonsterListWindow::Show() {
         };
         searchItem_ = manager_.AddEdit(std::move(search));
         skin::TextItemOptions summary;
-        summary.rect = {kMargin + 252, 40, kWidth - 2 * kMargin - 252, 26};
-        summary.text.colour = 0xE8D8A0;
+        summary.rect = {kMargin + kSearchWidth + 12, kSearchTop, kWidth - 2 * kMargin - kSearchWidth - 12,
+                        kSearchHeight};
+        summary.text.colour = 0xA0D8E8;  // the skin's colours are 0xBBGGRR
         summary.text.size = 12;
         summary.text.align = skin::TextAlign::Near;
         summary.text.lineAlign = skin::TextAlign::Centre;
         summaryItem_ = manager_.AddText(std::move(summary));
 
-        const std::pair<const char*, std::function<void()>> buttons[] = {
+        // In the order of ListButton.
+        const std::pair<std::string_view, std::function<void()>> buttons[] = {
             {"打开", [this] { Selected([this](std::size_t row) { list_.Open(row); }); }},
             {"新建", [this] { list_.NewMonster(); }},
             {"复制", [this] { Selected([this](std::size_t row) { list_.Copy(row); }); }},
@@ -115,12 +117,12 @@ void MonsterListWindow::Show() {
                  ShowRows(std::nullopt);
              }},
         };
-        int x = kMargin + 10;
+        int x = kButtonsLeft;
         std::vector<int> buttonItems;
         for (const auto& [caption, action] : buttons) {
             skin::ImageButtonOptions button;
-            button.rect = {x, kButtonsTop, kButtonWidth, 30};
-            button.caption = caption;
+            button.rect = {x, kButtonsTop, kButtonWidth, kButtonHeight};
+            button.caption = std::string(caption);
             button.fontSize = 12;
             button.routine = Click(action);
             buttonItems.push_back(manager_.AddImageButton(std::move(button)));
@@ -128,7 +130,7 @@ void MonsterListWindow::Show() {
         }
         skin::TextItemOptions folder;
         folder.rect = {kMargin, kHeight - 30, kWidth - 2 * kMargin, 22};
-        folder.text.colour = 0xA89C80;
+        folder.text.colour = 0x809CA8;
         folder.text.size = 11;
         folder.text.align = skin::TextAlign::Near;
         folder.text.lineAlign = skin::TextAlign::Centre;

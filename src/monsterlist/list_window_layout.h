@@ -1,0 +1,28 @@
+// Where the monster list window puts its parts (client pixels), shared by
+// the window and the tests that click it.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace vorn::monsterlist {
+
+inline constexpr int kListWindowWidth = 640, kListWindowHeight = 470;
+inline constexpr int kListMargin = 12;
+inline constexpr int kSearchTop = 40, kSearchWidth = 240, kSearchHeight = 26;
+inline constexpr int kListTop = 74;
+inline constexpr int kButtonsTop = kListWindowHeight - 66, kButtonsLeft = kListMargin + 10;
+inline constexpr int kButtonWidth = 80, kButtonHeight = 30, kButtonGap = 6;
+
+// The command buttons, left to right.
+enum class ListButton { Open, New, Copy, Delete, ChangeFolder, ExportCsv, ImportCsv };
+inline constexpr std::array<std::string_view, 7> kListButtonCaptions{
+    "打开", "新建", "复制", "删除", "更换目录", "导出CSV", "导入CSV"};
+
+// The centre of a button.
+constexpr int ButtonCentreX(ListButton button) {
+    return kButtonsLeft + static_cast<int>(button) * (kButtonWidth + kButtonGap) + kButtonWidth / 2;
+}
+constexpr int ButtonCentreY() { return kButtonsTop + kButtonHeight / 2; }
+
+}  // namespace vorn::monsterlist
