@@ -24,28 +24,42 @@ std::vector<std::uint32_t> Indices(std::size_t count) {
 
 NameTable::NameTable(std::vector<std::string> names) {
     std::erase_if(names, [](const std::string& name) { return name.empty(); });
-    // Equal names sort next to each other, the first in table order first.
+    // One sort serves both the removal of repeated names (equal names end up
+    // side by side, the first in table order first) and the look-up order.
     std::vector<std::uint32_t> byText = Indices(names.size());
-    std::ranges::stable_sort(byText, {}, [&](std::uint32_t index) -> const std::string& { return names[index]; });
-    std::vector<bool> repeated(names.size(), false);
-    for (std::size_t k = 1; k < byText.size(); ++k)
-        repeated[byText[k]] = names[byText[k]] == names[byText[k - 1]];
+    std::ranges::sort(byText, [&](std::uint32_t a, std::uint32_t b) {
+        const int order = names[a].compare(names[b]);
+        return order != 0 ? order < 0 : a < b;
+    });
+    std::vector<bool> kept(names.size(), false);
+    for (std::size_t k = 0; k < byText.size(); ++k)
+        kept[byText[k]] = k == 0 || names[byText[k]] != names[byText[k - 1]];
 
-    for (std::size_t index = 0; index < names.size(); ++index)
-        if (!repeated[index]) names_.push_back(std::move(names[index]));
+    std::vector<std::uint32_t> keptIndex(names.size(), 0);
+    for (std::size_t index = 0; index < names.size(); ++index) {
+        if (!kept[index]) continue;
+        keptIndex[index] = static_cast<std::uint32_t>(names_.size());
+        names_.push_back(std::move(names[index]));
+    }
+    byText_.reserve(names_.size());
+    for (const std::uint32_t index : byText)
+        if (kept[index]) byText_.push_back(keptIndex[index]);
 
-    byText_ = Indices(names_.size());
-    std::ranges::sort(byText_, {}, [&](std::uint32_t index) -> const std::string& { return names_[index]; });
-
+    // Shorter first, equal lengths in table order: a counting sort by length.
     std::vector<std::size_t> lengths(names_.size());
+    std::vector<std::size_t> starts;
     foldedEnds_.reserve(names_.size());
     for (std::size_t index = 0; index < names_.size(); ++index) {
         lengths[index] = CharacterCount(names_[index]);
+        if (lengths[index] + 1 >= starts.size()) starts.resize(lengths[index] + 2, 0);
+        ++starts[lengths[index] + 1];
         folded_ += FoldForCompletion(names_[index]);
         foldedEnds_.push_back(static_cast<std::uint32_t>(folded_.size()));
     }
-    byLength_ = Indices(names_.size());
-    std::ranges::stable_sort(byLength_, {}, [&](std::uint32_t index) { return lengths[index]; });
+    std::partial_sum(starts.begin(), starts.end(), starts.begin());
+    byLength_.resize(names_.size());
+    for (std::size_t index = 0; index < names_.size(); ++index)
+        byLength_[starts[lengths[index]]++] = static_cast<std::uint32_t>(index);
 }
 
 bool NameTable::Contains(std::string_view name) const {
