@@ -1,11 +1,11 @@
 #include "names/name_table_file.h"
 
-#include <algorithm>
 #include <utility>
 
 #include "names/delimited_name_list.h"
 #include "names/paradox_header.h"
 #include "names/paradox_name_list.h"
+#include "names/table_text.h"
 #include "names/text_name_list.h"
 
 namespace vorn::names {
@@ -14,10 +14,8 @@ namespace {
 bool HasExtension(std::string_view path, std::string_view extension) {
     const std::size_t nameStart = path.find_last_of("/\\");
     const std::string_view name = nameStart == std::string_view::npos ? path : path.substr(nameStart + 1);
-    if (name.size() <= extension.size()) return false;
-    return std::ranges::equal(name.substr(name.size() - extension.size()), extension, [](char a, char b) {
-        return (a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a) == b;
-    });
+    return name.size() > extension.size() &&
+           SameIgnoringAsciiCase(name.substr(name.size() - extension.size()), extension);
 }
 
 NameTableLoad Failed(std::string_view path, NameTableFormat format, std::string_view problem) {

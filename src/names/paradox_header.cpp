@@ -28,13 +28,8 @@ constexpr std::uint8_t kIndexedData = 0;
 constexpr std::uint8_t kUnindexedData = 2;
 constexpr std::uint8_t kLastFileType = 8;  // 1 and 3 to 8 are index files
 
-std::uint16_t U16(std::string_view bytes, std::size_t at) {
-    return static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[at]) |
-                                      static_cast<unsigned char>(bytes[at + 1]) << 8);
-}
-
 std::uint32_t U32(std::string_view bytes, std::size_t at) {
-    return U16(bytes, at) | static_cast<std::uint32_t>(U16(bytes, at + 2)) << 16;
+    return ParadoxU16(bytes, at) | static_cast<std::uint32_t>(ParadoxU16(bytes, at + 2)) << 16;
 }
 
 std::uint8_t U8(std::string_view bytes, std::size_t at) { return static_cast<unsigned char>(bytes[at]); }
@@ -118,10 +113,15 @@ std::optional<std::string> ReadFields(std::string_view header, std::size_t at, s
 
 }  // namespace
 
+std::uint16_t ParadoxU16(std::string_view bytes, std::size_t at) {
+    return static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[at]) |
+                                      static_cast<unsigned char>(bytes[at + 1]) << 8);
+}
+
 bool LooksLikeParadox(std::string_view bytes) {
     return bytes.size() >= kFixedPartEnd && U8(bytes, kFileType) <= kLastFileType &&
            IsKnownBlockSizeCode(U8(bytes, kBlockSizeCode)) && IsKnownVersion(U8(bytes, kVersion)) &&
-           U16(bytes, kHeaderSize) >= kFixedPartEnd;
+           ParadoxU16(bytes, kHeaderSize) >= kFixedPartEnd;
 }
 
 ParadoxHeaderReading ReadParadoxHeader(std::string_view bytes) {
@@ -148,13 +148,13 @@ ParadoxHeaderReading ReadParadoxHeader(std::string_view bytes) {
     if (encrypted) return Fail("表已加密（设了密码），无法读取；请先在数据库工具里去掉密码");
 
     ParadoxHeader table;
-    table.recordSize = U16(bytes, kRecordSize);
-    table.headerSize = U16(bytes, kHeaderSize);
+    table.recordSize = ParadoxU16(bytes, kRecordSize);
+    table.headerSize = ParadoxU16(bytes, kHeaderSize);
     table.blockSize = std::size_t{blockSizeCode} * 1024;
     table.recordCount = U32(bytes, kRecordCount);
-    table.fileBlocks = U16(bytes, kFileBlocks);
-    table.firstBlock = U16(bytes, kFirstBlock);
-    table.lastBlock = U16(bytes, kLastBlock);
+    table.fileBlocks = ParadoxU16(bytes, kFileBlocks);
+    table.firstBlock = ParadoxU16(bytes, kFirstBlock);
+    table.lastBlock = ParadoxU16(bytes, kLastBlock);
 
     const std::size_t fieldsAt = dataHeader ? kDataHeaderEnd : kFixedPartEnd;
     if (table.headerSize > bytes.size())
@@ -162,7 +162,7 @@ ParadoxHeaderReading ReadParadoxHeader(std::string_view bytes) {
                     " 字节），文件不完整");
     if (table.headerSize < fieldsAt)
         return Fail("表头长度 " + Number(table.headerSize) + " 字节太短，表头已损坏");
-    const auto fieldCount = static_cast<std::int16_t>(U16(bytes, kFieldCount));
+    const auto fieldCount = static_cast<std::int16_t>(ParadoxU16(bytes, kFieldCount));
     if (fieldCount < 1 || fieldCount > 255) return Fail("字段数 " + std::to_string(fieldCount) + " 不合理，表头已损坏");
     if (table.recordSize == 0 || table.recordSize + 6 > table.blockSize)
         return Fail("记录长度 " + Number(table.recordSize) + " 与数据块大小 " + Number(table.blockSize) +

@@ -42,6 +42,11 @@ struct ParadoxHeaderReading {
     std::string problem;  // a Chinese sentence part, when there is no header
 };
 
+// The little-endian number at `at`; the caller has checked the bounds. The
+// header and the blocks' own headers are little-endian (only the values of
+// numeric fields in records are not).
+std::uint16_t ParadoxU16(std::string_view bytes, std::size_t at);
+
 // Whether the bytes start like a Paradox table or index: a file type, block
 // size code and version the format has, and a header size that holds the
 // fixed part. Text in any encoding fails it.

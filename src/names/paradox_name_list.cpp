@@ -17,11 +17,6 @@ constexpr std::size_t kBlockHeaderSize = 6;  // next block, previous block, reco
 
 std::string Number(std::size_t value) { return std::to_string(value); }
 
-std::uint16_t U16(std::string_view bytes, std::size_t at) {
-    return static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[at]) |
-                                      static_cast<unsigned char>(bytes[at + 1]) << 8);
-}
-
 struct NameField {
     std::size_t offset = 0;  // in the record
     std::size_t size = 0;
@@ -80,9 +75,9 @@ std::optional<std::vector<StoredName>> CollectNames(std::string_view file, const
             return std::nullopt;
         }
         const std::string_view data = file.substr(at, header.blockSize);
-        const std::size_t next = U16(data, 0);
-        const std::size_t recordedPrevious = U16(data, 2);
-        const auto dataLength = static_cast<std::int16_t>(U16(data, 4));
+        const std::size_t next = ParadoxU16(data, 0);
+        const std::size_t recordedPrevious = ParadoxU16(data, 2);
+        const auto dataLength = static_cast<std::int16_t>(ParadoxU16(data, 4));
         if (recordedPrevious != previous) {
             problem = "数据块 " + Number(block) + " 记的上一块是 " + Number(recordedPrevious) + "，链上它前面却是" +
                       (previous == 0 ? std::string("表头") : "块 " + Number(previous));

@@ -18,11 +18,11 @@ bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
 char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
+}  // namespace
+
 bool SameIgnoringAsciiCase(std::string_view a, std::string_view b) {
     return std::ranges::equal(a, b, {}, AsciiLower, AsciiLower);
 }
-
-}  // namespace
 
 TableText DecodeTableText(std::string_view bytes) {
     runtime::DecodedText decoded = runtime::DecodeText(bytes);

@@ -21,6 +21,8 @@ TableText DecodeTableText(std::string_view bytes);
 // Without the spaces, tabs and CRs at either end.
 std::string_view TrimBlanks(std::string_view text);
 
+bool SameIgnoringAsciiCase(std::string_view a, std::string_view b);
+
 // Whether a column or field of this name holds the names: "Name", "名称",
 // "ItemName" or "物品名称", without regard to ASCII case or blanks around it.
 bool IsNameColumn(std::string_view utf8);
