@@ -15,6 +15,11 @@ unsigned char At(std::string_view text, std::size_t pos) { return static_cast<un
 std::string FoldForCompletion(std::string_view utf8) {
     std::string folded;
     folded.reserve(utf8.size());
+    AppendFoldedForCompletion(folded, utf8);
+    return folded;
+}
+
+void AppendFoldedForCompletion(std::string& folded, std::string_view utf8) {
     for (std::size_t pos = 0; pos < utf8.size();) {
         if (pos + 2 < utf8.size()) {
             const unsigned char lead = At(utf8, pos);
@@ -36,7 +41,6 @@ std::string FoldForCompletion(std::string_view utf8) {
         }
         folded += AsciiLower(utf8[pos++]);
     }
-    return folded;
 }
 
 }  // namespace vorn::names

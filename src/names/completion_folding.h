@@ -13,5 +13,7 @@ namespace vorn::names {
 // UTF-8 in, UTF-8 out; bytes that are no valid UTF-8 pass unchanged, so a
 // folded text still finds itself.
 std::string FoldForCompletion(std::string_view utf8);
+// The same, appended to `folded`.
+void AppendFoldedForCompletion(std::string& folded, std::string_view utf8);
 
 }  // namespace vorn::names

@@ -1,6 +1,7 @@
 #include "names/name_table.h"
 
 #include <algorithm>
+#include <functional>
 #include <numeric>
 #include <utility>
 
@@ -14,46 +15,35 @@ std::size_t CharacterCount(std::string_view utf8) {
         std::ranges::count_if(utf8, [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
-std::vector<std::uint32_t> Indices(std::size_t count) {
-    std::vector<std::uint32_t> indices(count);
-    std::iota(indices.begin(), indices.end(), std::uint32_t{0});
-    return indices;
-}
-
 }  // namespace
 
 NameTable::NameTable(std::vector<std::string> names) {
-    std::erase_if(names, [](const std::string& name) { return name.empty(); });
-    // One sort serves both the removal of repeated names (equal names end up
-    // side by side, the first in table order first) and the look-up order.
-    std::vector<std::uint32_t> byText = Indices(names.size());
-    std::ranges::sort(byText, [&](std::uint32_t a, std::uint32_t b) {
-        const int order = names[a].compare(names[b]);
-        return order != 0 ? order < 0 : a < b;
-    });
-    std::vector<bool> kept(names.size(), false);
-    for (std::size_t k = 0; k < byText.size(); ++k)
-        kept[byText[k]] = k == 0 || names[byText[k]] != names[byText[k - 1]];
-
-    std::vector<std::uint32_t> keptIndex(names.size(), 0);
-    for (std::size_t index = 0; index < names.size(); ++index) {
-        if (!kept[index]) continue;
-        keptIndex[index] = static_cast<std::uint32_t>(names_.size());
-        names_.push_back(std::move(names[index]));
+    // Open addressing over indices into names_, at most half full: a copy of
+    // the table stays valid, and building it needs no sort.
+    std::size_t slotCount = 2;
+    while (slotCount < names.size() * 2) slotCount *= 2;
+    slots_.assign(slotCount, kNoName);
+    names_.reserve(names.size());
+    for (std::string& name : names) {
+        if (name.empty()) continue;
+        const std::size_t slot = FindSlot(name);
+        if (slots_[slot] != kNoName) continue;  // the first of equal names is kept
+        slots_[slot] = static_cast<std::uint32_t>(names_.size());
+        names_.push_back(std::move(name));
     }
-    byText_.reserve(names_.size());
-    for (const std::uint32_t index : byText)
-        if (kept[index]) byText_.push_back(keptIndex[index]);
 
     // Shorter first, equal lengths in table order: a counting sort by length.
     std::vector<std::size_t> lengths(names_.size());
     std::vector<std::size_t> starts;
+    std::size_t bytes = 0;
+    for (const std::string& name : names_) bytes += name.size();
+    folded_.reserve(bytes);  // folding never lengthens a name
     foldedEnds_.reserve(names_.size());
     for (std::size_t index = 0; index < names_.size(); ++index) {
         lengths[index] = CharacterCount(names_[index]);
         if (lengths[index] + 1 >= starts.size()) starts.resize(lengths[index] + 2, 0);
         ++starts[lengths[index] + 1];
-        folded_ += FoldForCompletion(names_[index]);
+        AppendFoldedForCompletion(folded_, names_[index]);
         foldedEnds_.push_back(static_cast<std::uint32_t>(folded_.size()));
     }
     std::partial_sum(starts.begin(), starts.end(), starts.begin());
@@ -62,10 +52,15 @@ NameTable::NameTable(std::vector<std::string> names) {
         byLength_[starts[lengths[index]]++] = static_cast<std::uint32_t>(index);
 }
 
+std::size_t NameTable::FindSlot(std::string_view name) const {
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t slot = std::hash<std::string_view>{}(name) & mask;
+    while (slots_[slot] != kNoName && names_[slots_[slot]] != name) slot = (slot + 1) & mask;
+    return slot;
+}
+
 bool NameTable::Contains(std::string_view name) const {
-    const auto found = std::ranges::lower_bound(
-        byText_, name, {}, [&](std::uint32_t index) { return std::string_view(names_[index]); });
-    return found != byText_.end() && names_[*found] == name;
+    return !slots_.empty() && slots_[FindSlot(name)] != kNoName;
 }
 
 std::string_view NameTable::Folded(std::uint32_t index) const {

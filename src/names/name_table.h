@@ -36,13 +36,17 @@ public:
     std::vector<std::string> Complete(std::string_view text, std::size_t limit = 20) const;
 
 private:
+    static constexpr std::uint32_t kNoName = 0xFFFFFFFF;
+
+    // The slot that holds this name, or the empty slot where it would go.
+    std::size_t FindSlot(std::string_view name) const;
     std::string_view Folded(std::uint32_t index) const;
 
     std::vector<std::string> names_;
-    std::vector<std::uint32_t> byText_;           // indices in byte order of the names, for Contains
-    std::vector<std::uint32_t> byLength_;         // indices, shorter names first, then table order
-    std::string folded_;                          // every name folded, one after the other
-    std::vector<std::uint32_t> foldedEnds_;       // where each name's folded form ends in folded_
+    std::vector<std::uint32_t> slots_;       // a hash set of indices into names_, for Contains
+    std::vector<std::uint32_t> byLength_;    // indices, shorter names first, then table order
+    std::string folded_;                     // every name folded, one after the other
+    std::vector<std::uint32_t> foldedEnds_;  // where each name's folded form ends in folded_
 };
 
 }  // namespace vorn::names
