@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdio>
+#include <utility>
 
 namespace vorn::names {
 namespace {
