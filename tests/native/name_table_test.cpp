@@ -25,6 +25,17 @@ TEST(NameTable, KnowsANameOnlyExactlyAsWritten) {
     EXPECT_FALSE(NameTable().Contains(""));
 }
 
+TEST(NameTable, KnowsEveryNameOfALargeTableAndOfItsCopy) {
+    Names names;
+    for (int index = 0; index < 5000; ++index) names.push_back("剑" + std::to_string(index));
+    const NameTable copy = [&] { return NameTable(names); }();  // the original is gone
+    EXPECT_EQ(copy.size(), 5000u);
+    for (const std::string& name : names) {
+        EXPECT_TRUE(copy.Contains(name)) << name;
+        EXPECT_FALSE(copy.Contains(name + "x")) << name;
+    }
+}
+
 TEST(NameTable, CompletesBeginningsBeforeInsidesShorterFirst) {
     const NameTable table(Names{"龙之戒指", "屠龙", "龙牙", "青龙", "龙", "金龙牙", "木剑", "龙纹剑"});
     EXPECT_EQ(table.Complete("龙"), (Names{"龙", "龙牙", "龙纹剑", "龙之戒指", "屠龙", "青龙", "金龙牙"}));
