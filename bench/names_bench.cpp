@@ -83,16 +83,16 @@ std::string Csv(const std::vector<std::string>& names, char delimiter) {
 }
 
 std::string Paradox(const std::vector<std::string>& names, std::uint8_t version, std::uint8_t blockKiB) {
-    testing::ParadoxTableSpec spec;
-    spec.version = version;
-    spec.blockKiB = blockKiB;
-    spec.fields = {{0x16, 4, "Idx"}, {0x01, 30, "Name"}, {0x03, 2, "StdMode"}, {0x04, 4, "Price"}};
+    testing::ParadoxTablePlan plan;
+    plan.version = version;
+    plan.blockKiB = blockKiB;
+    plan.fields = {{0x16, 4, "Idx"}, {0x01, 30, "Name"}, {0x03, 2, "StdMode"}, {0x04, 4, "Price"}};
     for (std::size_t index = 0; index < names.size(); ++index) {
         const auto id = static_cast<unsigned>(index + 1);
-        spec.records.push_back({{'\x80', '\0', static_cast<char>(id >> 8), static_cast<char>(id & 0xFF)},
+        plan.records.push_back({{'\x80', '\0', static_cast<char>(id >> 8), static_cast<char>(id & 0xFF)},
                                 runtime::Utf8ToGbk(names[index]).value(), "\x80\x05", "\x80\0\x03\xE8"});
     }
-    return testing::BuildParadoxTable(spec);
+    return testing::BuildParadoxTable(plan);
 }
 
 template <typename Action>

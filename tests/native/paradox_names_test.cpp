@@ -53,43 +53,43 @@ TEST(ParadoxNames, ReadsEveryVersionAndBlockSizeOverSeveralBlocks) {
     for (const auto& shape : kShapes) {
         // Enough records for at least three blocks of every size.
         const std::size_t count = shape.blockKiB * 1024 * 3 / 20 + 7;
-        ParadoxTableSpec spec = ParadoxNameTable(NumberedNames(count), shape.version, shape.blockKiB);
-        spec.headerSize = shape.headerSize;
-        const NameListReading reading = ReadParadoxNames(BuildParadoxTable(spec));
+        ParadoxTablePlan plan = ParadoxNameTable(NumberedNames(count), shape.version, shape.blockKiB);
+        plan.headerSize = shape.headerSize;
+        const NameListReading reading = ReadParadoxNames(BuildParadoxTable(plan));
         EXPECT_EQ(reading.problem, "") << int{shape.version} << " " << int{shape.blockKiB};
         EXPECT_EQ(reading.names, Utf8NumberedNames(count)) << int{shape.version} << " " << int{shape.blockKiB};
     }
 }
 
 TEST(ParadoxNames, FollowsTheChainNotTheFileOrder) {
-    ParadoxTableSpec spec = ParadoxNameTable(NumberedNames(12));
-    spec.recordsPerBlock = 4;  // three blocks, partly filled
-    spec.chain = {2, 3, 1};
-    EXPECT_EQ(ReadParadoxNames(BuildParadoxTable(spec)).names, Utf8NumberedNames(12));
+    ParadoxTablePlan plan = ParadoxNameTable(NumberedNames(12));
+    plan.recordsPerBlock = 4;  // three blocks, partly filled
+    plan.chain = {2, 3, 1};
+    EXPECT_EQ(ReadParadoxNames(BuildParadoxTable(plan)).names, Utf8NumberedNames(12));
 }
 
 TEST(ParadoxNames, TakesTheNameFieldElseTheFirstAlphaField) {
-    ParadoxTableSpec spec;
-    spec.version = 0x09;
-    spec.fields = {{0x16, 4, "Idx"}, {0x01, 10, "Desc"}, {0x01, 14, "NAME"}, {0x17, 2, "Price", 17},
+    ParadoxTablePlan plan;
+    plan.version = 0x09;
+    plan.fields = {{0x16, 4, "Idx"}, {0x01, 10, "Desc"}, {0x01, 14, "NAME"}, {0x17, 2, "Price", 17},
                    {0x03, 2, "StdMode"}};
-    spec.records = {{"\x80\0\0\x01", "x", kWoodSword, "", "\x80\x05"},
+    plan.records = {{"\x80\0\0\x01", "x", kWoodSword, "", "\x80\x05"},
                     {"\x80\0\0\x02", "y", "  " + kDragonSlayer + "  ", "", "\x80\x05"},
                     {"\x80\0\0\x03", "z", "", "", ""}};  // an empty name is no name
-    EXPECT_EQ(ReadParadoxNames(BuildParadoxTable(spec)).names, (Names{"木剑", "屠龙"}));
+    EXPECT_EQ(ReadParadoxNames(BuildParadoxTable(plan)).names, (Names{"木剑", "屠龙"}));
 
-    spec.fields[2].name = "Item";  // no field called Name: the first alpha field
-    EXPECT_EQ(ReadParadoxNames(BuildParadoxTable(spec)).names, (Names{"x", "y", "z"}));
+    plan.fields[2].name = "Item";  // no field called Name: the first alpha field
+    EXPECT_EQ(ReadParadoxNames(BuildParadoxTable(plan)).names, (Names{"x", "y", "z"}));
 
-    spec.fields[2].name = "\xC3\xFB\xB3\xC6";  // 名称 in GBK
-    EXPECT_EQ(ReadParadoxNames(BuildParadoxTable(spec)).names.size(), 2u);
+    plan.fields[2].name = "\xC3\xFB\xB3\xC6";  // 名称 in GBK
+    EXPECT_EQ(ReadParadoxNames(BuildParadoxTable(plan)).names.size(), 2u);
 
-    spec.fields[0].name = "name";  // an autoincrement field cannot hold names
-    ExpectRefused(BuildParadoxTable(spec), "名称字段“name”不是字符（A）字段");
+    plan.fields[0].name = "name";  // an autoincrement field cannot hold names
+    ExpectRefused(BuildParadoxTable(plan), "名称字段“name”不是字符（A）字段");
 
-    spec.fields = {{0x04, 4, "Idx"}};
-    spec.records = {{"\x80\0\0\x01"}};
-    ExpectRefused(BuildParadoxTable(spec), "没有字符（A）字段");
+    plan.fields = {{0x04, 4, "Idx"}};
+    plan.records = {{"\x80\0\0\x01"}};
+    ExpectRefused(BuildParadoxTable(plan), "没有字符（A）字段");
 }
 
 TEST(ParadoxNames, RefusesTablesOfOtherKindsOrVersions) {
@@ -121,8 +121,8 @@ TEST(ParadoxNames, RefusesTablesOfOtherKindsOrVersions) {
 }
 
 TEST(ParadoxNames, NamesADamagedHeader) {
-    const ParadoxTableSpec spec = ParadoxNameTable(NumberedNames(300), 0x0C, 1);
-    const std::string table = BuildParadoxTable(spec);
+    const ParadoxTablePlan plan = ParadoxNameTable(NumberedNames(300), 0x0C, 1);
+    const std::string table = BuildParadoxTable(plan);
     const auto damaged = [&](std::size_t at, std::uint16_t value) {
         std::string bytes = table;
         PutU16(bytes, at, value);
@@ -144,11 +144,11 @@ TEST(ParadoxNames, NamesADamagedHeader) {
 }
 
 TEST(ParadoxNames, NamesABrokenBlockChain) {
-    const ParadoxTableSpec spec = ParadoxNameTable(NumberedNames(150), 0x0C, 1);  // 3 blocks of 50
-    const std::string table = BuildParadoxTable(spec);
+    const ParadoxTablePlan plan = ParadoxNameTable(NumberedNames(150), 0x0C, 1);  // 3 blocks of 50
+    const std::string table = BuildParadoxTable(plan);
     const auto withBlockField = [&](std::uint16_t block, std::size_t field, std::uint16_t value) {
         std::string bytes = table;
-        PutU16(bytes, ParadoxBlockOffset(spec, block) + field, value);
+        PutU16(bytes, ParadoxBlockOffset(plan, block) + field, value);
         return bytes;
     };
     ExpectRefused(withBlockField(2, 0, 4), "数据块 2 指向的下一块 4 超出了数据块总数 3");
@@ -178,10 +178,10 @@ TEST(ParadoxNames, NamesARecordThatIsNoText) {
 // Whatever the bytes, the reader answers with names or a problem: no read
 // past the end, no exception, no endless loop.
 TEST(ParadoxNames, AnyCutOrChangedByteGivesNamesOrAProblem) {
-    ParadoxTableSpec spec = ParadoxNameTable(NumberedNames(120), 0x0C, 1);
-    spec.headerSize = 0x200;
-    spec.chain = {3, 1, 2};
-    const std::string table = BuildParadoxTable(spec);
+    ParadoxTablePlan plan = ParadoxNameTable(NumberedNames(120), 0x0C, 1);
+    plan.headerSize = 0x200;
+    plan.chain = {3, 1, 2};
+    const std::string table = BuildParadoxTable(plan);
     const auto check = [](const std::string& bytes) {
         const NameListReading reading = ReadParadoxNames(bytes);
         EXPECT_NE(reading.ok(), reading.names.empty()) << reading.problem;

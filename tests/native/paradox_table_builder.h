@@ -11,18 +11,18 @@
 
 namespace vorn::testing {
 
-struct ParadoxFieldSpec {
+struct ParadoxFieldPlan {
     std::uint8_t type = 0x01;  // 0x01 alpha, 0x03 short, 0x04 long, 0x16 autoincrement, ...
     std::uint8_t size = 0;     // as the header stores it
     std::string name;          // ASCII or GBK
     std::size_t bytes = 0;     // in a record; 0: `size`
 };
 
-struct ParadoxTableSpec {
+struct ParadoxTablePlan {
     std::uint8_t version = 0x0C;      // 3 and 4 keep the field types at 0x58, later versions at 0x78
     std::uint8_t blockKiB = 2;        // the block size code
     std::uint16_t headerSize = 0x800;
-    std::vector<ParadoxFieldSpec> fields = {{0x01, 20, "Name"}};
+    std::vector<ParadoxFieldPlan> fields = {{0x01, 20, "Name"}};
     // One value per field: the stored bytes, zero-padded to the field's size.
     std::vector<std::vector<std::string>> records;
     std::size_t recordsPerBlock = 0;  // 0: as many as a block holds
@@ -31,12 +31,12 @@ struct ParadoxTableSpec {
     std::vector<std::uint16_t> chain;
 };
 
-std::size_t ParadoxRecordSize(const ParadoxTableSpec& spec);
-std::size_t ParadoxBlockOffset(const ParadoxTableSpec& spec, std::uint16_t block);
-std::string BuildParadoxTable(const ParadoxTableSpec& spec);
+std::size_t ParadoxRecordSize(const ParadoxTablePlan& plan);
+std::size_t ParadoxBlockOffset(const ParadoxTablePlan& plan, std::uint16_t block);
+std::string BuildParadoxTable(const ParadoxTablePlan& plan);
 
 // A table of one alpha field "Name" holding these GBK names.
-ParadoxTableSpec ParadoxNameTable(const std::vector<std::string>& gbkNames, std::uint8_t version = 0x0C,
+ParadoxTablePlan ParadoxNameTable(const std::vector<std::string>& gbkNames, std::uint8_t version = 0x0C,
                                   std::uint8_t blockKiB = 2);
 
 void PutU16(std::string& bytes, std::size_t at, std::uint16_t value);
