@@ -28,7 +28,7 @@ NameTableFormat ChooseNameTableFormat(std::string_view bytes, std::string_view p
 struct NameTableLoad {
     std::optional<NameTable> table;  // never empty
     std::string error;               // when there is no table: "无法读取名称表 <path>：<problem>。"
-    NameTableFormat format = NameTableFormat::Text;
+    NameTableFormat format = NameTableFormat::Text;  // the reader used; Text when nothing was read
 };
 
 NameTableLoad LoadNameTable(profile::FileStore& files, const std::string& path);
