@@ -98,17 +98,6 @@ const Lines kInitialMonster = {
     "UseItems13=",
 };
 
-std::optional<std::string> ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteBytes(const fs::path& path, std::string_view bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
 // Every file under `root` (relative path -> its bytes; the size for the
 // program itself), to show that a refused generation neither wrote nor
 // created anything.

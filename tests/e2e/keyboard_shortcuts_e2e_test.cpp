@@ -50,30 +50,6 @@ TEST(KeyboardShortcuts, CtrlSGeneratesAndClearsTheChangeMarkAndCtrlNStartsANewMo
     EXPECT_TRUE(CaptionBecomes(*app, "Vorn_人形怪配置器")) << TextOf(app->MainWindow());
 }
 
-// A visible top-level window of class `className` in the program's process.
-HWND ProgramWindowOfClass(const AppSession& app, const wchar_t* className) {
-    struct Search {
-        DWORD process;
-        const wchar_t* className;
-        HWND found = nullptr;
-    } search{app.ProcessId(), className};
-    EnumWindows(
-        [](HWND window, LPARAM data) {
-            auto& s = *reinterpret_cast<Search*>(data);
-            DWORD process = 0;
-            GetWindowThreadProcessId(window, &process);
-            wchar_t name[64]{};
-            GetClassNameW(window, name, 64);
-            if (process == s.process && IsWindowVisible(window) && std::wstring_view(name) == s.className) {
-                s.found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 // The screen around the drawn "生成文件", where its focus halo shows.
 ScreenPixels AroundGenerate(HWND mainWindow) {
     const runtime::ControlLayout* button =
@@ -136,7 +112,7 @@ TEST(KeyboardShortcuts, TabReachesGenerateAndEditsAreNeverGivenUpUnasked) {
     ASSERT_TRUE(box) << "Ctrl+O with changes asked nothing";
     ASSERT_TRUE(box->Press("不生成"));
     HWND dialog = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (dialog = ProgramWindowOfClass(*app, L"#32770")) != nullptr; }))
+    ASSERT_TRUE(WaitUntil([&] { return (dialog = VisibleWindowOfClass(app->ProcessId(), L"#32770")) != nullptr; }))
         << "no open dialog";
     ASSERT_TRUE(BringToFront(dialog));
     TypeText(L"赤月恶魔.txt");
@@ -149,7 +125,7 @@ TEST(KeyboardShortcuts, TabReachesGenerateAndEditsAreNeverGivenUpUnasked) {
     PressChord(VK_CONTROL, 'N');
     ASSERT_TRUE(WaitUntil([&] { return TextOf(name).empty(); }));
     app->UserMouse().ClickWindowAt(main, {15, 15});
-    ASSERT_TRUE(WaitUntil([&] { return ProgramWindowOfClass(*app, L"#32768") != nullptr; }))
+    ASSERT_TRUE(WaitUntil([&] { return VisibleWindowOfClass(app->ProcessId(), L"#32768") != nullptr; }))
         << "the icon opened no menu";
     PressKey('1');
     EXPECT_TRUE(WaitUntil([&] { return TextOf(name) == "赤月恶魔"; })) << TextOf(name);

@@ -57,15 +57,6 @@ const std::string kRedMoon = ProgramWritten({
     ";腰带", "UseItems10=", ";鞋子", "UseItems11=", ";宝石", "UseItems12=", ";斗笠", "UseItems13=",
 });
 
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const fs::path& path, std::string_view bytes) {
-    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
 bool UnderWine() {
     return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
 }
@@ -136,7 +127,7 @@ std::string GenerateAndRead(AppSession& app, const fs::path& folder, std::wstrin
         << "the box names the folder written to: " << box->Describe();
     Acknowledge(box);
     EXPECT_FALSE(fs::exists(app.OutputDirectory() / std::wstring(name)));
-    return ReadBytes(folder / std::wstring(name));
+    return ReadBytes(folder / std::wstring(name)).value_or("");
 }
 
 TEST(OpenMonster, FromTheCommandLineAndByDroppingFilesAndGeneratedBackUnchanged) {

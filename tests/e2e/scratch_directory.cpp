@@ -1,5 +1,8 @@
 #include "e2e/scratch_directory.h"
 
+#include <fstream>
+#include <iterator>
+
 #include <windows.h>
 
 #include <atomic>
@@ -33,6 +36,17 @@ ScratchDirectory::~ScratchDirectory() {
         if (!error) return;
         Sleep(20);
     }
+}
+
+std::optional<std::string> ReadBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteBytes(const std::filesystem::path& path, std::string_view bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 }  // namespace vorn::e2e

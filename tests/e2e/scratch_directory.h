@@ -3,6 +3,9 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
 
 namespace vorn::e2e {
 
@@ -19,5 +22,10 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// A file's bytes, or nothing when it cannot be read.
+std::optional<std::string> ReadBytes(const std::filesystem::path& path);
+// Gives the file exactly these bytes.
+void WriteBytes(const std::filesystem::path& path, std::string_view bytes);
 
 }  // namespace vorn::e2e

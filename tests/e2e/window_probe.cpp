@@ -112,4 +112,27 @@ HWND FocusOfThreadOwning(HWND window) {
     return info.hwndFocus;
 }
 
+HWND VisibleWindowOfClass(DWORD processId, std::wstring_view className) {
+    struct Search {
+        DWORD process;
+        std::wstring_view className;
+        HWND found = nullptr;
+    } search{processId, className};
+    EnumWindows(
+        [](HWND window, LPARAM data) {
+            auto& s = *reinterpret_cast<Search*>(data);
+            DWORD process = 0;
+            GetWindowThreadProcessId(window, &process);
+            wchar_t name[64]{};
+            GetClassNameW(window, name, 64);
+            if (process == s.process && IsWindowVisible(window) && std::wstring_view(name) == s.className) {
+                s.found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 }  // namespace vorn::e2e

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vorn::e2e {
@@ -40,6 +41,8 @@ HWND FocusOfThreadOwning(HWND window);
 
 // "class #identifier \"text\"" for failure messages; "none" for nullptr.
 std::string Describe(HWND window);
+// A visible top-level window of class `className` of the process, or nullptr.
+HWND VisibleWindowOfClass(DWORD processId, std::wstring_view className);
 
 inline int Width(const RECT& rect) { return rect.right - rect.left; }
 inline int Height(const RECT& rect) { return rect.bottom - rect.top; }
