@@ -222,6 +222,50 @@ TEST_F(SkinItemsTest, EditItemTypesSelectsUsesTheClipboardUndoesAndTakesCjkInput
     EXPECT_EQ(manager.Items()[edit - 1].edit.Caret(), 2u);
 }
 
+TEST_F(SkinItemsTest, ADigitsEditRefusesLettersADragSelectsAndHiddenItemsLoseTheFocus) {
+    PellumWindow manager(skin_);
+    EditItemOptions level;
+    level.rect = {20, 50, 120, 28};
+    level.chars = EditChars::Digits;
+    level.limit = 4;
+    level.text = "12 level 34";
+    const int edit = manager.AddEdit(std::move(level));
+    EditItemOptions name;
+    name.rect = {150, 50, 150, 28};
+    name.text = "骷髅 战将";
+    const int other = manager.AddEdit(std::move(name));
+    const HWND popup = MakePopup(manager);
+    EXPECT_EQ(manager.ItemText(edit), "1234") << "digits only, cut to the limit";
+    EXPECT_EQ(manager.FocusedItem(), edit);
+    Char(popup, 0x01);  // Ctrl+A
+    Type(popup, L"a9b");
+    EXPECT_EQ(manager.ItemText(edit), "9");
+
+    // Pressed at the start and dragged to the end of the other item's text.
+    const SkinItem& item = manager.Items()[static_cast<std::size_t>(other - 1)];
+    SendMessageW(popup, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(157, 60));
+    EXPECT_EQ(manager.FocusedItem(), other) << "a click gives an edit item the focus";
+    SendMessageW(popup, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(290, 60));
+    SendMessageW(popup, WM_LBUTTONUP, 0, MAKELPARAM(290, 60));
+    EXPECT_EQ(item.edit.SelectionStart(), 0u);
+    EXPECT_EQ(item.edit.SelectionEnd(), 5u);
+    Key(popup, VK_HOME);
+    Key(popup, VK_DELETE);
+    EXPECT_EQ(manager.ItemText(other), "髅 战将");
+    Key(popup, VK_END);
+    Char(popup, 0x7F);  // Ctrl+Backspace
+    EXPECT_EQ(manager.ItemText(other), "髅 ") << "the word before the caret";
+    SendMessageW(popup, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(157, 60));
+    SendMessageW(popup, WM_LBUTTONUP, 0, MAKELPARAM(157, 60));
+    EXPECT_EQ(item.edit.SelectionEnd() - item.edit.SelectionStart(), 1u) << "a double-click takes a word";
+
+    EXPECT_TRUE(manager.SetItemVisible(other, false));
+    EXPECT_EQ(manager.FocusedItem(), 0) << "a hidden item gives the focus up";
+    Type(popup, L"5");
+    EXPECT_EQ(manager.ItemText(other), "髅 ");
+    EXPECT_EQ(manager.ItemText(edit), "9");
+}
+
 TEST_F(SkinItemsTest, CheckBoxAndOptionButtonsToggleByClickSpaceAndArrowsAndTellTheirRoutines) {
     PellumWindow manager(skin_);
     std::vector<std::pair<int, int>> told;

@@ -60,12 +60,17 @@ bool WindowSkin::SetItemChecked(int index, bool checked) {
     return true;
 }
 
+void WindowSkin::TakeOutOfPlay(int index) {
+    // Hidden or greyed, an item gives up the focus and the pointer.
+    if (focused_ == index - 1) SetFocused(-1);
+    if (hovered_ == index - 1) SetHovered(-1);
+}
+
 bool WindowSkin::SetItemVisible(int index, bool visible) {
     SkinItem* item = ItemAt(index);
     if (item == nullptr) return false;
     item->visible = visible;
-    if (!visible && focused_ == index - 1) SetFocused(-1);
-    if (!visible && hovered_ == index - 1) SetHovered(-1);
+    if (!visible) TakeOutOfPlay(index);
     InvalidateItem(static_cast<std::size_t>(index - 1));
     return true;
 }
@@ -76,8 +81,7 @@ bool WindowSkin::SetItemGreyed(int index, bool greyed) {
     item->greyed = greyed;
     // Its text picture is made again in the colour it shows now.
     painter_.ForgetText(static_cast<std::size_t>(index - 1));
-    if (greyed && focused_ == index - 1) SetFocused(-1);
-    if (greyed && hovered_ == index - 1) SetHovered(-1);
+    if (greyed) TakeOutOfPlay(index);
     InvalidateItem(static_cast<std::size_t>(index - 1));
     return true;
 }

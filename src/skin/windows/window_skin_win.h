@@ -1,8 +1,9 @@
 // The skin of one window: the frame it draws instead of the system's (caption
-// area, title, icon, caption buttons) and the items placed over the window's
-// controls, their hover fades and clicks, and the picture of it all kept
-// between paints. It attaches to the window and lives as long as the window
-// does, or until it is let go.
+// area, title, icon, caption buttons) and the items placed on the window,
+// their hover fades, clicks and keyboard focus, the edit item's caret, the
+// show and hide motion, and the picture of it all kept between paints. It
+// attaches to the window and lives as long as the window does, or until it
+// is let go.
 #pragma once
 
 #include <windows.h>
@@ -149,6 +150,7 @@ private:
 
     SkinItem* ItemAt(int index);
     const SkinItem* ItemAt(int index) const;
+    void TakeOutOfPlay(int index);
 
     // Frame and painting (window_skin_paint_win.cpp).
     void BuildFrame();
@@ -195,7 +197,6 @@ private:
     void MoveAmongOptions(bool forward);
     void RelayTabs();
     bool TabsThroughControls() const;
-    bool HasKeyboardFocus() const { return hasFocus_; }
 
     // The edit item (window_skin_edit_win.cpp).
     SkinItem* FocusedEdit();
