@@ -164,7 +164,7 @@ std::vector<DrawnItemTip> MainWindowItemTips(const skin::PellumWindow& skin,
     const auto add = [&](std::size_t item, std::string text) {
         if (item < items.size()) tips.push_back({items[item].hitRect, std::move(text)});
     };
-    add(skin::Slot(skin::FrameSlot::Icon), "菜单：新建 (Ctrl+N)、打开 (Ctrl+O)、最近打开的文件");
+    add(skin::Slot(skin::FrameSlot::Icon), "菜单：新建 (Ctrl+N)、打开 (Ctrl+O)、怪物列表 (Ctrl+L)、最近打开的文件");
     for (const DrawnStandIn& standIn : standIns) {
         const auto item = static_cast<std::size_t>(standIn.item);
         if (standIn.control == id::kGenerate) add(item, "生成怪物文件 (Ctrl+S)");

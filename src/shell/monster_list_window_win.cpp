@@ -19,7 +19,7 @@ using namespace monsterlist;  // the window's layout
 constexpr int kWidth = kListWindowWidth, kHeight = kListWindowHeight, kMargin = kListMargin;
 constexpr COLORREF kProblemText = RGB(255, 120, 96);
 
-constexpr std::array<int, kListColumns.size()> kColumnWidths{120, 44, 40, 50, 40, 50, 136, 112};
+constexpr std::array<int, kListColumns.size()> kColumnWidths{112, 44, 40, 56, 40, 56, 128, 112};
 
 // A button's routine: runs on a click (or Enter / Space), not on value changes.
 skin::ItemRoutine Click(std::function<void()> action) {

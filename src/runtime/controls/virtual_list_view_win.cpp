@@ -201,6 +201,9 @@ bool VirtualListView::Create(HWND parent, const RECT& rect, UINT id,
         column.iSubItem = static_cast<int>(i);
         SendMessageW(list, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
     }
+    // The last column reaches the list's right edge, so no bare header shows.
+    if (!columns.empty())
+        SendMessageW(list, LVM_SETCOLUMNWIDTH, columns.size() - 1, LVSCW_AUTOSIZE_USEHEADER);
     return true;
 }
 
