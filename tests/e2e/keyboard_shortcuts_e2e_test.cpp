@@ -119,11 +119,15 @@ TEST(KeyboardShortcuts, TabReachesGenerateAndEditsAreNeverGivenUpUnasked) {
     PressKey(VK_RETURN);
     EXPECT_TRUE(WaitUntil([&] { return TextOf(name) == "赤月恶魔"; })) << TextOf(name);
     EXPECT_TRUE(CaptionBecomes(*app, "赤月恶魔 - Vorn_人形怪配置器"));
+    ASSERT_TRUE(WaitUntil([&] { return VisibleWindowOfClass(app->ProcessId(), L"#32770") == nullptr; }))
+        << "the open dialog stayed";
 
     // A recent file, from the program icon's menu, after a new monster.
     ASSERT_TRUE(BringToFront(main));
     PressChord(VK_CONTROL, 'N');
-    ASSERT_TRUE(WaitUntil([&] { return TextOf(name).empty(); }));
+    ASSERT_TRUE(WaitUntil([&] { return TextOf(name).empty(); }))
+        << "Ctrl+N left " << TextOf(name) << "; focus on " << Describe(FocusOfThreadOwning(main))
+        << (OpenBox::Current(*app) ? "; a box is open: " + OpenBox::Current(*app)->Describe() : "");
     app->UserMouse().ClickWindowAt(main, {15, 15});
     ASSERT_TRUE(WaitUntil([&] { return VisibleWindowOfClass(app->ProcessId(), L"#32768") != nullptr; }))
         << "the icon opened no menu";
