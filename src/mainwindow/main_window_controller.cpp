@@ -37,6 +37,15 @@ void Guarded(Handler&& handler) noexcept {
 }
 
 // Marks the controller's own writes to the fields for as long as it lives.
+// The slot names' own blue, and the warning colour of a name the item table lacks.
+constexpr runtime::Rgb kSlotNameColour = 0x0000FF;
+constexpr runtime::Rgb kUnknownNameColour = 0xD02000;
+
+ProgramSettings::NameTableKind TableSetting(KnownNames::Table which) {
+    return which == KnownNames::Table::Items ? ProgramSettings::NameTableKind::Items
+                                             : ProgramSettings::NameTableKind::Monsters;
+}
+
 class OwnWrites {
 public:
     explicit OwnWrites(int& depth) : depth_(depth) { ++depth_; }
@@ -70,15 +79,19 @@ void MainWindowController::Dispatch(const runtime::Event& event) {
             return;
         case EventKind::KeyPressed:
             if (const mainwindow::EquipSlot* slot = mainwindow::FindSlotByNameBox(event.control)) {
-                if (event.argument == kEnterKey)
+                if (event.argument == kEnterKey) {
                     slotTipAnswer_ =
                         ConfirmSlotName(s.properties, s.commands, s.boxes, slot->nameBox);
+                    TellIfUnknown(slot->nameBox);
+                }
                 return;
             }
             break;
         case EventKind::FocusLost:
-            if (const mainwindow::EquipSlot* slot = mainwindow::FindSlotByNameBox(event.control))
+            if (const mainwindow::EquipSlot* slot = mainwindow::FindSlotByNameBox(event.control)) {
                 LockSlotName(s.properties, slot->nameBox);
+                TellIfUnknown(slot->nameBox);
+            }
             return;
         case EventKind::PeriodElapsed:
             if (event.control == id::kClockTimer) ClockTick(s.properties, s.clock);
@@ -103,6 +116,7 @@ void MainWindowController::GenerateItemClicked() {
 
 bool MainWindowController::Generate() {
     Services& s = services_;
+    if (!MayGenerateWithUnknownNames()) return false;
     std::optional<std::string> written;
     {
         const OwnWrites own(ownWrites_);
@@ -174,6 +188,7 @@ void MainWindowController::Open(std::string_view path, std::string_view tipNote)
         changes_.Reset(s.properties);
         settings_.Remember(opened->path, s.properties);
     }
+    MarkUnknownItems();
     CaptionMayHaveChanged();
 }
 
@@ -198,6 +213,7 @@ void MainWindowController::NewMonster() {
             const OwnWrites own(ownWrites_);
             ShowStartUpState(services_.properties);
         }
+        MarkUnknownItems();
         keptFromFile_.reset();
         openedFolder_.reset();
         changes_.Reset(services_.properties);
@@ -234,7 +250,83 @@ void MainWindowController::ChooseMonsterFolder(std::string_view folder) {
 }
 
 void MainWindowController::UseSettings(settings::SettingsStore& store) {
-    Guarded([&] { settings_.Load(store, services_.properties); });
+    Guarded([&] {
+        settings_.Load(store, services_.properties);
+        for (const auto which : {KnownNames::Table::Items, KnownNames::Table::Monsters}) {
+            const auto path = settings_.NameTablePath(TableSetting(which));
+            if (!path) continue;
+            if (const auto problem = names_.Load(services_.files, which, *path))
+                WriteTip(services_.properties, "友情提示：" + *problem);
+        }
+        MarkUnknownItems();
+    });
+}
+
+void MainWindowController::ChooseNameTable(KnownNames::Table which, const std::string& path) {
+    Guarded([&] {
+        Services& s = services_;
+        if (const auto problem = names_.Load(s.files, which, path)) {
+            ShowWarningBox(s.boxes, s.commands.HandleOf(kMainWindowId), "名称表：", *problem);
+            return;
+        }
+        settings_.SetNameTablePath(TableSetting(which), path, s.properties);
+        WriteTip(s.properties, std::string("友情提示：已载入") +
+                                   (which == KnownNames::Table::Items ? "物品" : "怪物") + "名称表，共 " +
+                                   std::to_string(names_.Size(which)) + " 个名称");
+        MarkUnknownItems();
+    });
+}
+
+std::vector<std::string> MainWindowController::MarkUnknownItems() {
+    Services& s = services_;
+    const OwnWrites own(ownWrites_);
+    std::vector<std::string> shown;
+    for (const EquipSlot& slot : EquipSlots()) {
+        if (slot.nameBox == 0) continue;
+        std::string text = s.properties.ReadText(kMainWindowId, slot.nameBox, runtime::prop::edit::kContent);
+        if (text == slot.placeholder) text.clear();
+        const bool known = names_.Knows(KnownNames::Table::Items, text);
+        s.properties.WriteInteger(kMainWindowId, slot.nameBox, runtime::prop::edit::kTextColour,
+                                  known ? kSlotNameColour : kUnknownNameColour);
+        shown.push_back(std::move(text));
+    }
+    return UnknownItemsShown(shown, names_);
+}
+
+void MainWindowController::TellIfUnknown(runtime::ControlId nameBox) {
+    MarkUnknownItems();
+    const EquipSlot* slot = FindSlotByNameBox(nameBox);
+    const std::string text =
+        services_.properties.ReadText(kMainWindowId, nameBox, runtime::prop::edit::kContent);
+    if (slot == nullptr || text == slot->placeholder || names_.Knows(KnownNames::Table::Items, text)) return;
+    WriteTip(services_.properties, "友情提示：物品【" + text + "】不在物品名称表中，服务端不会认出它");
+}
+
+bool MainWindowController::MayGenerateWithUnknownNames() {
+    Services& s = services_;
+    const std::vector<std::string> items = MarkUnknownItems();
+    const std::string monster =
+        s.properties.ReadText(kMainWindowId, id::kMonsterName, runtime::prop::edit::kContent);
+    const bool monsterUnknown = !names_.Knows(KnownNames::Table::Monsters, monster);
+    if (items.empty() && !monsterUnknown) return true;
+    std::string message = "以下名称不在服务端的名称表中，服务端会忽略它们：\r\n";
+    if (!items.empty()) {
+        message += "物品：";
+        for (std::size_t i = 0; i < items.size(); ++i) message += (i ? "、" : "") + items[i];
+        message += "\r\n";
+    }
+    if (monsterUnknown) message += "怪物：" + monster + "\r\n";
+    message += "\r\n仍然生成文件吗？";
+    runtime::BoxRequest request;
+    request.owner = s.commands.HandleOf(kMainWindowId);
+    request.title = "名称检查：";
+    request.message = std::move(message);
+    request.icon = runtime::icon::kExclamation;
+    request.tinted = true;
+    request.captions = {"返回", "仍然生成"};
+    request.defaultButton = 1;
+    request.slowAnimation = true;
+    return runtime::PressedButton(s.boxes.ShowBox(request)) == 2;
 }
 
 std::string MainWindowController::Caption() {

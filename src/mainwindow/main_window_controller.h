@@ -11,6 +11,7 @@
 #include "mainwindow/change_tracker.h"
 #include "mainwindow/generate_monster_files.h"
 #include "mainwindow/kept_from_file.h"
+#include "mainwindow/known_names.h"
 #include "mainwindow/program_settings.h"
 #include "mainwindow/unsaved_changes.h"
 #include "runtime/interfaces/box_request.h"
@@ -101,6 +102,12 @@ public:
     // folder it came from.
     std::string MonsterFolder() const;
     void ChooseMonsterFolder(std::string_view folder);
+    // The server's name tables: read from the file, remembered in the
+    // settings and used at once; a file that cannot be used is said so in
+    // a box and the table held before stays.
+    void ChooseNameTable(KnownNames::Table which, const std::string& path);
+    // Whether an item is in the item table (or there is none).
+    bool KnowsItem(std::string_view item) const { return names_.Knows(KnownNames::Table::Items, item); }
     // The recent files, most recent first, for a menu to offer.
     const std::vector<std::string>& RecentFiles() const { return settings_.Paths(); }
 
@@ -126,6 +133,13 @@ private:
     void Open(std::string_view path, std::string_view tipNote = {});
     void CaptionMayHaveChanged();
     OutputFolder TargetFolder() const;
+    // Slot names the item table lacks wear the warning colour; the others
+    // their own. Answers the unknown names, in slot order.
+    std::vector<std::string> MarkUnknownItems();
+    // With unknown names, asks whether to generate anyway; true to go on.
+    bool MayGenerateWithUnknownNames();
+    // A slot name box was left: the tip line names its item if the table lacks it.
+    void TellIfUnknown(runtime::ControlId nameBox);
 
     Services services_;
     // Answers of the boxes the handlers open. The program takes no decision on
@@ -141,6 +155,7 @@ private:
     // those writes are no edits.
     int ownWrites_ = 0;
     ProgramSettings settings_;
+    KnownNames names_;
     std::function<void(const std::string&)> captionListener_;
     std::string caption_;  // as last told
     std::function<void()> filesWritten_;

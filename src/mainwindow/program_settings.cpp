@@ -32,7 +32,24 @@ void ProgramSettings::Forget(std::string_view path, runtime::PropertyAccess& pro
 namespace {
 constexpr std::string_view kFolders = "Folders";
 constexpr std::string_view kMonsterFolder = "Monsters";
+constexpr std::string_view kNames = "Names";
+
+std::string_view KeyOf(ProgramSettings::NameTableKind kind) {
+    return kind == ProgramSettings::NameTableKind::Items ? "Items" : "Monsters";
+}
 }  // namespace
+
+std::optional<std::string> ProgramSettings::NameTablePath(NameTableKind kind) const {
+    std::optional<std::string> path = settings_.Value(kNames, KeyOf(kind));
+    if (path && path->empty()) path.reset();
+    return path;
+}
+
+void ProgramSettings::SetNameTablePath(NameTableKind kind, std::string_view path,
+                                       runtime::PropertyAccess& properties) {
+    settings_.SetValue(kNames, KeyOf(kind), path);
+    Save(properties);
+}
 
 std::optional<std::string> ProgramSettings::MonsterFolder() const {
     std::optional<std::string> folder = settings_.Value(kFolders, kMonsterFolder);

@@ -37,6 +37,11 @@ public:
     std::optional<std::string> MonsterFolder() const;
     void SetMonsterFolder(std::string_view folder, runtime::PropertyAccess& properties);
 
+    // The server's name tables ("[Names] Items=", "Monsters="), or nothing.
+    enum class NameTableKind { Items, Monsters };
+    std::optional<std::string> NameTablePath(NameTableKind kind) const;
+    void SetNameTablePath(NameTableKind kind, std::string_view path, runtime::PropertyAccess& properties);
+
 private:
     void Save(runtime::PropertyAccess& properties);
 

@@ -36,19 +36,37 @@ std::string MonsterListController::PathOf(std::string_view fileName) const {
 
 void MonsterListController::Reload() {
     folder_ = main_.MonsterFolder();
-    reading_ = monsterfolder::ReadMonsterFolder(files_, folder_);
+    reading_ = monsterfolder::ReadMonsterFolder(
+        files_, folder_, [this](std::string_view item) { return main_.KnowsItem(item); });
     search_.emplace(reading_.rows);
     Refilter();
 }
 
 void MonsterListController::Refilter() {
     shown_ = search_ ? search_->Matching(query_) : std::vector<std::size_t>{};
+    if (problemsOnly_)
+        std::erase_if(shown_, [this](std::size_t row) {
+            return reading_.rows[row].problem == monsterfolder::RowProblem::None;
+        });
     monsterfolder::SortRows(reading_.rows, shown_, sortColumn_, direction_);
 }
 
 void MonsterListController::SetQuery(std::string_view query) {
     query_ = std::string(query);
     Refilter();
+}
+
+void MonsterListController::ShowProblemsOnly(bool only) {
+    problemsOnly_ = only;
+    Refilter();
+}
+
+void MonsterListController::ChooseNameTable(mainwindow::KnownNames::Table which) {
+    if (!platform_.chooseNameTable) return;
+    const std::optional<std::string> path = platform_.chooseNameTable();
+    if (!path) return;
+    main_.ChooseNameTable(which, *path);
+    Reload();
 }
 
 void MonsterListController::SortBy(ListColumn column) {

@@ -21,6 +21,8 @@
 #include "profile/file_store.h"
 #include "runtime/interfaces/box_request.h"
 
+#include "mainwindow/known_names.h"
+
 namespace vorn::mainwindow {
 class MainWindowController;
 }
@@ -35,6 +37,8 @@ struct ListPlatform {
     std::function<std::optional<std::string>()> chooseCsvToRead;
     // Where to write a CSV file, suggesting a name; nothing when cancelled.
     std::function<std::optional<std::string>(const std::string& suggested)> chooseCsvToWrite;
+    // A name table file to read; nothing when cancelled.
+    std::function<std::optional<std::string>()> chooseNameTable;
     // Moves the files to the recycle bin; nothing when done, else why not.
     std::function<std::optional<std::string>(const std::vector<std::string>& paths)> recycle;
 };
@@ -51,6 +55,8 @@ public:
     const std::string& Folder() const { return folder_; }
 
     void SetQuery(std::string_view query);
+    // Only the monsters whose files have a problem (unknown items among them).
+    void ShowProblemsOnly(bool only);
     // By this column; the same column again turns the order round.
     void SortBy(monsterfolder::ListColumn column);
     monsterfolder::ListColumn SortColumn() const { return sortColumn_; }
@@ -74,6 +80,8 @@ public:
     void ChangeFolder(runtime::WindowHandle owner);
     void ExportCsv(runtime::WindowHandle owner);
     void ImportCsv(runtime::WindowHandle owner);
+    // Points the program at the server's item or monster table.
+    void ChooseNameTable(mainwindow::KnownNames::Table which);
 
 private:
     std::string PathOf(std::string_view fileName) const;
@@ -88,6 +96,7 @@ private:
     monsterfolder::FolderReading reading_;
     std::optional<monsterfolder::RowSearch> search_;
     std::string query_;
+    bool problemsOnly_ = false;
     monsterfolder::ListColumn sortColumn_ = monsterfolder::ListColumn::Name;
     monsterfolder::SortDirection direction_ = monsterfolder::SortDirection::Ascending;
     std::vector<std::size_t> shown_;  // indices into reading_.rows

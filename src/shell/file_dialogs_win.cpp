@@ -59,6 +59,12 @@ std::optional<std::string> ChooseCsvToWrite(HWND owner, const std::string& start
     return FileDialog(owner, startFolder, kCsvFilter, L"csv", Purpose::Save, suggestedName);
 }
 
+std::optional<std::string> ChooseNameTableFile(HWND owner, const std::string& startFolder) {
+    return FileDialog(owner, startFolder,
+                      L"名称表 (*.txt;*.csv;*.tsv;*.db)\0*.txt;*.csv;*.tsv;*.db\0所有文件 (*.*)\0*.*\0",
+                      nullptr, Purpose::Open);
+}
+
 std::optional<std::string> ChooseFolder(HWND owner, const std::string& startFolder) {
     const std::wstring start = runtime::Widen(startFolder);
     BROWSEINFOW browse{};

@@ -21,6 +21,9 @@ std::optional<std::string> ChooseCsvToRead(HWND owner, const std::string& startF
 std::optional<std::string> ChooseCsvToWrite(HWND owner, const std::string& startFolder,
                                             const std::string& suggestedName);
 
+// A name table: a text list, a CSV or TSV table or a Paradox table.
+std::optional<std::string> ChooseNameTableFile(HWND owner, const std::string& startFolder);
+
 // A folder, starting at `startFolder`.
 std::optional<std::string> ChooseFolder(HWND owner, const std::string& startFolder);
 

@@ -94,6 +94,7 @@ int RunProgram() {
                 [&](const std::string& name) {
                     return shell::ChooseCsvToWrite(mainWindow->handle(), controller.MonsterFolder(), name);
                 },
+            .chooseNameTable = [&] { return shell::ChooseNameTableFile(mainWindow->handle(), controller.MonsterFolder()); },
             .recycle = [&](const std::vector<std::string>& paths) {
                 return shell::MoveToRecycleBin(mainWindow->handle(), paths);
             }});

@@ -88,13 +88,25 @@ void MonsterListWindow::Show() {
         };
         searchItem_ = manager_.AddEdit(std::move(search));
         skin::TextItemOptions summary;
-        summary.rect = {kMargin + kSearchWidth + 12, kSearchTop, kWidth - 2 * kMargin - kSearchWidth - 12,
-                        kSearchHeight};
+        summary.rect = {kMargin + kSearchWidth + 12, kSearchTop,
+                        kProblemsOnlyLeft - kMargin - kSearchWidth - 16, kSearchHeight};
         summary.text.colour = 0xA0D8E8;  // the skin's colours are 0xBBGGRR
         summary.text.size = 12;
         summary.text.align = skin::TextAlign::Near;
         summary.text.lineAlign = skin::TextAlign::Centre;
         summaryItem_ = manager_.AddText(std::move(summary));
+        skin::ChoiceItemOptions problemsOnly;
+        problemsOnly.rect = {kProblemsOnlyLeft, kSearchTop, kProblemsOnlyWidth, kSearchHeight};
+        problemsOnly.text.text = "只看有问题的";
+        problemsOnly.text.size = 12;
+        problemsOnly.routine = [this](int, int, std::optional<int> value) {
+            if (value) {
+                list_.ShowProblemsOnly(*value != 0);
+                ShowRows(std::nullopt);
+            }
+            return 0;
+        };
+        const int problemsItem = manager_.AddCheckBox(std::move(problemsOnly));
 
         // In the order of ListButton.
         const std::pair<std::string_view, std::function<void()>> buttons[] = {
@@ -116,6 +128,14 @@ void MonsterListWindow::Show() {
                  list_.ImportCsv(reinterpret_cast<runtime::WindowHandle>(Window()));
                  ShowRows(std::nullopt);
              }},
+            {"物品名称表", [this] {
+                 list_.ChooseNameTable(mainwindow::KnownNames::Table::Items);
+                 ShowRows(std::nullopt);
+             }},
+            {"怪物名称表", [this] {
+                 list_.ChooseNameTable(mainwindow::KnownNames::Table::Monsters);
+                 ShowRows(std::nullopt);
+             }},
         };
         int x = kButtonsLeft;
         std::vector<int> buttonItems;
@@ -123,7 +143,7 @@ void MonsterListWindow::Show() {
             skin::ImageButtonOptions button;
             button.rect = {x, kButtonsTop, kButtonWidth, kButtonHeight};
             button.caption = std::string(caption);
-            button.fontSize = 12;
+            button.fontSize = 11;
             button.routine = Click(action);
             buttonItems.push_back(manager_.AddImageButton(std::move(button)));
             x += kButtonWidth + kButtonGap;
@@ -150,9 +170,10 @@ void MonsterListWindow::Show() {
         options.centre = true;
         options.frame.title = "怪物列表";
         options.frame.stateButtons = false;
-        options.onCreated = [this, buttonItems](HWND window) {
+        options.onCreated = [this, buttonItems, problemsItem](HWND window) {
             Build(window);
-            std::vector<skin::FocusStop> order{{searchItem_, nullptr}, {0, view_.handle()}};
+            std::vector<skin::FocusStop> order{{searchItem_, nullptr}, {problemsItem, nullptr},
+                                               {0, view_.handle()}};
             for (const int item : buttonItems) order.push_back({item, nullptr});
             manager_.SetFocusOrder(std::move(order));
         };

@@ -17,6 +17,7 @@ FakeWindow::FakeWindow(const runtime::WindowLayout& layout) : windowId_(layout.i
         fake.visible = control.visible;
         fake.disabled = !control.enabled;
         fake.backColour = control.backColour;
+        fake.textColour = control.textColour;
         fake.left = control.left;
         fake.top = control.top;
         fake.width = control.width;
@@ -61,6 +62,7 @@ std::int64_t FakeWindow::ReadInteger(runtime::WindowId window, runtime::ControlI
     }
     const ControlKind kind = c->layout->kind;
     if (kind == ControlKind::EditBox && property == prop::edit::kBackColour) return c->backColour;
+    if (kind == ControlKind::EditBox && property == prop::edit::kTextColour) return c->textColour;
     if (kind == ControlKind::EditBox && property == prop::edit::kSelectedLength)
         return c->selectedLength;
     if (kind == ControlKind::ComboBox && property == prop::combo::kSelection) return c->selection;
@@ -83,6 +85,8 @@ void FakeWindow::WriteInteger(runtime::WindowId window, runtime::ControlId contr
     }
     if (kind == ControlKind::EditBox && property == prop::edit::kBackColour)
         c->backColour = static_cast<runtime::Rgb>(value);
+    else if (kind == ControlKind::EditBox && property == prop::edit::kTextColour)
+        c->textColour = static_cast<runtime::Rgb>(value);
     else if (kind == ControlKind::EditBox && property == prop::edit::kSelectedLength)
         c->selectedLength = value < 0 ? static_cast<std::int64_t>(c->text.size()) : value;
     else if (kind == ControlKind::ComboBox && property == prop::combo::kSelection)

@@ -26,6 +26,7 @@ struct FakeControl {
     bool visible = true;
     bool disabled = false;
     runtime::Rgb backColour = 0;
+    runtime::Rgb textColour = 0;
     std::int64_t selectedLength = 0;
     int left = 0, top = 0, width = 0, height = 0;
     bool destroyed = false;

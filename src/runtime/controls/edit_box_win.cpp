@@ -83,6 +83,7 @@ std::int64_t EditBox::ReadInteger(int property) {
     if (handle() == nullptr) return 0;
     switch (property) {
         case prop::edit::kBackColour: return FromColorRef(backColour_);
+        case prop::edit::kTextColour: return FromColorRef(textColour_);
         case prop::edit::kSelectedLength: {
             DWORD start = 0, end = 0;
             SendMessageW(handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
@@ -98,6 +99,10 @@ void EditBox::WriteInteger(int property, std::int64_t value) {
     switch (property) {
         case prop::edit::kBackColour:
             SetBackColour(ToColorRef(static_cast<Rgb>(value) & 0xFFFFFF));
+            InvalidateRect(handle(), nullptr, TRUE);
+            break;
+        case prop::edit::kTextColour:
+            textColour_ = ToColorRef(static_cast<Rgb>(value) & 0xFFFFFF);
             InvalidateRect(handle(), nullptr, TRUE);
             break;
         case prop::edit::kSelectedLength:

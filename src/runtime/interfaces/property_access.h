@@ -18,6 +18,7 @@ inline constexpr int kVisible = 5;    // boolean
 inline constexpr int kDisabled = 6;   // boolean
 namespace edit {
 inline constexpr int kContent = 8;          // text
+inline constexpr int kTextColour = 10;      // 0xRRGGBB
 inline constexpr int kBackColour = 11;      // 0xRRGGBB
 inline constexpr int kSelectedLength = 25;  // writing -1 selects the whole text
 }  // namespace edit
