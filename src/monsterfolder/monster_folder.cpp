@@ -19,6 +19,7 @@ FolderReading ReadMonsterFolder(profile::FileStore& files, const std::string& fo
     std::set<std::string> names;
     for (const profile::FolderFile& file : listing.files) names.insert(profile::FileNameKey(file.name));
 
+    reading.rows.reserve(listing.files.size());
     const std::string prefix = folder + files.Separator();
     for (const profile::FolderFile& file : listing.files) {
         if (!profile::IsMonsterFileName(file.name)) continue;

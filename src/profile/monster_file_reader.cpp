@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <map>
 #include <set>
 #include <tuple>
@@ -161,15 +162,25 @@ const std::array<InfoKey, 10>& InfoKeys() {
 // [UseItems] as kFirstSlotKey + N.
 constexpr int kFirstSlotKey = 100;
 
-std::string SlotKey(int slot) { return "UseItems" + runtime::IntegerText(slot); }
+// "UseItems0" to "UseItems13", made once: every key line of a file is
+// compared with them.
+const std::string& SlotKey(int slot) {
+    static const std::array<std::string, kSlotCount> kKeys = [] {
+        std::array<std::string, kSlotCount> keys;
+        for (int n = 0; n < kSlotCount; ++n)
+            keys[static_cast<std::size_t>(n)] = "UseItems" + runtime::IntegerText(n);
+        return keys;
+    }();
+    return kKeys[static_cast<std::size_t>(slot)];
+}
 
 std::string_view FirstLine(std::string_view piece) { return piece.substr(0, piece.find("\r\n")); }
 
 // The comment lines the program writes above its keys, whatever the values
 // (the job's comment names the job), each with the number of its key.
-const std::map<std::string, int>& OwnComments() {
-    static const std::map<std::string, int> kComments = [] {
-        std::map<std::string, int> comments;
+const std::map<std::string, int, std::less<>>& OwnComments() {
+    static const std::map<std::string, int, std::less<>> kComments = [] {
+        std::map<std::string, int, std::less<>> comments;
         for (int value = 0; value < 4; ++value) {
             MonsterProfile profile;
             for (const InfoKey& key : InfoKeys())
@@ -363,7 +374,7 @@ private:
             return true;
         }
         if (!readingKeys_) return false;
-        const auto found = OwnComments().find(std::string(line));
+        const auto found = OwnComments().find(line);
         if (found == OwnComments().end()) return false;
         const bool slotComment = found->second >= kFirstSlotKey;
         if (slotComment != (keptIn_ == Part::UseItems)) return false;
