@@ -32,7 +32,8 @@ BareReading ReadFolderBare(const std::string& folder) {
         const int file = ::openat(::dirfd(dir), entry->d_name, O_RDONLY | O_CLOEXEC);
         if (file < 0) continue;
         ssize_t got = 0;
-        while ((got = ::read(file, block, sizeof block)) > 0) reading.bytes += static_cast<std::size_t>(got);
+        while ((got = ::read(file, block, sizeof block)) > 0)
+            reading.bytes += static_cast<std::size_t>(got);
         ::close(file);
         ++reading.files;
     }

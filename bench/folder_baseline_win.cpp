@@ -29,10 +29,11 @@ BareReading ReadFolderBare(const std::string& folder) {
     if (search == INVALID_HANDLE_VALUE) return reading;
     static char block[1 << 16];
     do {
-        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || !IsMonsterFile(found.cFileName)) continue;
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || !IsMonsterFile(found.cFileName))
+            continue;
         const HANDLE file = CreateFileW((prefix + found.cFileName).c_str(), GENERIC_READ,
-                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file == INVALID_HANDLE_VALUE) continue;
         DWORD got = 0;
         while (ReadFile(file, block, sizeof block, &got, nullptr) && got > 0) reading.bytes += got;

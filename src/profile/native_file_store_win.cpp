@@ -213,7 +213,8 @@ FileContent NativeFileStore::ReadFileUpTo(const std::string& path, std::size_t l
         FileContent rest = ReadToEnd(file.get(), limit);
         if (rest.status != FileContent::Status::Read) return rest;
         bytes += rest.bytes;
-        if (bytes.size() > limit) return {FileContent::Status::Failed, {}, TooLarge(bytes.size(), limit)};
+        if (bytes.size() > limit)
+            return {FileContent::Status::Failed, {}, TooLarge(bytes.size(), limit)};
     }
     return {FileContent::Status::Read, std::move(bytes), {}};
 }

@@ -76,7 +76,8 @@ TEST(MainWindowLayout, EverySlotWithAControlHasItsButtonAndPlaceholderBox) {
     }
     EXPECT_EQ(editable.size(), static_cast<std::size_t>(mainwindow::kEditableSlotCount));
     // The monster list and its CSV file count and name the same slots.
-    EXPECT_EQ(editable, std::vector<int>(profile::kWindowSlots.begin(), profile::kWindowSlots.end()));
+    EXPECT_EQ(editable,
+              std::vector<int>(profile::kWindowSlots.begin(), profile::kWindowSlots.end()));
 }
 
 TEST(MainWindowLayout, ChildOriginsAddTheParentsBorder) {
