@@ -28,6 +28,12 @@ std::string ProblemText(const MonsterFilesProblem& problem) {
     return "无法写入 " + problem.path + "（" + problem.detail + "）。";
 }
 
+// A sentence put in brackets inside another loses its full stop.
+std::string InBrackets(std::string sentence) {
+    if (sentence.ends_with("。")) sentence.resize(sentence.size() - std::string_view("。").size());
+    return "（" + sentence + "）";
+}
+
 // What the window keeps of the monster's existing file: its slots 9 and 13
 // and the lines it does not write itself. Nothing when there is no file;
 // the reason when it cannot be read as a monster file.
@@ -50,8 +56,8 @@ ExistingFile ReadExisting(profile::FileStore& files, const std::string& path,
     profile::MonsterFileReading reading = profile::ReadMonsterFile(content.bytes);
     if (!reading.file)
         return {{},
-                "已有的怪物文件 " + path + " 不是可读的怪物文件（" + reading.ShortError() +
-                    "），为保护其内容不覆盖。"};
+                "已有的怪物文件 " + path + " 不是可读的怪物文件" + InBrackets(reading.ShortError()) +
+                    "，为保护其内容不覆盖。"};
     for (int slot = 0; slot < profile::kSlotCount; ++slot) {
         const auto index = static_cast<std::size_t>(slot);
         if (std::find(profile::kWindowSlots.begin(), profile::kWindowSlots.end(), slot) ==

@@ -134,7 +134,7 @@ TEST_F(ImportPlanTest, RowsThatCannotBeWrittenAreNamedAndLeftOut) {
     EXPECT_EQ(TextsOf(plan.errors),
               (Texts{
                   "第 2 行：已有的怪物文件 mem/MonUseItems/坏.txt 不是可读的怪物文件"
-                  "（文件中没有 [Info] 段，不是人形怪的怪物文件。），为保护其内容不覆盖。",
+                  "（文件中没有 [Info] 段，不是人形怪的怪物文件），为保护其内容不覆盖。",
                   "第 3 行：已有的怪物文件 mem/MonUseItems/锁.txt "
                   "无法读取（拒绝访问），为保护其内容不覆盖。",
                   "第 4 行：无法写入 mem/MonUseItems/只读.txt（文件只读）。",
