@@ -48,7 +48,9 @@ std::string CannotWrite(const std::string& path, const std::string& reason) {
 std::string ProblemMessage(const MonsterFilesProblem& problem, const OutputFolder& folder) {
     switch (problem.kind) {
         case MonsterFilesProblem::Kind::Name:
-            return "怪物名称不能用作文件名：\r\n"s.append(problem.detail).append("。").append(kNothingWritten);
+            return "怪物名称不能用作文件名：\r\n"s.append(problem.detail)
+                .append("。")
+                .append(kNothingWritten);
         case MonsterFilesProblem::Kind::Encoding:
             return problem.detail + "\r\n请改用其他字符。" + std::string(kNothingWritten);
         case MonsterFilesProblem::Kind::FolderMissing:
@@ -64,8 +66,7 @@ std::string ProblemMessage(const MonsterFilesProblem& problem, const OutputFolde
                 .append("\r\n为保护其中的挖取列表，")
                 .append(kNothingWritten.substr(4));
         case MonsterFilesProblem::Kind::NotReplaceable:
-        case MonsterFilesProblem::Kind::WriteFailed:
-            break;
+        case MonsterFilesProblem::Kind::WriteFailed: break;
     }
     return CannotWrite(problem.path, problem.detail).append(kNothingWritten);
 }

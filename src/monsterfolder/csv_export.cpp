@@ -5,7 +5,8 @@
 
 namespace vorn::monsterfolder {
 
-CsvExport ExportMonsterCsv(const std::vector<MonsterRow>& rows, std::span<const std::size_t> order) {
+CsvExport ExportMonsterCsv(const std::vector<MonsterRow>& rows,
+                           std::span<const std::size_t> order) {
     CsvExport result;
     result.bytes = "\xEF\xBB\xBF";
     const std::vector<std::string_view>& titles = MonsterCsvTitles();

@@ -39,9 +39,11 @@ public:
             while (column < known.size() && known[column] != title) ++column;
             if (column == known.size()) {
                 table_.warnings.push_back({titles.line, LineText(titles.line) + "：不认识的列“" +
-                                                            std::string(title) + "”，导入时忽略。"});
+                                                            std::string(title) +
+                                                            "”，导入时忽略。"});
             } else if (places_[column]) {
-                Error(titles.line, LineText(titles.line) + "：“" + std::string(title) + "”列出现了两次。");
+                Error(titles.line,
+                      LineText(titles.line) + "：“" + std::string(title) + "”列出现了两次。");
                 return false;
             } else {
                 places_[column] = place;
@@ -61,22 +63,24 @@ public:
         const std::string at = LineText(row.line);
         if (!row.broken.empty()) return Error(row.line, at + "：引号有误，" + row.broken + "。");
         if (row.fields.size() != width_)
-            return Error(row.line, at + "有 " + std::to_string(row.fields.size()) + " 个字段，标题行有 " +
-                                       std::to_string(width_) + " 个。");
+            return Error(row.line, at + "有 " + std::to_string(row.fields.size()) +
+                                       " 个字段，标题行有 " + std::to_string(width_) + " 个。");
         const std::vector<std::string_view>& titles = MonsterCsvTitles();
         ImportedMonster monster{row.line, {}};
         bool taken = true;
         for (std::size_t column = 0; column < titles.size(); ++column) {
             const std::string& cell = row.fields[*places_[column]];
             if (auto problem = TakeMonsterCsvCell(column, cell, monster.profile)) {
-                Error(row.line, Sentence(at + "“" + std::string(titles[column]) + "”列：" + *problem));
+                Error(row.line,
+                      Sentence(at + "“" + std::string(titles[column]) + "”列：" + *problem));
                 taken = false;
             }
         }
         if (!taken) return;
         // The window writes no skills while its switch is off.
         if (!monster.profile.useSkillOn && !monster.profile.useSkill.empty()) {
-            table_.warnings.push_back({row.line, at + "：“使用技能”为“否”，“技能”列的内容不会写入。"});
+            table_.warnings.push_back(
+                {row.line, at + "：“使用技能”为“否”，“技能”列的内容不会写入。"});
             monster.profile.useSkill.clear();
         }
         table_.monsters.push_back(std::move(monster));
@@ -89,22 +93,27 @@ public:
             lines[profile::FileNameKey(monster.profile.monsterName)].push_back(monster.line);
         std::vector<ImportedMonster> kept;
         for (ImportedMonster& monster : table_.monsters) {
-            const std::vector<std::size_t>& same = lines[profile::FileNameKey(monster.profile.monsterName)];
+            const std::vector<std::size_t>& same =
+                lines[profile::FileNameKey(monster.profile.monsterName)];
             if (same.size() == 1) {
                 kept.push_back(std::move(monster));
                 continue;
             }
             std::string others;
             for (std::size_t line : same)
-                if (line != monster.line) others.append(others.empty() ? "" : "、").append(std::to_string(line));
-            Error(monster.line, LineText(monster.line) + "“名称”列：“" + monster.profile.monsterName +
-                                    "”与第 " + others + " 行重名，这几行都不导入。");
+                if (line != monster.line)
+                    others.append(others.empty() ? "" : "、").append(std::to_string(line));
+            Error(monster.line, LineText(monster.line) + "“名称”列：“" +
+                                    monster.profile.monsterName + "”与第 " + others +
+                                    " 行重名，这几行都不导入。");
         }
         table_.monsters = std::move(kept);
     }
 
 private:
-    void Error(std::size_t line, std::string text) { table_.errors.push_back({line, std::move(text)}); }
+    void Error(std::size_t line, std::string text) {
+        table_.errors.push_back({line, std::move(text)});
+    }
 
     ImportTable& table_;
     std::vector<std::optional<std::size_t>> places_;  // per known column, its place in a row
@@ -129,8 +138,9 @@ ImportTable ReadMonsterCsv(std::string_view bytes) {
     if (!reader.ReadTitles(rows.front())) return table;
     for (std::size_t i = 1; i < rows.size(); ++i) reader.ReadRow(rows[i]);
     reader.RefuseRepeatedNames();
-    std::stable_sort(table.errors.begin(), table.errors.end(),
-                     [](const ImportMessage& a, const ImportMessage& b) { return a.line < b.line; });
+    std::stable_sort(
+        table.errors.begin(), table.errors.end(),
+        [](const ImportMessage& a, const ImportMessage& b) { return a.line < b.line; });
     return table;
 }
 

@@ -16,7 +16,8 @@ public:
         std::vector<CsvRow> rows;
         while (pos_ < text_.size()) {
             CsvRow row = ReadRow();
-            const bool blank = row.fields.size() == 1 && row.fields[0].empty() && row.broken.empty();
+            const bool blank =
+                row.fields.size() == 1 && row.fields[0].empty() && row.broken.empty();
             if (!blank) rows.push_back(std::move(row));
         }
         return rows;
@@ -44,7 +45,8 @@ private:
         if (pos_ < text_.size() && text_[pos_] == '"') return ReadQuoted(row, number);
         std::string field;
         while (pos_ < text_.size() && !AtDelimiter()) {
-            if (text_[pos_] == '"') Break(row, number, "的引号不在开头，这个字段应整个用引号括起来");
+            if (text_[pos_] == '"')
+                Break(row, number, "的引号不在开头，这个字段应整个用引号括起来");
             field += text_[pos_++];
         }
         return field;
@@ -56,7 +58,8 @@ private:
         std::string field;
         for (;;) {
             if (pos_ >= text_.size()) {
-                Break(row, number, "的引号从第 " + std::to_string(openedOn) + " 行开始，到文件末尾都没有闭合");
+                Break(row, number,
+                      "的引号从第 " + std::to_string(openedOn) + " 行开始，到文件末尾都没有闭合");
                 return field;
             }
             const char c = text_[pos_++];

@@ -17,8 +17,10 @@ NumberCheck CheckNumber(std::string_view text, NumberRange range) {
     bool tooLarge = false;
     for (char c : text) {
         if (c < '0' || c > '9') return NumberCheck::NotANumber;
-        if (value > 1000000000000) tooLarge = true;  // far beyond any range; stop growing
-        else value = value * 10 + (c - '0');
+        if (value > 1000000000000)
+            tooLarge = true;  // far beyond any range; stop growing
+        else
+            value = value * 10 + (c - '0');
     }
     if (negative) value = -value;
     if (tooLarge || value < range.min || value > range.max) return NumberCheck::OutOfRange;

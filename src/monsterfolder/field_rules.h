@@ -17,9 +17,9 @@ struct NumberRange {
     std::int64_t max;
 };
 
-inline constexpr NumberRange kRateRange{0, 100};           // 掉落几率, 挖取几率
-inline constexpr NumberRange kFeeRange{0, 2147483647};     // 挖取费用
-inline constexpr NumberRange kHairRange{0, 2};             // 发型
+inline constexpr NumberRange kRateRange{0, 100};        // 掉落几率, 挖取几率
+inline constexpr NumberRange kFeeRange{0, 2147483647};  // 挖取费用
+inline constexpr NumberRange kHairRange{0, 2};          // 发型
 
 enum class NumberCheck { Fits, NotANumber, OutOfRange };
 

@@ -17,7 +17,8 @@ std::string ProblemText(const MonsterFilesProblem& problem) {
     switch (problem.kind) {
         case MonsterFilesProblem::Kind::Name: return "名称不能用作文件名：" + problem.detail + "。";
         case MonsterFilesProblem::Kind::Encoding: return problem.detail;
-        case MonsterFilesProblem::Kind::FolderMissing: return profile::FolderMissingText(problem.path) + "。";
+        case MonsterFilesProblem::Kind::FolderMissing:
+            return profile::FolderMissingText(problem.path) + "。";
         case MonsterFilesProblem::Kind::DropFileUnreadable:
             return "无法读取已有的掉落文件 " + problem.path + "（" + problem.detail +
                    "），为保护其中的挖取列表不写入。";
@@ -25,6 +26,12 @@ std::string ProblemText(const MonsterFilesProblem& problem) {
         case MonsterFilesProblem::Kind::WriteFailed: break;
     }
     return "无法写入 " + problem.path + "（" + problem.detail + "）。";
+}
+
+// A sentence put in brackets inside another loses its full stop.
+std::string InBrackets(std::string sentence) {
+    if (sentence.ends_with("。")) sentence.resize(sentence.size() - std::string_view("。").size());
+    return "（" + sentence + "）";
 }
 
 // What the window keeps of the monster's existing file: its slots 9 and 13
@@ -41,13 +48,16 @@ ExistingFile ReadExisting(profile::FileStore& files, const std::string& path,
     switch (content.status) {
         case FileContent::Status::Missing: return {};
         case FileContent::Status::Failed:
-            return {{}, "已有的怪物文件 " + path + " 无法读取（" + content.error + "），为保护其内容不覆盖。"};
+            return {{},
+                    "已有的怪物文件 " + path + " 无法读取（" + content.error +
+                        "），为保护其内容不覆盖。"};
         case FileContent::Status::Read: break;
     }
     profile::MonsterFileReading reading = profile::ReadMonsterFile(content.bytes);
     if (!reading.file)
-        return {{}, "已有的怪物文件 " + path + " 不是可读的怪物文件（" + reading.ShortError() +
-                        "），为保护其内容不覆盖。"};
+        return {{},
+                "已有的怪物文件 " + path + " 不是可读的怪物文件" + InBrackets(reading.ShortError()) +
+                    "，为保护其内容不覆盖。"};
     for (int slot = 0; slot < profile::kSlotCount; ++slot) {
         const auto index = static_cast<std::size_t>(slot);
         if (std::find(profile::kWindowSlots.begin(), profile::kWindowSlots.end(), slot) ==
@@ -71,13 +81,15 @@ std::vector<const PlannedFile*> ChangedFiles(const PlannedMonster& monster) {
 
 // Gives the written files their old content back, last first; the paths of
 // those that could not be restored.
-std::vector<std::string> Restore(profile::FileStore& files, const std::vector<const PlannedFile*>& written) {
+std::vector<std::string> Restore(profile::FileStore& files,
+                                 const std::vector<const PlannedFile*>& written) {
     std::vector<std::string> notRestored;
     for (auto file = written.rbegin(); file != written.rend(); ++file) {
         const FileContent& before = (*file)->before;
         const std::optional<std::string> problem =
-            before.status == FileContent::Status::Read ? files.ReplaceContent((*file)->path, before.bytes)
-                                                       : files.RemoveFile((*file)->path);
+            before.status == FileContent::Status::Read
+                ? files.ReplaceContent((*file)->path, before.bytes)
+                : files.RemoveFile((*file)->path);
         if (problem) notRestored.push_back((*file)->path + "（" + *problem + "）");
     }
     return notRestored;
@@ -86,14 +98,16 @@ std::vector<std::string> Restore(profile::FileStore& files, const std::vector<co
 }  // namespace
 
 std::size_t ImportPlan::Count(ImportAction action) const {
-    return static_cast<std::size_t>(std::count_if(monsters.begin(), monsters.end(),
-                                                  [action](const auto& m) { return m.action == action; }));
+    return static_cast<std::size_t>(std::count_if(
+        monsters.begin(), monsters.end(), [action](const auto& m) { return m.action == action; }));
 }
 
-ImportPlan PlanImport(profile::FileStore& files, const std::string& folder, const ImportTable& table) {
+ImportPlan PlanImport(profile::FileStore& files, const std::string& folder,
+                      const ImportTable& table) {
     ImportPlan plan{folder, {}, table.errors, table.warnings};
     if (!files.DirectoryExists(folder)) {
-        plan.errors.insert(plan.errors.begin(), {0, profile::FolderMissingText(folder) + "，没有可导入的地方。"});
+        plan.errors.insert(plan.errors.begin(),
+                           {0, profile::FolderMissingText(folder) + "，没有可导入的地方。"});
         return plan;
     }
     for (const ImportedMonster& row : table.monsters) {
@@ -115,20 +129,24 @@ ImportPlan PlanImport(profile::FileStore& files, const std::string& folder, cons
         const profile::MonsterFilesPlan& output = *check.plan;
         if (output.monster.before.status == FileContent::Status::Failed) {
             plan.errors.push_back({row.line, at + "已有的怪物文件 " + path + " 无法读取（" +
-                                                 output.monster.before.error + "），为保护其内容不覆盖。"});
+                                                 output.monster.before.error +
+                                                 "），为保护其内容不覆盖。"});
             continue;
         }
         if (output.KeepsDigList())
-            plan.warnings.push_back({row.line, at + "掉落文件 " + output.drop.path + " 中已有挖取列表，保持不变。"});
-        PlannedMonster planned{row.line, monster.monsterName, ImportAction::Unchanged, std::move(*check.plan)};
+            plan.warnings.push_back(
+                {row.line, at + "掉落文件 " + output.drop.path + " 中已有挖取列表，保持不变。"});
+        PlannedMonster planned{row.line, monster.monsterName, ImportAction::Unchanged,
+                               std::move(*check.plan)};
         if (planned.files.monster.before.status == FileContent::Status::Missing)
             planned.action = ImportAction::Create;
         else if (!ChangedFiles(planned).empty())
             planned.action = ImportAction::Change;
         plan.monsters.push_back(std::move(planned));
     }
-    std::stable_sort(plan.errors.begin(), plan.errors.end(),
-                     [](const ImportMessage& a, const ImportMessage& b) { return a.line < b.line; });
+    std::stable_sort(
+        plan.errors.begin(), plan.errors.end(),
+        [](const ImportMessage& a, const ImportMessage& b) { return a.line < b.line; });
     return plan;
 }
 
@@ -138,23 +156,27 @@ ImportResult ApplyImport(profile::FileStore& files, const ImportPlan& plan) {
     for (const PlannedMonster& monster : plan.monsters) {
         for (const PlannedFile* file : ChangedFiles(monster)) {
             if (!SameContent(files.ReadWholeFile(file->path), file->before)) {
-                result.failure = file->path + " 在预览之后有了变化，请重新导入。" + std::string(kNothingWritten);
+                result.failure =
+                    file->path + " 在预览之后有了变化，请重新导入。" + std::string(kNothingWritten);
                 return result;
             }
             if (auto problem = files.CheckReplaceable(file->path)) {
-                result.failure = "无法写入 " + file->path + "（" + *problem + "）。" + std::string(kNothingWritten);
+                result.failure = "无法写入 " + file->path + "（" + *problem + "）。" +
+                                 std::string(kNothingWritten);
                 return result;
             }
         }
     }
     std::vector<const PlannedFile*> written;
     for (const PlannedMonster& monster : plan.monsters) {
-        const profile::MonsterFilesWriting writing = profile::WriteMonsterFiles(files, monster.files);
+        const profile::MonsterFilesWriting writing =
+            profile::WriteMonsterFiles(files, monster.files);
         if (writing.monsterWritten) written.push_back(&monster.files.monster);
         if (writing.dropWritten) written.push_back(&monster.files.drop);
         if (!writing.failure) continue;
 
-        std::string failure = "写入 " + writing.failure->path + " 时失败（" + writing.failure->detail + "）。";
+        std::string failure =
+            "写入 " + writing.failure->path + " 时失败（" + writing.failure->detail + "）。";
         const std::vector<std::string> notRestored = Restore(files, written);
         if (notRestored.empty()) {
             failure += written.empty() ? std::string(kNothingWritten)

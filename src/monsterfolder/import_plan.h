@@ -40,7 +40,8 @@ struct ImportPlan {
 // Compares every row with the folder and checks what writing it needs.
 // Writes nothing. An existing monster file that cannot be read as one is not
 // replaced: its row is an error.
-ImportPlan PlanImport(profile::FileStore& files, const std::string& folder, const ImportTable& table);
+ImportPlan PlanImport(profile::FileStore& files, const std::string& folder,
+                      const ImportTable& table);
 
 struct ImportResult {
     std::vector<std::string> written;    // paths replaced or created, in order

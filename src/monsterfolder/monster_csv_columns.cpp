@@ -19,9 +19,9 @@ struct Column {
     enum class Kind { Name, Word, Code, Number, SkillSwitch, Text, Slot };
     std::string_view title;
     Kind kind;
-    std::span<const std::string_view> words{};  // Word: the code is the word's place
-    int MonsterProfile::*code = nullptr;         // Word, Code
-    std::string MonsterProfile::*text = nullptr; // Number, Text
+    std::span<const std::string_view> words{};    // Word: the code is the word's place
+    int MonsterProfile::*code = nullptr;          // Word, Code
+    std::string MonsterProfile::*text = nullptr;  // Number, Text
     NumberRange range{};                          // Code, Number
     int slot = 0;                                 // Slot
     std::string_view what{};                      // Word: what the words are; empty for 是/否
@@ -45,9 +45,11 @@ const std::vector<Column>& Columns() {
             {"使用技能", K::SkillSwitch},
             {"技能", K::Text, {}, nullptr, &P::useSkill},
         };
-        for (int slot : profile::kWindowSlots)
-            columns.push_back({profile::kSlotWords[static_cast<std::size_t>(slot)], K::Slot, {},
-                               nullptr, nullptr, {}, slot});
+        for (int slot : profile::kWindowSlots) {
+            Column column{profile::kSlotWords[static_cast<std::size_t>(slot)], K::Slot};
+            column.slot = slot;
+            columns.push_back(column);
+        }
         return columns;
     }();
     return kColumns;
@@ -73,7 +75,10 @@ std::optional<std::string> TakeNumber(const Column& column, std::string_view cel
     switch (CheckNumber(cell, column.range)) {
         case NumberCheck::NotANumber: return "“"s.append(cell).append("”不是整数");
         case NumberCheck::OutOfRange:
-            return "“"s.append(cell).append("”超出范围（").append(RangeText(column.range)).append("）");
+            return "“"s.append(cell)
+                .append("”超出范围（")
+                .append(RangeText(column.range))
+                .append("）");
         case NumberCheck::Fits: break;
     }
     if (text) *text = cell;
@@ -100,7 +105,9 @@ std::vector<std::string> MonsterCsvCells(const MonsterProfile& monster) {
     for (const Column& column : Columns()) {
         switch (column.kind) {
             case Column::Kind::Name: cells.push_back(monster.monsterName); break;
-            case Column::Kind::Word: cells.emplace_back(WordOf(column.words, monster.*column.code)); break;
+            case Column::Kind::Word:
+                cells.emplace_back(WordOf(column.words, monster.*column.code));
+                break;
             case Column::Kind::Code: cells.push_back(std::to_string(monster.*column.code)); break;
             case Column::Kind::Number:
             case Column::Kind::Text: cells.push_back(monster.*column.text); break;
@@ -131,10 +138,16 @@ std::optional<std::string> TakeMonsterCsvCell(std::size_t index, std::string_vie
             const std::optional<int> code = CodeOf(words, cell);
             if (!code && column.what.empty()) return "“"s.append(cell).append("”应为“是”或“否”");
             if (!code)
-                return "“"s.append(cell).append("”不是可选的").append(column.what)
-                    .append("（").append(WordList(words)).append("）");
-            if (column.kind == Column::Kind::Word) monster.*column.code = *code;
-            else monster.useSkillOn = *code == 1;
+                return "“"s.append(cell)
+                    .append("”不是可选的")
+                    .append(column.what)
+                    .append("（")
+                    .append(WordList(words))
+                    .append("）");
+            if (column.kind == Column::Kind::Word)
+                monster.*column.code = *code;
+            else
+                monster.useSkillOn = *code == 1;
             return std::nullopt;
         }
         case Column::Kind::Code: return TakeNumber(column, cell, &(monster.*column.code), nullptr);

@@ -17,13 +17,15 @@ FolderReading ReadMonsterFolder(profile::FileStore& files, const std::string& fo
         return reading;
     }
     std::set<std::string> names;
-    for (const profile::FolderFile& file : listing.files) names.insert(profile::FileNameKey(file.name));
+    for (const profile::FolderFile& file : listing.files)
+        names.insert(profile::FileNameKey(file.name));
 
+    reading.rows.reserve(listing.files.size());
     const std::string prefix = folder + files.Separator();
     for (const profile::FolderFile& file : listing.files) {
         if (!profile::IsMonsterFileName(file.name)) continue;
-        const bool dropFile =
-            names.contains(profile::FileNameKey(profile::DropRateFileName(profile::MonsterNameOf(file.name))));
+        const bool dropFile = names.contains(
+            profile::FileNameKey(profile::DropRateFileName(profile::MonsterNameOf(file.name))));
         const profile::FileContent content =
             files.ReadFileUpTo(prefix + file.name, profile::kMonsterFileLimit);
         reading.rows.push_back(SummariseMonster(file, content, dropFile, knownItem));

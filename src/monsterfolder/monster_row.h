@@ -18,9 +18,9 @@ namespace vorn::monsterfolder {
 // a row names the first one its file has.
 enum class RowProblem {
     None,
-    Unreadable,       // the file could not be read (the system's reason follows)
-    Vanished,         // listed, but gone when it was read
-    NotGbk,           // UTF-16, control bytes, or bytes that are not GBK
+    Unreadable,  // the file could not be read (the system's reason follows)
+    Vanished,    // listed, but gone when it was read
+    NotGbk,      // UTF-16, control bytes, or bytes that are not GBK
     NoInfoSection,
     ValueOutOfRange,  // a code no list item has, or a number the window would not take
     RepeatedKey,      // a key or section given twice: only the first counts
@@ -45,8 +45,8 @@ struct MonsterRow {
     RowProblem problem = RowProblem::None;
     std::string status{kSoundStatus};  // "正常", or a short sentence about the problem
     std::uint64_t size = 0;
-    std::int64_t modified = 0;         // file time, see profile::FolderFile
-    std::string modifiedText;          // "YYYY-MM-DD HH:MM", local time
+    std::int64_t modified = 0;  // file time, see profile::FolderFile
+    std::string modifiedText;   // "YYYY-MM-DD HH:MM", local time
 };
 
 }  // namespace vorn::monsterfolder

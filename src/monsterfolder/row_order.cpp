@@ -62,8 +62,10 @@ std::string TextSortKey(std::string_view utf8) {
     for (std::size_t i = 0; i < key.size(); ++i) {
         const auto byte = static_cast<unsigned char>(key[i]);
         // A GBK character's second byte can be a letter; UTF-8 has none inside a character.
-        if (gbk && byte >= 0x81 && byte != 0xFF) ++i;
-        else if (key[i] >= 'A' && key[i] <= 'Z') key[i] = static_cast<char>(key[i] - 'A' + 'a');
+        if (gbk && byte >= 0x81 && byte != 0xFF)
+            ++i;
+        else if (key[i] >= 'A' && key[i] <= 'Z')
+            key[i] = static_cast<char>(key[i] - 'A' + 'a');
     }
     return key;
 }
@@ -98,8 +100,8 @@ void SortRows(const std::vector<MonsterRow>& rows, std::vector<std::size_t>& ind
         case ListColumn::Status: {
             std::vector<std::string> keys(rows.size());
             for (std::size_t index : indices)
-                keys[index] = TextSortKey(column == ListColumn::Name ? rows[index].name
-                                                                     : rows[index].status);
+                keys[index] =
+                    TextSortKey(column == ListColumn::Name ? rows[index].name : rows[index].status);
             StableSort(indices, direction, [&](std::size_t a, std::size_t b) {
                 if (column == ListColumn::Status && rows[a].problem != rows[b].problem)
                     return rows[a].problem < rows[b].problem;

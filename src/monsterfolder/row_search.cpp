@@ -23,10 +23,14 @@ std::string FoldForSearch(std::string_view text) {
             const unsigned code =
                 ((byte(i) & 0x0Fu) << 12) | ((byte(i + 1) & 0x3Fu) << 6) | (byte(i + 2) & 0x3Fu);
             char ascii = 0;
-            if (code >= 0xFF21 && code <= 0xFF3A) ascii = static_cast<char>('a' + (code - 0xFF21));
-            else if (code >= 0xFF41 && code <= 0xFF5A) ascii = static_cast<char>('a' + (code - 0xFF41));
-            else if (code >= 0xFF10 && code <= 0xFF19) ascii = static_cast<char>('0' + (code - 0xFF10));
-            else if (code == 0x3000) ascii = ' ';
+            if (code >= 0xFF21 && code <= 0xFF3A)
+                ascii = static_cast<char>('a' + (code - 0xFF21));
+            else if (code >= 0xFF41 && code <= 0xFF5A)
+                ascii = static_cast<char>('a' + (code - 0xFF41));
+            else if (code >= 0xFF10 && code <= 0xFF19)
+                ascii = static_cast<char>('0' + (code - 0xFF10));
+            else if (code == 0x3000)
+                ascii = ' ';
             if (ascii != 0) {
                 folded += ascii;
                 i += 2;
@@ -42,7 +46,8 @@ RowSearch::RowSearch(const std::vector<MonsterRow>& rows) {
     haystacks_.reserve(rows.size());
     for (const MonsterRow& row : rows) {
         std::string haystack = FoldForSearch(row.name);
-        for (const std::string& item : row.items) haystack.append(1, kApart).append(FoldForSearch(item));
+        for (const std::string& item : row.items)
+            haystack.append(1, kApart).append(FoldForSearch(item));
         haystacks_.push_back(std::move(haystack));
     }
 }

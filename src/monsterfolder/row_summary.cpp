@@ -90,22 +90,17 @@ MonsterRow SummariseMonster(const profile::FolderFile& listed, const profile::Fi
         case profile::FileContent::Status::Failed:
             SetProblem(row, RowProblem::Unreadable, "无法读取：" + content.error);
             return row;
-        case profile::FileContent::Status::Read:
-            break;
+        case profile::FileContent::Status::Read: break;
     }
     profile::MonsterFileReading reading = profile::ReadMonsterFile(content.bytes);
     switch (reading.refusal) {
-        case Refusal::None:
-            TakeFile(row, *reading.file, dropFileListed, knownItem);
-            break;
+        case Refusal::None: TakeFile(row, *reading.file, dropFileListed, knownItem); break;
         case Refusal::NoInfoSection:
             SetProblem(row, RowProblem::NoInfoSection, "没有 [Info] 段，不是人形怪的怪物文件");
             break;
         case Refusal::Utf16:
         case Refusal::NotText:
-        case Refusal::NotGbk:
-            SetProblem(row, RowProblem::NotGbk, reading.ShortError());
-            break;
+        case Refusal::NotGbk: SetProblem(row, RowProblem::NotGbk, reading.ShortError()); break;
     }
     return row;
 }

@@ -57,8 +57,8 @@ std::optional<std::string> GbkProblem(std::string_view fieldName, std::string_vi
 
 std::optional<std::string> ProfileGbkProblem(const MonsterProfile& profile) {
     const std::vector<std::pair<std::string_view, const std::string*>> fields = {
-        {"怪物名称", &profile.monsterName},     {"掉落几率", &profile.dropUseItemRate},
-        {"挖取几率", &profile.butchRate},       {"挖取费用", &profile.butchChargeCount},
+        {"怪物名称", &profile.monsterName}, {"掉落几率", &profile.dropUseItemRate},
+        {"挖取几率", &profile.butchRate},   {"挖取费用", &profile.butchChargeCount},
         {"技能", &profile.useSkill},
     };
     for (const auto& [name, text] : fields)

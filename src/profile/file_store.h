@@ -49,9 +49,7 @@ public:
 
     // The plain files of a folder with their sizes and times (subfolders are
     // left out); a folder that is missing or cannot be read gives the reason.
-    virtual FolderListing ListFolder(const std::string& path) {
-        return {{}, NotSupported(path)};
-    }
+    virtual FolderListing ListFolder(const std::string& path) { return {{}, NotSupported(path)}; }
 
     // Whether ReplaceContent could put a new file at `path` now: nothing when it
     // could, otherwise why not (read-only, in use, a folder of that name).

@@ -10,12 +10,12 @@
 namespace vorn::profile {
 
 struct FolderFile {
-    std::string name;           // UTF-8, without the folder
-    std::uint64_t size = 0;     // bytes
+    std::string name;        // UTF-8, without the folder
+    std::uint64_t size = 0;  // bytes
     // Last written, in 100 ns steps since 1601-01-01 UTC (the Windows file
     // time): compares as the moments do.
     std::int64_t modified = 0;
-    std::string modifiedText;   // the same moment in local time, "YYYY-MM-DD HH:MM"
+    std::string modifiedText;  // the same moment in local time, "YYYY-MM-DD HH:MM"
 };
 
 struct FolderListing {

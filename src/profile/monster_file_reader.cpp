@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <map>
 #include <set>
 #include <tuple>
@@ -32,8 +33,9 @@ void CheckText(std::string_view bytes, MonsterFileReading& reading) {
     using Refusal = MonsterFileReading::Refusal;
     if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
         reading.refusal = Refusal::Utf16;
-        reading.error = "文件是 UTF-16（Unicode）编码，游戏服务端读不了。\r\n"
-                        "请用记事本把它另存为 ANSI（GBK）编码后再打开。";
+        reading.error =
+            "文件是 UTF-16（Unicode）编码，游戏服务端读不了。\r\n"
+            "请用记事本把它另存为 ANSI（GBK）编码后再打开。";
     } else if (std::any_of(bytes.begin(), bytes.end(), IsControlByte)) {
         reading.refusal = Refusal::NotText;
         reading.error = "这不是文本文件（其中有 NUL 等控制字节），不能作为怪物文件打开。";
@@ -161,15 +163,25 @@ const std::array<InfoKey, 10>& InfoKeys() {
 // [UseItems] as kFirstSlotKey + N.
 constexpr int kFirstSlotKey = 100;
 
-std::string SlotKey(int slot) { return "UseItems" + runtime::IntegerText(slot); }
+// "UseItems0" to "UseItems13", made once: every key line of a file is
+// compared with them.
+const std::string& SlotKey(int slot) {
+    static const std::array<std::string, kSlotCount> kKeys = [] {
+        std::array<std::string, kSlotCount> keys;
+        for (int n = 0; n < kSlotCount; ++n)
+            keys[static_cast<std::size_t>(n)] = "UseItems" + runtime::IntegerText(n);
+        return keys;
+    }();
+    return kKeys[static_cast<std::size_t>(slot)];
+}
 
 std::string_view FirstLine(std::string_view piece) { return piece.substr(0, piece.find("\r\n")); }
 
 // The comment lines the program writes above its keys, whatever the values
 // (the job's comment names the job), each with the number of its key.
-const std::map<std::string, int>& OwnComments() {
-    static const std::map<std::string, int> kComments = [] {
-        std::map<std::string, int> comments;
+const std::map<std::string, int, std::less<>>& OwnComments() {
+    static const std::map<std::string, int, std::less<>> kComments = [] {
+        std::map<std::string, int, std::less<>> comments;
         for (int value = 0; value < 4; ++value) {
             MonsterProfile profile;
             for (const InfoKey& key : InfoKeys())
@@ -220,7 +232,8 @@ public:
     void CountRepeats() {
         for (const auto& [what, repeat] : repeats_)
             if (repeat.more > 0)
-                file_.notes[repeat.note].text += "同样的还有 " + std::to_string(repeat.more) + " 处。";
+                file_.notes[repeat.note].text +=
+                    "同样的还有 " + std::to_string(repeat.more) + " 处。";
     }
 
     // After the last line: which [Info] keys were not there, with the
@@ -237,8 +250,9 @@ public:
             ++listed;
         }
         if (listed > 0)
-            file_.notes.push_back(Note(FileNote::Kind::MissingKeys,
-                                       "[Info] 中缺少以下几项，窗口显示初始值，生成时写入：" + note));
+            file_.notes.push_back(
+                Note(FileNote::Kind::MissingKeys,
+                     "[Info] 中缺少以下几项，窗口显示初始值，生成时写入：" + note));
     }
 
 private:
@@ -271,14 +285,15 @@ private:
             // A [UseItems] kept in [Info] goes to the end of the file (see
             // PlaceKeptLines), where it cannot take over the program's own.
             const bool moved = keptIn_ == Part::Info && part == Part::UseItems;
-            NoteRepeat(own == std::string_view("Info") ? kInfoSectionRepeat : kUseItemsSectionRepeat,
-                       [own, moved] {
-                           return Note(FileNote::Kind::RepeatedSection,
-                                       "第二个 [" + std::string(own) + "] 段不起作用（以第一个为准），" +
-                                           (moved ? "原样保留，生成时连同其后保留的各行写在文件末尾。"
-                                                  : "原样保留在文件中。"),
-                                       own);
-                       });
+            NoteRepeat(
+                own == std::string_view("Info") ? kInfoSectionRepeat : kUseItemsSectionRepeat,
+                [own, moved] {
+                    return Note(FileNote::Kind::RepeatedSection,
+                                "第二个 [" + std::string(own) + "] 段不起作用（以第一个为准），" +
+                                    (moved ? "原样保留，生成时连同其后保留的各行写在文件末尾。"
+                                           : "原样保留在文件中。"),
+                                own);
+                });
         }
         Kept().emplace_back(line);
         return true;
@@ -363,7 +378,7 @@ private:
             return true;
         }
         if (!readingKeys_) return false;
-        const auto found = OwnComments().find(std::string(line));
+        const auto found = OwnComments().find(line);
         if (found == OwnComments().end()) return false;
         const bool slotComment = found->second >= kFirstSlotKey;
         if (slotComment != (keptIn_ == Part::UseItems)) return false;

@@ -20,7 +20,8 @@ MonsterFilesCheck Refused(Kind kind, std::string path, std::string detail = {}) 
 // program's own comment line may be overwritten; anything else is the
 // administrator's dig list.
 void PlanDropFile(PlannedFile& drop) {
-    drop.current = drop.before.status == FileContent::Status::Read && drop.before.bytes == drop.bytes;
+    drop.current =
+        drop.before.status == FileContent::Status::Read && drop.before.bytes == drop.bytes;
     drop.write = drop.before.status == FileContent::Status::Missing || drop.current ||
                  (drop.before.status == FileContent::Status::Read && drop.before.bytes.empty());
 }
@@ -31,8 +32,10 @@ MonsterFilesCheck PlanMonsterFiles(FileStore& files, std::string_view folder,
                                    const MonsterProfile& profile, const ExtraLines& extras,
                                    bool digging) {
     const std::string& name = profile.monsterName;
-    if (auto problem = MonsterNameProblem(name)) return Refused(Kind::Name, {}, std::move(*problem));
-    if (auto problem = ProfileGbkProblem(profile)) return Refused(Kind::Encoding, {}, std::move(*problem));
+    if (auto problem = MonsterNameProblem(name))
+        return Refused(Kind::Name, {}, std::move(*problem));
+    if (auto problem = ProfileGbkProblem(profile))
+        return Refused(Kind::Encoding, {}, std::move(*problem));
     const std::optional<std::string> header = runtime::Utf8ToGbk(MonsterHeaderLine(name));
     const std::optional<std::string> body = runtime::Utf8ToGbk(MonsterBody(profile, extras));
     const std::optional<std::string> dropLine = runtime::Utf8ToGbk(DropRateLine(name));
@@ -76,7 +79,8 @@ MonsterFilesWriting WriteMonsterFiles(FileStore& files, const MonsterFilesPlan& 
                                  std::pair{&plan.drop, &writing.dropWritten}}) {
         if (!file->Changes()) continue;
         if (auto problem = files.ReplaceContent(file->path, file->bytes)) {
-            writing.failure = MonsterFilesProblem{Kind::WriteFailed, file->path, std::move(*problem)};
+            writing.failure =
+                MonsterFilesProblem{Kind::WriteFailed, file->path, std::move(*problem)};
             return writing;
         }
         *written = true;

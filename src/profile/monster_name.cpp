@@ -78,8 +78,10 @@ bool IsMonsterFileName(std::string_view fileName) {
 }
 
 std::string_view MonsterNameOf(std::string_view fileName) {
-    if (IsDropRateFileName(fileName)) return fileName.substr(0, fileName.size() - kDropRateSuffix.size());
-    if (HasTextFileSuffix(fileName)) return fileName.substr(0, fileName.size() - kTextSuffix.size());
+    if (IsDropRateFileName(fileName))
+        return fileName.substr(0, fileName.size() - kDropRateSuffix.size());
+    if (HasTextFileSuffix(fileName))
+        return fileName.substr(0, fileName.size() - kTextSuffix.size());
     return fileName;
 }
 

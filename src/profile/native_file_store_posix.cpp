@@ -185,16 +185,20 @@ FolderListing NativeFileStore::ListFolder(const std::string& path) {
     const UniqueDir dir(::opendir(path.c_str()));
     if (!dir.get()) {
         const int error = errno;
-        if (error == ENOENT) listing.error = FolderMissingText(path);
-        else if (error == ENOTDIR) listing.error = NotAFolderText(path);
-        else listing.error = FolderUnreadableText(path, "无法打开" + SystemReason(error));
+        if (error == ENOENT)
+            listing.error = FolderMissingText(path);
+        else if (error == ENOTDIR)
+            listing.error = NotAFolderText(path);
+        else
+            listing.error = FolderUnreadableText(path, "无法打开" + SystemReason(error));
         return listing;
     }
     for (;;) {
         errno = 0;
         const dirent* entry = ::readdir(dir.get());
         if (!entry) {
-            if (errno != 0) listing.error = FolderUnreadableText(path, "无法读取" + SystemReason(errno));
+            if (errno != 0)
+                listing.error = FolderUnreadableText(path, "无法读取" + SystemReason(errno));
             break;
         }
         struct stat info {};

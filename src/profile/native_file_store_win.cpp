@@ -132,18 +132,19 @@ std::int64_t Ticks(const FILETIME& time) {
 }
 
 // The local time of that moment, with the daylight saving of its own date.
-std::string LocalMinuteText(const FILETIME& time) {
+// The time zone is read once per listing (`zone`), not once per file.
+std::string LocalMinuteText(const FILETIME& time, const TIME_ZONE_INFORMATION* zone) {
     SYSTEMTIME utc{};
     SYSTEMTIME local{};
-    if (!FileTimeToSystemTime(&time, &utc) || !SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local))
+    if (!FileTimeToSystemTime(&time, &utc) || !SystemTimeToTzSpecificLocalTime(zone, &utc, &local))
         return {};
     return MinuteText(local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute);
 }
 
-FolderFile FolderFileOf(const WIN32_FIND_DATAW& found) {
+FolderFile FolderFileOf(const WIN32_FIND_DATAW& found, const TIME_ZONE_INFORMATION* zone) {
     return {runtime::Narrow(found.cFileName),
             (static_cast<std::uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow,
-            Ticks(found.ftLastWriteTime), LocalMinuteText(found.ftLastWriteTime)};
+            Ticks(found.ftLastWriteTime), LocalMinuteText(found.ftLastWriteTime, zone)};
 }
 
 // Why a folder could not be listed, from the error of the search.
@@ -182,13 +183,15 @@ FileContent NativeFileStore::ReadWholeFile(const std::string& path) {
 
 FileContent NativeFileStore::ReadFileUpTo(const std::string& path, std::size_t limit) {
     const std::wstring wide = WidePath(path);
-    // Opening a folder as a file fails with "access denied"; say what it is.
-    const DWORD attributes = GetFileAttributesW(wide.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
-        return {FileContent::Status::Failed, {}, FolderNotFile()};
     FileContent failure;
     const UniqueHandle file = OpenForReading(wide, failure);
-    if (!file.valid()) return failure;
+    if (!file.valid()) {
+        // Opening a folder as a file fails with "access denied"; say what it is.
+        const DWORD attributes = GetFileAttributesW(wide.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+            return {FileContent::Status::Failed, {}, FolderNotFile()};
+        return failure;
+    }
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.get(), &size))
         return {FileContent::Status::Failed, {}, "无法读取文件" + SystemReason(GetLastError())};
@@ -196,7 +199,24 @@ FileContent NativeFileStore::ReadFileUpTo(const std::string& path, std::size_t l
         return {FileContent::Status::Failed, {},
                 TooLarge(static_cast<std::uint64_t>(size.QuadPart), limit)};
 
-    return ReadToEnd(file.get(), limit);
+    // One read of a byte more than the size: a short read is the end of the
+    // file, so a small file costs one call (a list reads thousands of them).
+    const auto expected = static_cast<std::size_t>(size.QuadPart);
+    if (expected >= 0x7FFFFFFF) return ReadToEnd(file.get(), limit);
+    std::string bytes(expected + 1, '\0');
+    DWORD got = 0;
+    if (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr))
+        return {FileContent::Status::Failed, {}, "无法读取文件" + SystemReason(GetLastError())};
+    bytes.resize(got);
+    if (got > expected) {
+        // The file grew while it was read: the rest as it comes.
+        FileContent rest = ReadToEnd(file.get(), limit);
+        if (rest.status != FileContent::Status::Read) return rest;
+        bytes += rest.bytes;
+        if (bytes.size() > limit)
+            return {FileContent::Status::Failed, {}, TooLarge(bytes.size(), limit)};
+    }
+    return {FileContent::Status::Read, std::move(bytes), {}};
 }
 
 FolderListing NativeFileStore::ListFolder(const std::string& path) {
@@ -215,9 +235,11 @@ FolderListing NativeFileStore::ListFolder(const std::string& path) {
             listing.error = ListingError(path, wide, error);
         return listing;
     }
+    TIME_ZONE_INFORMATION zone{};
+    const bool knownZone = GetTimeZoneInformation(&zone) != TIME_ZONE_ID_INVALID;
     do {
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            listing.files.push_back(FolderFileOf(found));
+            listing.files.push_back(FolderFileOf(found, knownZone ? &zone : nullptr));
     } while (FindNextFileW(search.get(), &found));
     const DWORD error = GetLastError();
     if (error != ERROR_NO_MORE_FILES)

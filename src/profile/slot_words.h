@@ -17,6 +17,7 @@ inline constexpr std::array<std::string_view, kSlotCount> kSlotWords{
 // The twelve slots the main window edits; the amulet (9) and the hat (13)
 // have no control there and are only kept from an opened file.
 inline constexpr int kWindowSlotCount = 12;
-inline constexpr std::array<int, kWindowSlotCount> kWindowSlots{0, 1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12};
+inline constexpr std::array<int, kWindowSlotCount> kWindowSlots{0, 1, 2, 3,  4,  5,
+                                                                6, 7, 8, 10, 11, 12};
 
 }  // namespace vorn::profile

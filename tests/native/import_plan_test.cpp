@@ -44,7 +44,8 @@ protected:
     }
     // The CSV file the list exports for every monster of the folder.
     std::string Export(const std::string& folder) {
-        const monsterfolder::FolderReading reading = monsterfolder::ReadMonsterFolder(store, folder);
+        const monsterfolder::FolderReading reading =
+            monsterfolder::ReadMonsterFolder(store, folder);
         std::vector<std::size_t> order(reading.rows.size());
         std::iota(order.begin(), order.end(), 0);
         return monsterfolder::ExportMonsterCsv(reading.rows, order).bytes;
@@ -57,10 +58,12 @@ TEST_F(ImportPlanTest, ExportedListImportsToTheSameBytesAndChangesNothingAtHome)
     profile::MonsterProfile plain = Monster("骷髅");
     plain.useItems[0] = "布衣";
     plain.useItems[12] = "宝石甲";
-    profile::MonsterProfile digger = {1, 1, 0, 1, "030", 1, "100", 2, "5000", false, "", {}, "Boss 2"};
+    profile::MonsterProfile digger = {1, 1,      0,     1,  "030", 1,       "100",
+                                      2, "5000", false, "", {},    "Boss 2"};
     digger.useItems[1] = "木,剑";
     digger.useItems[4] = "\"头\"盔";
-    profile::MonsterProfile caster = {2, 0, 1, 0, "", 0, "", 3, "", true, "烈火剑法,半月弯刀", {}, "尸王"};
+    profile::MonsterProfile caster = {2,  0,     1, 0, "", 0, "", 3, "", true, "烈火剑法,半月弯刀",
+                                      {}, "尸王"};
     for (const auto& monster : {plain, digger, caster}) Put(monster);
     store.Put(InFolder("Boss 2-Item.txt"), Gbk(profile::DropRateLine("Boss 2")));
     const auto home = store.Snapshot();
@@ -94,8 +97,9 @@ TEST_F(ImportPlanTest, AChangedMonsterKeepsWhatTheWindowKeepsOfItsFile) {
     const std::string digList = Gbk(";尸王爆率文件\r\n木剑 1/10\r\n");
     store.Put(InFolder("尸王-Item.txt"), digList);
 
-    const ImportPlan plan = Plan(kTitles + "尸王,法师,男,2,否,0,是,10,金币,0,否,,布衣,,,,,,,,,,,\r\n"
-                                           "新怪,战士,男,2,否,0,是,0,金币,0,否,,,,,,,,,,,,,\r\n");
+    const ImportPlan plan = Plan(kTitles +
+                                 "尸王,法师,男,2,否,0,是,10,金币,0,否,,布衣,,,,,,,,,,,\r\n"
+                                 "新怪,战士,男,2,否,0,是,0,金币,0,否,,,,,,,,,,,,,\r\n");
     EXPECT_EQ(TextsOf(plan.errors), Texts{});
     ASSERT_EQ(plan.monsters.size(), 2u);
     EXPECT_EQ(plan.monsters[0].action, ImportAction::Change);
@@ -110,7 +114,8 @@ TEST_F(ImportPlanTest, AChangedMonsterKeepsWhatTheWindowKeepsOfItsFile) {
     changed.butchRate = "10";
     changed.useItems[0] = "布衣";
     EXPECT_EQ(store.Bytes(InFolder("尸王.txt")), MonsterFileBytes(changed, extras));
-    EXPECT_NE(store.Bytes(InFolder("尸王.txt"))->find(Gbk("UseItems13=斗笠乙\r\n")), std::string::npos);
+    EXPECT_NE(store.Bytes(InFolder("尸王.txt"))->find(Gbk("UseItems13=斗笠乙\r\n")),
+              std::string::npos);
     EXPECT_EQ(store.Bytes(InFolder("尸王-Item.txt")), digList);
     EXPECT_EQ(store.Bytes(InFolder("新怪-Item.txt")), Gbk(";新怪爆率文件\r\n"));
 }
@@ -123,16 +128,19 @@ TEST_F(ImportPlanTest, RowsThatCannotBeWrittenAreNamedAndLeftOut) {
     store.folders.insert(InFolder("夹.txt"));
     store.unreadable[InFolder("挖-Item.txt")] = "拒绝访问";
     const std::string row = ",战士,男,2,否,0,否,0,金币,0,否,,,,,,,,,,,,,\r\n";
-    const ImportPlan plan = Plan(kTitles + "坏" + row + "锁" + row + "只读" + row + "夹" + row +
-                                 "挖,战士,男,2,否,0,是,0,金币,0,否,,,,,,,,,,,,,\r\n好" + row + "好" + row);
+    const ImportPlan plan =
+        Plan(kTitles + "坏" + row + "锁" + row + "只读" + row + "夹" + row +
+             "挖,战士,男,2,否,0,是,0,金币,0,否,,,,,,,,,,,,,\r\n好" + row + "好" + row);
     EXPECT_EQ(TextsOf(plan.errors),
               (Texts{
-                  "第 2 行：已有的怪物文件 mem/MonUseItems/坏.txt 不是可读的怪物文件（文件中没有 [Info] 段，"
-                  "不是人形怪的怪物文件。），为保护其内容不覆盖。",
-                  "第 3 行：已有的怪物文件 mem/MonUseItems/锁.txt 无法读取（拒绝访问），为保护其内容不覆盖。",
+                  "第 2 行：已有的怪物文件 mem/MonUseItems/坏.txt 不是可读的怪物文件"
+                  "（文件中没有 [Info] 段，不是人形怪的怪物文件），为保护其内容不覆盖。",
+                  "第 3 行：已有的怪物文件 mem/MonUseItems/锁.txt "
+                  "无法读取（拒绝访问），为保护其内容不覆盖。",
                   "第 4 行：无法写入 mem/MonUseItems/只读.txt（文件只读）。",
                   "第 5 行：无法写入 mem/MonUseItems/夹.txt（已有同名的文件夹）。",
-                  "第 6 行：无法读取已有的掉落文件 mem/MonUseItems/挖-Item.txt（拒绝访问），为保护其中的挖取列表不写入。",
+                  "第 6 行：无法读取已有的掉落文件 "
+                  "mem/MonUseItems/挖-Item.txt（拒绝访问），为保护其中的挖取列表不写入。",
                   "第 7 行“名称”列：“好”与第 8 行重名，这几行都不导入。",
                   "第 8 行“名称”列：“好”与第 7 行重名，这几行都不导入。",
               }));
@@ -156,9 +164,12 @@ TEST_F(ImportPlanTest, AFailedWriteLeavesNothingHalfWritten) {
     const auto before = store.Snapshot();
     const std::string failures[] = {
         "写入 mem/MonUseItems/旧.txt 时失败（磁盘已满）。没有写入任何文件。",
-        "写入 mem/MonUseItems/新一.txt 时失败（磁盘已满）。已写入的 1 个文件都已恢复原样，没有写入任何文件。",
-        "写入 mem/MonUseItems/新一-Item.txt 时失败（磁盘已满）。已写入的 2 个文件都已恢复原样，没有写入任何文件。",
-        "写入 mem/MonUseItems/新二.txt 时失败（磁盘已满）。已写入的 3 个文件都已恢复原样，没有写入任何文件。",
+        "写入 mem/MonUseItems/新一.txt 时失败（磁盘已满）。已写入的 1 "
+        "个文件都已恢复原样，没有写入任何文件。",
+        "写入 mem/MonUseItems/新一-Item.txt 时失败（磁盘已满）。已写入的 2 "
+        "个文件都已恢复原样，没有写入任何文件。",
+        "写入 mem/MonUseItems/新二.txt 时失败（磁盘已满）。已写入的 3 "
+        "个文件都已恢复原样，没有写入任何文件。",
     };
     for (int failing = 1; failing <= 4; ++failing) {
         SCOPED_TRACE(failing);
@@ -175,12 +186,14 @@ TEST_F(ImportPlanTest, AFailedWriteLeavesNothingHalfWritten) {
 }
 
 TEST_F(ImportPlanTest, AFolderChangedAfterThePlanStopsBeforeTheFirstWrite) {
-    const ImportPlan plan = Plan(kTitles + "甲,战士,男,2,否,0,否,0,金币,0,否,,,,,,,,,,,,,\r\n"
-                                           "乙,战士,男,2,否,0,否,0,金币,0,否,,,,,,,,,,,,,\r\n");
+    const ImportPlan plan = Plan(kTitles +
+                                 "甲,战士,男,2,否,0,否,0,金币,0,否,,,,,,,,,,,,,\r\n"
+                                 "乙,战士,男,2,否,0,否,0,金币,0,否,,,,,,,,,,,,,\r\n");
     store.Put(InFolder("乙.txt"), "[Info]\r\n");
     const auto before = store.Snapshot();
     const monsterfolder::ImportResult result = monsterfolder::ApplyImport(store, plan);
-    EXPECT_EQ(result.failure, "mem/MonUseItems/乙.txt 在预览之后有了变化，请重新导入。没有写入任何文件。");
+    EXPECT_EQ(result.failure,
+              "mem/MonUseItems/乙.txt 在预览之后有了变化，请重新导入。没有写入任何文件。");
     EXPECT_EQ(store.Snapshot(), before);
     EXPECT_EQ(store.written, Texts{});
 }

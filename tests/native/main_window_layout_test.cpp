@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <vector>
 
 #include "mainwindow/control_ids.h"
 #include "mainwindow/equip_slot.h"
@@ -55,13 +56,13 @@ TEST(MainWindowLayout, PanelChildrenFitInsideThePanel) {
 
 TEST(MainWindowLayout, EverySlotWithAControlHasItsButtonAndPlaceholderBox) {
     const auto& layout = MainWindowLayout();
-    int editable = 0;
+    std::vector<int> editable;
     for (const auto& slot : mainwindow::EquipSlots()) {
         if (slot.button == 0) {
             EXPECT_EQ(slot.nameBox, 0u);
             continue;
         }
-        ++editable;
+        editable.push_back(slot.index);
         const auto* button = runtime::FindControl(layout, slot.button);
         const auto* box = runtime::FindControl(layout, slot.nameBox);
         ASSERT_NE(button, nullptr) << slot.word;
@@ -73,7 +74,10 @@ TEST(MainWindowLayout, EverySlotWithAControlHasItsButtonAndPlaceholderBox) {
         EXPECT_EQ(button->width, 36);
         EXPECT_EQ(button->height, 33);
     }
-    EXPECT_EQ(editable, mainwindow::kEditableSlotCount);
+    EXPECT_EQ(editable.size(), static_cast<std::size_t>(mainwindow::kEditableSlotCount));
+    // The monster list and its CSV file count and name the same slots.
+    EXPECT_EQ(editable,
+              std::vector<int>(profile::kWindowSlots.begin(), profile::kWindowSlots.end()));
 }
 
 TEST(MainWindowLayout, ChildOriginsAddTheParentsBorder) {

@@ -41,10 +41,10 @@ profile::FolderListing MemoryFileStore::ListFolder(const std::string& path) {
         if (!filePath.starts_with(prefix) || filePath.find('/', prefix.size()) != std::string::npos)
             return;
         const std::int64_t minutes = file.modified / kMinute;
-        listing.files.push_back({filePath.substr(prefix.size()), file.bytes.size(),
-                                 kStart + file.modified,
-                                 profile::MinuteText(2024, 5, 1, 16 + static_cast<int>(minutes / 60),
-                                                     static_cast<int>(minutes % 60))});
+        listing.files.push_back(
+            {filePath.substr(prefix.size()), file.bytes.size(), kStart + file.modified,
+             profile::MinuteText(2024, 5, 1, 16 + static_cast<int>(minutes / 60),
+                                 static_cast<int>(minutes % 60))});
     };
     for (const auto& [filePath, file] : files) add(filePath, file);
     for (const std::string& filePath : vanished) add(filePath, File{});

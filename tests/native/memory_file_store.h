@@ -28,7 +28,8 @@ public:
     profile::FileContent ReadFileUpTo(const std::string& path, std::size_t limit) override;
     profile::FolderListing ListFolder(const std::string& path) override;
     std::optional<std::string> CheckReplaceable(const std::string& path) override;
-    std::optional<std::string> ReplaceContent(const std::string& path, std::string_view bytes) override;
+    std::optional<std::string> ReplaceContent(const std::string& path,
+                                              std::string_view bytes) override;
     std::optional<std::string> RemoveFile(const std::string& path) override;
 
     // Puts a file as another program would, a minute after the one before.

@@ -94,8 +94,10 @@ TEST(ReadMonsterFile, RefusesWhatIsNoMonsterText) {
     const std::tuple<std::string, std::string_view, Refusal> kCases[] = {
         {std::string("[Info]\r\nJob=1\0\r\n", 16), "控制字节", Refusal::NotText},
         {"\xFF\xFE[", "UTF-16", Refusal::Utf16},
-        {"[Info]\r\nUseItems0=\xCD\r\n", "第 2 行不是有效的 GBK", Refusal::NotGbk},  // lead byte alone
-        {"[Info]\r\n\r\nUseItems0=\xFF\xFF", "第 3 行不是有效的 GBK", Refusal::NotGbk},  // no such code
+        {"[Info]\r\nUseItems0=\xCD\r\n", "第 2 行不是有效的 GBK",
+         Refusal::NotGbk},  // lead byte alone
+        {"[Info]\r\n\r\nUseItems0=\xFF\xFF", "第 3 行不是有效的 GBK",
+         Refusal::NotGbk},  // no such code
         {"\xEF\xBB\xBF[Info]\r\n\xFF", "第 2 行既不是", Refusal::NotGbk},
         {"Job=1\r\n[Infos]\r\n", "没有 [Info]", Refusal::NoInfoSection},
     };

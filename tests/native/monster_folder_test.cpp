@@ -19,14 +19,17 @@ using monsterfolder::RowProblem;
 class MonsterFolderTest : public ::testing::Test {
 protected:
     std::map<std::string, MonsterRow> Read(const monsterfolder::ItemNameCheck& known = {}) {
-        monsterfolder::FolderReading reading = monsterfolder::ReadMonsterFolder(store, std::string(kFolder), known);
+        monsterfolder::FolderReading reading =
+            monsterfolder::ReadMonsterFolder(store, std::string(kFolder), known);
         EXPECT_FALSE(reading.error) << *reading.error;
         std::map<std::string, MonsterRow> rows;
         for (MonsterRow& row : reading.rows) rows.emplace(row.name, std::move(row));
         return rows;
     }
 
-    void Put(std::string_view fileName, std::string_view bytes) { store.Put(InFolder(fileName), bytes); }
+    void Put(std::string_view fileName, std::string_view bytes) {
+        store.Put(InFolder(fileName), bytes);
+    }
     void Put(const profile::MonsterProfile& monster) {
         Put(monster.monsterName + ".txt", MonsterFileBytes(monster));
     }
@@ -46,7 +49,7 @@ TEST_F(MonsterFolderTest, OnlyMonsterFilesBecomeRowsSummedUpAsTheWindowShowsThem
     profile::MonsterProfile king = Monster("Zombie King");
     king.butchUseItem = 1;
     Put(king);
-    Put("zombie king-ITEM.TXT", ";x\r\n");    // its drop-rate file, in other letter case
+    Put("zombie king-ITEM.TXT", ";x\r\n");      // its drop-rate file, in other letter case
     Put("骷髅-Item.txt", ";骷髅爆率文件\r\n");  // not a monster of its own
     Put("readme.md", "[Info]\r\n");
     Put("sub/inner.txt", MonsterFileBytes(Monster("inner")));
@@ -63,8 +66,10 @@ TEST_F(MonsterFolderTest, OnlyMonsterFilesBecomeRowsSummedUpAsTheWindowShowsThem
     EXPECT_EQ(row.size, MonsterFileBytes(skeleton).size());
 
     std::vector<std::string> cells;
-    for (ListColumn column : monsterfolder::kListColumns) cells.push_back(monsterfolder::CellText(row, column));
-    EXPECT_EQ(cells, (std::vector<std::string>{"骷髅", "法师", "女", "是", "否", "2", "正常", "2024-05-01 16:01"}));
+    for (ListColumn column : monsterfolder::kListColumns)
+        cells.push_back(monsterfolder::CellText(row, column));
+    EXPECT_EQ(cells, (std::vector<std::string>{"骷髅", "法师", "女", "是", "否", "2", "正常",
+                                               "2024-05-01 16:01"}));
     EXPECT_EQ(monsterfolder::CellText(rows.at("Zombie King"), ListColumn::Digging), "是");
     EXPECT_EQ(rows.at("Zombie King").problem, RowProblem::None) << rows.at("Zombie King").status;
     EXPECT_EQ(rows.at("Upper").status, "正常");
@@ -79,7 +84,8 @@ TEST_F(MonsterFolderTest, EachBrokenFileNamesItsFirstProblem) {
     Put("坏码.txt", "[Info]\r\nUseItems0=\xCD\r\n");
     Put("宽字.txt", std::string("\xFF\xFE[\0I\0", 6));
     Put("空段.txt", "Job=1\r\n");
-    Put("职业.txt", "[Info]\r\nJob=7\r\nJob=1\r\nButchUseItem=1\r\n");  // also repeated, also no drop file
+    Put("职业.txt",
+        "[Info]\r\nJob=7\r\nJob=1\r\nButchUseItem=1\r\n");  // also repeated, also no drop file
     Put("空性别.txt", "[Info]\r\nGender= \r\n");
     Put("负率.txt", "[Info]\r\nDropUseItemRate=-5\r\n");
     Put("费用.txt", "[Info]\r\nButchChargeCount=5a\r\n");
@@ -129,7 +135,8 @@ TEST_F(MonsterFolderTest, AFolderThatCannotBeListedGivesItsReasonAndNoRows) {
     EXPECT_EQ(missing.error, "找不到文件夹：mem/none");
     EXPECT_TRUE(missing.rows.empty());
     store.unlistable[std::string(kFolder)] = "拒绝访问";
-    monsterfolder::FolderReading locked = monsterfolder::ReadMonsterFolder(store, std::string(kFolder));
+    monsterfolder::FolderReading locked =
+        monsterfolder::ReadMonsterFolder(store, std::string(kFolder));
     EXPECT_EQ(locked.error, "无法读取文件夹：mem/MonUseItems\r\n原因：拒绝访问");
 }
 

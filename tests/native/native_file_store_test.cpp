@@ -100,7 +100,8 @@ TEST_F(NativeFileStoreTest, ListsPlainFilesWithSizesAndTimes) {
     fs::create_directory(FsPath("子目录"));
     WriteBytes(Child(FsPath("子目录"), "inner.txt"), "x");
     // Two hours older: the times must keep their distance in 100 ns steps.
-    fs::last_write_time(FsPath("old.TXT"), fs::last_write_time(FsPath("骷髅.txt")) - std::chrono::hours(2));
+    fs::last_write_time(FsPath("old.TXT"),
+                        fs::last_write_time(FsPath("骷髅.txt")) - std::chrono::hours(2));
 
     const profile::FolderListing listing = store.ListFolder(root.Utf8());
     ASSERT_FALSE(listing.error) << *listing.error;
@@ -112,7 +113,8 @@ TEST_F(NativeFileStoreTest, ListsPlainFilesWithSizesAndTimes) {
     EXPECT_EQ(monster.size, 5u);
     EXPECT_EQ(old.size, 0u);
     const std::int64_t twoHours = 2LL * 3600 * 10000000;
-    EXPECT_NEAR(static_cast<double>(monster.modified - old.modified), static_cast<double>(twoHours), 2e7);
+    EXPECT_NEAR(static_cast<double>(monster.modified - old.modified), static_cast<double>(twoHours),
+                2e7);
     // Written a moment ago: a year of this century, in the listing's format.
     for (const profile::FolderFile* file : {&monster, &old}) {
         const std::string& text = file->modifiedText;

@@ -37,8 +37,8 @@ std::vector<std::string> SortedNames(const std::vector<MonsterRow>& rows, ListCo
 }
 
 TEST(RowOrder, NamesLatinFirstThenChineseInGbkOrderDigitsByValue) {
-    const std::vector<MonsterRow> rows = {Row("骷髅10"), Row("僵尸"), Row("abd"), Row("骷髅2"),
-                                          Row("Abc"), Row("骷髅02")};
+    const std::vector<MonsterRow> rows = {Row("骷髅10"), Row("僵尸"), Row("abd"),
+                                          Row("骷髅2"),  Row("Abc"),  Row("骷髅02")};
     // 僵 is BD A9 in GBK, 骷 F7 BC; "02" and "2" have one value, then bytes decide.
     EXPECT_EQ(SortedNames(rows, ListColumn::Name, SortDirection::Ascending),
               (std::vector<std::string>{"Abc", "abd", "僵尸", "骷髅02", "骷髅2", "骷髅10"}));
@@ -57,8 +57,8 @@ TEST(RowOrder, SortKeysFoldLatinCaseButNotTheSecondByteOfAChineseCharacter) {
 }
 
 TEST(RowOrder, NumbersAndTimesByValueTiesKeepTheirOrder) {
-    const std::vector<MonsterRow> rows = {Row("a", 2, 9, 300), Row("b", 0, 10, 100), Row("c", 2, 0, 200),
-                                          Row("d", 0, 9, 400)};
+    const std::vector<MonsterRow> rows = {Row("a", 2, 9, 300), Row("b", 0, 10, 100),
+                                          Row("c", 2, 0, 200), Row("d", 0, 9, 400)};
     EXPECT_EQ(SortedNames(rows, ListColumn::Equipped, SortDirection::Ascending),
               (std::vector<std::string>{"c", "a", "d", "b"}));
     EXPECT_EQ(SortedNames(rows, ListColumn::Modified, SortDirection::Descending),

@@ -19,20 +19,18 @@ MonsterRow Row(std::string name, std::vector<std::string> items = {}) {
 
 TEST(FoldForSearch, LettersOfEveryWidthBecomeLowerCaseAscii) {
     // ＡｂＣ１ and an ideographic space; 骷 and é stay as they are.
-    EXPECT_EQ(monsterfolder::FoldForSearch("\xEF\xBC\xA1\xEF\xBD\x82\xEF\xBC\xA3\xEF\xBC\x91\xE3\x80\x80"
-                                           "Z\xE9\xAA\xB7\xC3\xA9"),
-              "abc1 z\xE9\xAA\xB7\xC3\xA9");
+    EXPECT_EQ(
+        monsterfolder::FoldForSearch("\xEF\xBC\xA1\xEF\xBD\x82\xEF\xBC\xA3\xEF\xBC\x91\xE3\x80\x80"
+                                     "Z\xE9\xAA\xB7\xC3\xA9"),
+        "abc1 z\xE9\xAA\xB7\xC3\xA9");
     // A cut-off sequence is left alone rather than read past its end.
     EXPECT_EQ(monsterfolder::FoldForSearch("A\xEF\xBC"), "a\xEF\xBC");
 }
 
 TEST(RowSearch, FindsNamesAndItemsWithoutRegardToCase) {
     const std::vector<MonsterRow> rows = {
-        Row("骷髅王", {"屠龙刀", "Dragon"}),
-        Row("Zombie"),
-        Row("ＫＩＮＧ骑士", {"木剑"}),
-        Row("boss12", {"Ｓｗｏｒｄ"}),
-        Row("尸王", {"屠龙"}),
+        Row("骷髅王", {"屠龙刀", "Dragon"}), Row("Zombie"),         Row("ＫＩＮＧ骑士", {"木剑"}),
+        Row("boss12", {"Ｓｗｏｒｄ"}),       Row("尸王", {"屠龙"}),
     };
     const monsterfolder::RowSearch search(rows);
     EXPECT_EQ(search.Matching("骷髅"), Indices{0});
