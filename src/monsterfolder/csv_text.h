@@ -1,6 +1,7 @@
 // CSV text as RFC 4180 has it: fields separated by commas, records by line
 // ends; a field holding a comma, a quote or a line end is quoted, with its
-// quotes doubled. Reading also takes LF alone as a line end.
+// quotes doubled. Reading (runtime/base/csv_records.h, strict) also takes LF
+// or CR alone as a line end.
 #pragma once
 
 #include <cstddef>

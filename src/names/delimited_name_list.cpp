@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "names/table_text.h"
+#include "runtime/base/csv_records.h"
 
 namespace vorn::names {
 namespace {
@@ -32,76 +33,12 @@ char DetectDelimiter(std::string_view text) {
     return *most == 0 ? ',' : kCandidates[static_cast<std::size_t>(most - counts.begin())];
 }
 
-// Splits RFC 4180 records one at a time. Physical lines are counted so a
-// problem names the line a user sees in an editor.
-class RecordSplitter {
-public:
-    RecordSplitter(std::string_view text, char delimiter) : text_(text), delimiter_(delimiter) {}
-
-    bool AtEnd() const { return pos_ >= text_.size(); }
-    std::size_t line() const { return line_; }
-
-    // The next record's fields; false with `problem` set when it is broken.
-    bool Next(std::vector<std::string>& fields, std::string& problem) {
-        fields.clear();
-        const std::size_t startLine = line_;
-        for (;;) {
-            std::string field;
-            if (!ReadField(field, startLine, problem)) return false;
-            fields.push_back(std::move(field));
-            if (AtEnd()) return true;
-            const char c = text_[pos_++];
-            if (c == delimiter_) continue;
-            // A line end: CR LF counts as one.
-            if (c == '\r' && pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
-            ++line_;
-            return true;
-        }
-    }
-
-private:
-    // Reads up to the next delimiter or line end, leaving pos_ on it.
-    bool ReadField(std::string& field, std::size_t startLine, std::string& problem) {
-        std::size_t start = pos_;
-        while (start < text_.size() && (text_[start] == ' ' || (text_[start] == '\t' && delimiter_ != '\t')))
-            ++start;
-        if (start >= text_.size() || text_[start] != '"') {
-            while (pos_ < text_.size() && text_[pos_] != delimiter_ && !IsLineEnd(text_[pos_])) ++pos_;
-            field.assign(text_.substr(start, pos_ - start));
-            return true;
-        }
-        pos_ = start + 1;
-        for (;;) {
-            if (pos_ >= text_.size()) {
-                problem = LineText(startLine) + "开始的引号没有闭合";
-                return false;
-            }
-            const char c = text_[pos_++];
-            if (c == '"') {
-                if (pos_ < text_.size() && text_[pos_] == '"') {
-                    field += '"';
-                    ++pos_;
-                    continue;
-                }
-                break;
-            }
-            if (c == '\n' || (c == '\r' && (pos_ >= text_.size() || text_[pos_] != '\n'))) ++line_;
-            field += c;
-        }
-        while (pos_ < text_.size() && (text_[pos_] == ' ' || (text_[pos_] == '\t' && delimiter_ != '\t')))
-            ++pos_;
-        if (pos_ < text_.size() && text_[pos_] != delimiter_ && !IsLineEnd(text_[pos_])) {
-            problem = LineText(line_) + "的引号字段后面还有别的字符（字段里的引号要写成两个）";
-            return false;
-        }
-        return true;
-    }
-
-    std::string_view text_;
-    char delimiter_;
-    std::size_t pos_ = 0;
-    std::size_t line_ = 1;
-};
+// Why a record's quoting is broken, naming the line.
+std::string BrokenText(const runtime::CsvTextRecord& record) {
+    if (record.flaw == runtime::CsvFlaw::kQuoteNeverClosed)
+        return LineText(record.flawLine) + "开始的引号没有闭合";
+    return LineText(record.flawLine) + "的引号字段后面还有别的字符（字段里的引号要写成两个）";
+}
 
 bool IsBlankRecord(const std::vector<std::string>& fields) {
     return fields.size() == 1 && TrimBlanks(fields.front()).empty();
@@ -113,27 +50,32 @@ NameListReading ReadDelimitedNames(std::string_view bytes) {
     const TableText text = DecodeTableText(bytes);
     if (!text.utf8) return NameListReading::Failed(text.problem);
 
-    RecordSplitter records(*text.utf8, DetectDelimiter(*text.utf8));
-    std::vector<std::string> fields;
-    std::string problem;
-    if (records.AtEnd()) return NameListReading::Failed("没有标题行，也没有任何名称");
-    if (!records.Next(fields, problem)) return NameListReading::Failed(problem);
-    const auto named = std::ranges::find_if(fields, IsNameColumn);
-    const std::size_t column = named == fields.end() ? 0 : static_cast<std::size_t>(named - fields.begin());
-    const std::string heading = fields[column];
+    // Hand-edited tables: blanks around quotes, and a quote inside a name as text.
+    const runtime::CsvSyntax syntax{.delimiter = DetectDelimiter(*text.utf8),
+                                    .blanksAroundQuotes = true,
+                                    .strayQuotesAreText = true};
+    const std::vector<runtime::CsvTextRecord> records = runtime::ReadCsvRecords(*text.utf8, syntax);
+    if (records.empty()) return NameListReading::Failed("没有标题行，也没有任何名称");
+    const runtime::CsvTextRecord& header = records.front();
+    if (!header.Sound()) return NameListReading::Failed(BrokenText(header));
+    const auto named = std::ranges::find_if(header.fields, IsNameColumn);
+    const std::size_t column =
+        named == header.fields.end() ? 0 : static_cast<std::size_t>(named - header.fields.begin());
+    const std::string heading(TrimBlanks(header.fields[column]));
 
     NameListReading reading;
-    while (!records.AtEnd()) {
-        const std::size_t line = records.line();
-        if (!records.Next(fields, problem)) return NameListReading::Failed(problem);
+    for (std::size_t i = 1; i < records.size(); ++i) {
+        const runtime::CsvTextRecord& record = records[i];
+        if (!record.Sound()) return NameListReading::Failed(BrokenText(record));
+        const std::vector<std::string>& fields = record.fields;
         if (IsBlankRecord(fields)) continue;
         if (fields.size() <= column)
-            return NameListReading::Failed(LineText(line) + "只有 " + std::to_string(fields.size()) +
+            return NameListReading::Failed(LineText(record.line) + "只有 " + std::to_string(fields.size()) +
                                            " 列，没有名称所在的第 " + std::to_string(column + 1) +
                                            " 列（“" + heading + "”）");
         const std::string_view name = TrimBlanks(fields[column]);
         if (name.find_first_of("\t\r\n") != std::string_view::npos)
-            return NameListReading::Failed(LineText(line) + "的名称里有换行或制表符");
+            return NameListReading::Failed(LineText(record.line) + "的名称里有换行或制表符");
         if (!name.empty()) reading.names.emplace_back(name);
     }
     if (reading.names.empty())
