@@ -20,7 +20,8 @@ std::string BrokenText(const runtime::CsvTextRecord& record) {
         case runtime::CsvFlaw::kTextAfterClosingQuote:
             return field + "在闭合的引号后面还有文字";
         case runtime::CsvFlaw::kQuoteNeverClosed:
-            return field + "的引号从第 " + std::to_string(record.flawLine) + " 行开始，到文件末尾都没有闭合";
+            return field + "的引号从第 " + std::to_string(record.flawLine) +
+                   " 行开始，到文件末尾都没有闭合";
     }
     return "";
 }
