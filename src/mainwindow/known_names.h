@@ -27,6 +27,10 @@ public:
     std::size_t Size(Table which) const { return HasTable(which) ? Slot(which)->size() : 0; }
     // Known: in the table, or there is no table. An empty name is no name.
     bool Knows(Table which, std::string_view name) const;
+    // Up to 20 names of the table for a text being typed (see NameTable::Complete).
+    std::vector<std::string> Complete(Table which, std::string_view text) const {
+        return HasTable(which) ? Slot(which)->Complete(text) : std::vector<std::string>{};
+    }
 
 private:
     const std::optional<names::NameTable>& Slot(Table which) const {

@@ -87,8 +87,13 @@ void MainWindowController::Dispatch(const runtime::Event& event) {
                 return;
             }
             break;
+        case EventKind::ContentChanged:
+            if (const mainwindow::EquipSlot* slot = mainwindow::FindSlotByNameBox(event.control))
+                OfferCompletions(slot->nameBox);
+            break;
         case EventKind::FocusLost:
             if (const mainwindow::EquipSlot* slot = mainwindow::FindSlotByNameBox(event.control)) {
+                if (completion_) completion_->Hide();
                 LockSlotName(s.properties, slot->nameBox);
                 TellIfUnknown(slot->nameBox);
             }
@@ -291,6 +296,28 @@ std::vector<std::string> MainWindowController::MarkUnknownItems() {
         shown.push_back(std::move(text));
     }
     return UnknownItemsShown(shown, names_);
+}
+
+void MainWindowController::OfferCompletions(runtime::ControlId nameBox) {
+    if (!completion_ || ownWrites_ > 0) return;
+    const std::string text =
+        services_.properties.ReadText(kMainWindowId, nameBox, runtime::prop::edit::kContent);
+    // Only while the user types in an unlocked box, and not once the name is whole.
+    const bool typing = !services_.properties.ReadBool(kMainWindowId, nameBox, runtime::prop::kDisabled);
+    if (!typing || !names_.HasTable(KnownNames::Table::Items) || names_.Knows(KnownNames::Table::Items, text)) {
+        completion_->Hide();
+        return;
+    }
+    completion_->Show(kMainWindowId, nameBox, names_.Complete(KnownNames::Table::Items, text));
+}
+
+void MainWindowController::TakeCompletion(runtime::ControlId nameBox, const std::string& item) {
+    Guarded([&] {
+        if (completion_) completion_->Hide();
+        services_.properties.WriteText(kMainWindowId, nameBox, runtime::prop::edit::kContent, item);
+        services_.properties.WriteInteger(kMainWindowId, nameBox, runtime::prop::edit::kSelectedLength, 0);
+        MarkUnknownItems();
+    });
 }
 
 void MainWindowController::TellIfUnknown(runtime::ControlId nameBox) {

@@ -16,6 +16,7 @@
 #include "mainwindow/unsaved_changes.h"
 #include "runtime/interfaces/box_request.h"
 #include "runtime/interfaces/close_notification.h"
+#include "runtime/interfaces/completion_list.h"
 #include "runtime/interfaces/control_commands.h"
 #include "runtime/interfaces/events.h"
 #include "runtime/interfaces/property_access.h"
@@ -106,6 +107,10 @@ public:
     // settings and used at once; a file that cannot be used is said so in
     // a box and the table held before stays.
     void ChooseNameTable(KnownNames::Table which, const std::string& path);
+    // Where completions of slot names are offered while one is typed; none:
+    // no completion. Taking one writes it into the box.
+    void SetCompletionList(runtime::CompletionList* list) { completion_ = list; }
+    void TakeCompletion(runtime::ControlId nameBox, const std::string& item);
     // Whether an item is in the item table (or there is none).
     bool KnowsItem(std::string_view item) const { return names_.Knows(KnownNames::Table::Items, item); }
     // The recent files, most recent first, for a menu to offer.
@@ -140,6 +145,8 @@ private:
     bool MayGenerateWithUnknownNames();
     // A slot name box was left: the tip line names its item if the table lacks it.
     void TellIfUnknown(runtime::ControlId nameBox);
+    // The item names that complete what the box holds, offered under it.
+    void OfferCompletions(runtime::ControlId nameBox);
 
     Services services_;
     // Answers of the boxes the handlers open. The program takes no decision on
@@ -156,6 +163,7 @@ private:
     int ownWrites_ = 0;
     ProgramSettings settings_;
     KnownNames names_;
+    runtime::CompletionList* completion_ = nullptr;
     std::function<void(const std::string&)> captionListener_;
     std::string caption_;  // as last told
     std::function<void()> filesWritten_;

@@ -15,6 +15,7 @@
 #include "runtime/controls/live_controls_win.h"
 #include "runtime/system/local_clock_win.h"
 #include "runtime/controls/message_loop_win.h"
+#include "runtime/controls/completion_popup_win.h"
 #include "runtime/system/program_control_win.h"
 #include "runtime/system/sound_player_win.h"
 #include "runtime/system/web_opener_win.h"
@@ -107,6 +108,15 @@ int RunProgram() {
         if (listWindow) listWindow->Show();
     });
     loop.AddKeyFilter(mainWindow->handle(), [&commands](const MSG& key) { return commands->Answer(key); });
+    runtime::CompletionPopup completions(
+        [&](runtime::WindowId window, runtime::ControlId control) -> HWND {
+            runtime::LoadedWindow* loaded = windows.Find(window);
+            runtime::Control* found = loaded ? loaded->FindControl(control) : nullptr;
+            return found ? found->handle() : nullptr;
+        },
+        [&](runtime::ControlId box, const std::string& item) { controller.TakeCompletion(box, item); });
+    controller.SetCompletionList(&completions);
+    loop.AddKeyFilter(mainWindow->handle(), [&completions](const MSG& key) { return completions.Answer(key); });
     std::optional<shell::MainWindowFocus> focus;
     std::optional<shell::DrawnItemTips> tips;
     if (skin->Window() && skin->Window()->Window() == mainWindow->handle()) {
@@ -116,6 +126,8 @@ int RunProgram() {
         tips.emplace(mainWindow->handle(), shell::MainWindowItemTips(*skin->Window(), standIns));
     }
     const int exitCode = loop.Run();
+    // The drop-down goes before the window does.
+    controller.SetCompletionList(nullptr);
     program.RunCleanups();
     return exitCode;
 }

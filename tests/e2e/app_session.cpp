@@ -45,7 +45,8 @@ AppSession::AppSession(std::wstring_view scratchPrefix) : directory_(scratchPref
 
 std::unique_ptr<AppSession> AppSession::Launch(const std::filesystem::path& program,
                                                milliseconds windowTimeout,
-                                               std::wstring_view arguments) {
+                                               std::wstring_view arguments,
+                                               const Preparation& prepare) {
     std::unique_ptr<AppSession> session(new AppSession(L"vorn-e2e"));
     const std::filesystem::path copy = session->Directory() / program.filename();
     std::filesystem::copy_file(program, copy);
@@ -54,6 +55,7 @@ std::unique_ptr<AppSession> AppSession::Launch(const std::filesystem::path& prog
     if (std::filesystem::exists(help))
         std::filesystem::copy_file(help, session->Directory() / "help.html");
     std::filesystem::create_directory(session->OutputDirectory());
+    if (prepare) prepare(session->Directory());
 
     std::wstring commandLine = L"\"" + copy.wstring() + L"\"";
     if (!arguments.empty()) commandLine.append(L" ").append(arguments);

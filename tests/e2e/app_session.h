@@ -17,6 +17,7 @@
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -36,9 +37,13 @@ public:
     // Throws std::runtime_error when the program cannot be started or shows no
     // main window within the timeout. `arguments` follow the program's quoted
     // path on its command line, as given (quote paths with blanks yourself).
+    // `prepare`, when given, puts files into the program's directory before
+    // it starts (a settings file, say).
+    using Preparation = std::function<void(const std::filesystem::path& directory)>;
     static std::unique_ptr<AppSession> Launch(const std::filesystem::path& program,
                                               milliseconds windowTimeout = milliseconds(30000),
-                                              std::wstring_view arguments = {});
+                                              std::wstring_view arguments = {},
+                                              const Preparation& prepare = {});
     ~AppSession();
     AppSession(const AppSession&) = delete;
     AppSession& operator=(const AppSession&) = delete;

@@ -10,6 +10,7 @@
 #include "e2e/app_session.h"
 #include "e2e/box_probe.h"
 #include "e2e/field_input.h"
+#include "e2e/file_dialog.h"
 #include "e2e/program_under_test.h"
 #include "e2e/screen_pixels.h"
 #include "e2e/user_input.h"
@@ -111,12 +112,7 @@ TEST(KeyboardShortcuts, TabReachesGenerateAndEditsAreNeverGivenUpUnasked) {
     box = OpenBox::Await(*app);
     ASSERT_TRUE(box) << "Ctrl+O with changes asked nothing";
     ASSERT_TRUE(box->Press("不生成"));
-    HWND dialog = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (dialog = VisibleWindowOfClass(app->ProcessId(), L"#32770")) != nullptr; }))
-        << "no open dialog";
-    ASSERT_TRUE(BringToFront(dialog));
-    TypeText(L"赤月恶魔.txt");
-    PressKey(VK_RETURN);
+    ASSERT_TRUE(AnswerFileDialog(*app, L"赤月恶魔.txt"));
     EXPECT_TRUE(WaitUntil([&] { return TextOf(name) == "赤月恶魔"; })) << TextOf(name);
     EXPECT_TRUE(CaptionBecomes(*app, "赤月恶魔 - Vorn_人形怪配置器"));
     ASSERT_TRUE(WaitUntil([&] { return VisibleWindowOfClass(app->ProcessId(), L"#32770") == nullptr; }))

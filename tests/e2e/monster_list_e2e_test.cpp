@@ -11,6 +11,7 @@
 
 #include "e2e/app_session.h"
 #include "e2e/box_probe.h"
+#include "e2e/file_dialog.h"
 #include "e2e/list_view_probe.h"
 #include "e2e/program_under_test.h"
 #include "e2e/scratch_directory.h"
@@ -43,20 +44,10 @@ int RowNamed(HWND list, const std::string& name) {
     return -1;
 }
 
-// Clicks a command button of the list window and, when it opens a file
-// dialog, types `path` into it.
+// Clicks a command button of the list window.
 void PressListButton(AppSession& app, HWND window, ListButton button) {
     ASSERT_TRUE(BringToFront(window));
     app.UserMouse().ClickWindowAt(window, {monsterlist::ButtonCentreX(button), monsterlist::ButtonCentreY()});
-}
-
-void AnswerFileDialog(AppSession& app, const fs::path& path) {
-    HWND dialog = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (dialog = VisibleWindowOfClass(app.ProcessId(), L"#32770")) != nullptr; }))
-        << "no file dialog";
-    ASSERT_TRUE(BringToFront(dialog));
-    TypeText(path.wstring());
-    PressKey(VK_RETURN);
 }
 
 TEST(MonsterList, SearchOpenExportImportAndDeleteOverARealFolder) {
@@ -94,7 +85,7 @@ TEST(MonsterList, SearchOpenExportImportAndDeleteOverARealFolder) {
     // Exported, removed, imported: the same bytes again.
     const fs::path csv = app->Directory() / L"list.csv";
     PressListButton(*app, window, ListButton::ExportCsv);
-    AnswerFileDialog(*app, csv);
+    ASSERT_TRUE(AnswerFileDialog(*app, csv));
     auto box = OpenBox::Await(*app);
     ASSERT_TRUE(box) << "no box after the export";
     EXPECT_EQ(box->Title(), "导出完成：") << box->Describe();
@@ -103,7 +94,7 @@ TEST(MonsterList, SearchOpenExportImportAndDeleteOverARealFolder) {
     ASSERT_TRUE(fs::exists(csv));
     fs::remove(folder / L"骷髅精灵.txt");
     PressListButton(*app, window, ListButton::ImportCsv);
-    AnswerFileDialog(*app, csv);
+    ASSERT_TRUE(AnswerFileDialog(*app, csv));
     box = OpenBox::Await(*app);
     ASSERT_TRUE(box) << "no question before the import";
     EXPECT_NE(box->Message().find("新建 1 个"), std::string::npos) << box->Describe();

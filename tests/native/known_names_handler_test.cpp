@@ -18,6 +18,17 @@ using mainwindow::KnownNames;
 constexpr runtime::Rgb kBlue = 0x0000FF;
 constexpr runtime::BoxAnswer kSecondButton = 2u << 16;
 
+// Records what the window would offer under a box.
+struct FakeCompletions final : runtime::CompletionList {
+    void Show(runtime::WindowId, runtime::ControlId box, const std::vector<std::string>& choices) override {
+        below = box;
+        shown = choices;
+    }
+    void Hide() override { shown.clear(); }
+    runtime::ControlId below = 0;
+    std::vector<std::string> shown;
+};
+
 class KnownNamesTest : public HandlerTest {
 protected:
     KnownNamesTest() {
@@ -65,6 +76,22 @@ TEST_F(KnownNamesTest, UnknownNamesAreMarkedNamedAndAskedAboutBeforeGenerating) 
     boxes.answers = {kSecondButton};  // "仍然生成"
     controller.GenerateItemClicked();
     EXPECT_TRUE(Generated("骷髅王"));
+
+    // Typing in an unlocked box offers the table's names; taking one writes it.
+    FakeCompletions completions;
+    controller.SetCompletionList(&completions);
+    window.Click(id::kGemButton);
+    window.Type(id::kGemName, "圣");
+    EXPECT_EQ(completions.below, id::kGemName);
+    EXPECT_EQ(completions.shown, std::vector<std::string>{"圣战头盔"});
+    controller.TakeCompletion(id::kGemName, "圣战头盔");
+    EXPECT_EQ(window.Text(id::kGemName), "圣战头盔");
+    EXPECT_TRUE(completions.shown.empty());
+    window.Type(id::kGemName, "屠");
+    EXPECT_EQ(completions.shown, std::vector<std::string>{"屠龙"});
+    window.MoveFocus(id::kMonsterName);
+    EXPECT_TRUE(completions.shown.empty()) << "leaving the box hides the list";
+    controller.SetCompletionList(nullptr);
 
     // A table that cannot be read is said so; the one held stays.
     WriteBytes(Child(root.path(), "empty.txt"), "");
