@@ -113,6 +113,9 @@ public:
     void TakeCompletion(runtime::ControlId nameBox, const std::string& item);
     // Whether an item is in the item table (or there is none).
     bool KnowsItem(std::string_view item) const { return names_.Knows(KnownNames::Table::Items, item); }
+    bool KnowsMonster(std::string_view name) const {
+        return names_.Knows(KnownNames::Table::Monsters, name);
+    }
     // The recent files, most recent first, for a menu to offer.
     const std::vector<std::string>& RecentFiles() const { return settings_.Paths(); }
 

@@ -26,6 +26,7 @@ enum class RowProblem {
     RepeatedKey,      // a key or section given twice: only the first counts
     NoDropFile,       // digging allowed but there is no <name>-Item.txt
     UnknownItem,      // an item the caller's check does not know
+    UnknownMonster,   // a monster name the server's monster table lacks
 };
 
 // Whether an item name is known (the game's item tables decide); an empty

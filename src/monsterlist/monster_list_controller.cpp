@@ -38,6 +38,12 @@ void MonsterListController::Reload() {
     folder_ = main_.MonsterFolder();
     reading_ = monsterfolder::ReadMonsterFolder(
         files_, folder_, [this](std::string_view item) { return main_.KnowsItem(item); });
+    // A file the server would not read as one of its monsters.
+    for (monsterfolder::MonsterRow& row : reading_.rows) {
+        if (row.problem != monsterfolder::RowProblem::None || main_.KnowsMonster(row.name)) continue;
+        row.problem = monsterfolder::RowProblem::UnknownMonster;
+        row.status = "怪物名称【" + row.name + "】不在怪物名称表中";
+    }
     search_.emplace(reading_.rows);
     Refilter();
 }

@@ -74,6 +74,14 @@ TEST_F(MonsterList, ListsSearchesOpensDeletesAndRoundTripsThroughCsv) {
     EXPECT_FALSE(list.Ascending());
     EXPECT_EQ(list.NameAt(2), "Boss");
 
+    // With the server's monster table, a name it lacks is a problem too.
+    WriteBytes(Child(root.path(), "monsters.txt"), "Boss\r\n");
+    controller.ChooseNameTable(mainwindow::KnownNames::Table::Monsters, root.Utf8() + files.Separator() + "monsters.txt");
+    list.Reload();
+    list.SetQuery("骷髅");
+    EXPECT_EQ(list.Cell(0, ListColumn::Status), "怪物名称【骷髅】不在怪物名称表中");
+    list.SetQuery("");
+
     list.Open(*list.RowOf("骷髅"));
     EXPECT_EQ(window.Text(id::kMonsterName), "骷髅");
 
