@@ -101,10 +101,14 @@ void EditBox::WriteInteger(int property, std::int64_t value) {
             SetBackColour(ToColorRef(static_cast<Rgb>(value) & 0xFFFFFF));
             InvalidateRect(handle(), nullptr, TRUE);
             break;
-        case prop::edit::kTextColour:
-            textColour_ = ToColorRef(static_cast<Rgb>(value) & 0xFFFFFF);
+        case prop::edit::kTextColour: {
+            // Written for every box whenever names are checked: repaint only a change.
+            const COLORREF colour = ToColorRef(static_cast<Rgb>(value) & 0xFFFFFF);
+            if (colour == textColour_) break;
+            textColour_ = colour;
             InvalidateRect(handle(), nullptr, TRUE);
             break;
+        }
         case prop::edit::kSelectedLength:
             SendMessageW(handle(), EM_SETSEL, 0,
                          value < 0 ? -1 : static_cast<LPARAM>(std::min<std::int64_t>(value, INT_MAX)));
