@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "runtime/interfaces/box_request.h"
+#include "profile/monster_history.h"
 #include "mainwindow/control_ids.h"
 #include "mainwindow/main_window_layout.h"
 #include "mainwindow/equip_slot.h"
@@ -111,7 +112,8 @@ std::optional<std::vector<double>> Measure(Setup& setup, Scenario scenario, int 
         const auto start = std::chrono::steady_clock::now();
         mainwindow::GenerateMonsterFiles(
             setup.window, setup.files, setup.boxes, 0,
-            mainwindow::DefaultOutputFolder(setup.directory, setup.files.Separator()));
+            mainwindow::DefaultOutputFolder(setup.directory, setup.files.Separator()),
+            profile::VersionStamp(2026, 1, 1, 0, 0, run % 60));
         const auto stop = std::chrono::steady_clock::now();
         if (setup.boxes.lastTitle != "生成提示：") return std::nullopt;
         if (run >= kWarmUp)

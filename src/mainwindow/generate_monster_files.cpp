@@ -8,8 +8,10 @@
 #include "mainwindow/monster_text_buffer.h"
 #include "mainwindow/program_assets.h"
 #include "mainwindow/tip_boxes.h"
+#include "mainwindow/write_questions.h"
 #include "profile/monster_files_writer.h"
 #include "profile/monster_name.h"
+#include "profile/seen_monster_files.h"
 #include "profile/monster_text.h"
 
 namespace vorn::mainwindow {
@@ -65,10 +67,44 @@ std::string ProblemMessage(const MonsterFilesProblem& problem, const OutputFolde
                 .append(problem.detail)
                 .append("\r\n为保护其中的挖取列表，")
                 .append(kNothingWritten.substr(4));
+        case MonsterFilesProblem::Kind::HistoryFailed:
+            return problem.detail + "\r\n为保证原文件可以找回，"s.append(kNothingWritten.substr(4));
+        case MonsterFilesProblem::Kind::ChangedMeanwhile:
+            return "文件正被其他程序反复改写：\r\n"s.append(problem.path)
+                .append("\r\n请稍后再试。")
+                .append(kNothingWritten);
         case MonsterFilesProblem::Kind::NotReplaceable:
         case MonsterFilesProblem::Kind::WriteFailed: break;
     }
     return CannotWrite(problem.path, problem.detail).append(kNothingWritten);
+}
+
+// Tells how the write went; with digging allowed the buffer is emptied once
+// the monster file is in place.
+Generation Finish(runtime::PropertyAccess& properties, runtime::BoxService& boxes,
+                  runtime::WindowHandle owner, const OutputFolder& output,
+                  const MonsterFilesPlan& plan, const MonsterFilesWriting& writing,
+                  const std::string& leftOutOf) {
+    const bool monsterInPlace = !plan.monster.Changes() || writing.monsterWritten;
+    if (plan.digging && monsterInPlace)
+        properties.WriteText(kMainWindowId, id::kTextBuffer, runtime::prop::edit::kContent, "");
+    Generation generation;
+    generation.seen = SeenAfterWriting(plan, writing);
+    if (writing.failure) {
+        if (!monsterInPlace) {
+            ShowFailure(boxes, owner, ProblemMessage(*writing.failure, output));
+        } else {
+            ShowFailure(boxes, owner,
+                        "怪物文件已生成：\r\n"s.append(plan.monster.path)
+                            .append("\r\n\r\n但掉落文件没有写入，原有文件保持不变。\r\n")
+                            .append(CannotWrite(writing.failure->path, writing.failure->detail)));
+        }
+        return generation;
+    }
+    ShowSuccess(boxes, owner, output,
+                plan.KeepsDigList() ? DropRateFileName(plan.monsterName) : std::string(), leftOutOf);
+    generation.monsterPath = plan.monster.path;
+    return generation;
 }
 
 }  // namespace
@@ -77,9 +113,10 @@ OutputFolder DefaultOutputFolder(std::string_view programDirectory, char separat
     return {std::string(programDirectory).append(1, separator).append("MonUseItems"), true};
 }
 
-std::optional<std::string> GenerateMonsterFiles(runtime::PropertyAccess& properties, FileStore& files,
-                          runtime::BoxService& boxes, runtime::WindowHandle owner,
-                          const OutputFolder& output, const KeptFromFile* opened) {
+Generation GenerateMonsterFiles(runtime::PropertyAccess& properties, FileStore& files,
+                                runtime::BoxService& boxes, runtime::WindowHandle owner,
+                                const OutputFolder& output, std::string_view stamp,
+                                const KeptFromFile* opened, const SeenMonsterFiles* seen) {
     // What was kept of an opened file belongs to that monster only.
     const KeptFromFile* kept = nullptr;
     if (opened && (opened->forAnyName ||
@@ -91,41 +128,60 @@ std::optional<std::string> GenerateMonsterFiles(runtime::PropertyAccess& propert
                                                  runtime::prop::edit::kContent);
     const bool digging = properties.ReadInteger(kMainWindowId, id::kButch,
                                                 runtime::prop::combo::kSelection) == 1;
-    const std::string& name = profile.monsterName;
+    const ExtraLines& extras = kept ? kept->extras : ExtraLines{};
 
     // A buffer that lost part of the text must not become a short file.
-    if (body != MonsterBody(profile, kept ? kept->extras : ExtraLines{})) {
+    if (body != MonsterBody(profile, extras)) {
         ShowFailure(boxes, owner, "文本缓冲区中的内容不完整，无法生成文件。"s.append(kNothingWritten));
-        return std::nullopt;
+        return {};
     }
-    const MonsterFilesCheck check =
-        PlanMonsterFiles(files, output.path, profile, kept ? kept->extras : ExtraLines{}, digging);
-    if (!check.plan) {
-        ShowFailure(boxes, owner, ProblemMessage(check.problem, output));
-        return std::nullopt;
-    }
-    const MonsterFilesPlan& plan = *check.plan;
-    const MonsterFilesWriting writing = WriteMonsterFiles(files, plan);
-    // With digging allowed the buffer is emptied once the monster file is in place.
-    const bool monsterInPlace = !plan.monster.Changes() || writing.monsterWritten;
-    if (digging && monsterInPlace)
-        properties.WriteText(kMainWindowId, id::kTextBuffer, runtime::prop::edit::kContent, "");
-    if (writing.failure) {
-        if (!monsterInPlace) {
-            ShowFailure(boxes, owner, ProblemMessage(*writing.failure, output));
-        } else {
-            ShowFailure(boxes, owner,
-                        "怪物文件已生成：\r\n"s.append(plan.monster.path)
-                            .append("\r\n\r\n但掉落文件没有写入，原有文件保持不变。\r\n")
-                            .append(CannotWrite(writing.failure->path, writing.failure->detail)));
+    // What the files are expected to hold; a file that holds something else
+    // was written by someone else.
+    SeenMonsterFiles expected = seen ? *seen : SeenMonsterFiles{};
+    bool offeredFolder = false;
+    // Another program may write between planning and writing (the writer
+    // then refuses); the plan is made again a few times before giving up.
+    constexpr int kAttempts = 4;
+    for (int attempt = 1;; ++attempt) {
+        const MonsterFilesCheck check = PlanMonsterFiles(files, output.path, profile, extras, digging);
+        if (!check.plan && check.problem.kind == MonsterFilesProblem::Kind::FolderMissing &&
+            output.besideProgram && !offeredFolder) {
+            offeredFolder = true;
+            if (!CreateFolderChosen(boxes.ShowBox(CreateFolderRequest(owner, output.path)))) return {};
+            if (auto problem = files.CreateFolder(output.path)) {
+                ShowFailure(boxes, owner,
+                            "无法建立目录：\r\n"s.append(output.path)
+                                .append("\r\n原因：")
+                                .append(*problem)
+                                .append(kNothingWritten));
+                return {};
+            }
+            continue;
         }
-        return std::nullopt;
+        if (!check.plan) {
+            ShowFailure(boxes, owner, ProblemMessage(check.problem, output));
+            return {};
+        }
+        const MonsterFilesPlan& plan = *check.plan;
+        if (const PlannedFile* changed = ChangedSinceSeen(plan, expected)) {
+            switch (ChangedOnDiskChoiceOf(boxes.ShowBox(
+                ChangedOnDiskRequest(owner, changed->path, changed->before.modifiedText)))) {
+                case ChangedOnDiskChoice::GoBack: return {};
+                case ChangedOnDiskChoice::OpenFromDisk: return {{}, {}, plan.monster.path};
+                case ChangedOnDiskChoice::Overwrite: break;
+            }
+        }
+        const MonsterFilesWriting writing = WriteMonsterFiles(files, plan, stamp);
+        if (writing.failure && writing.failure->kind == MonsterFilesProblem::Kind::ChangedMeanwhile &&
+            attempt < kAttempts) {
+            // What this plan read is what the user saw or agreed to overwrite.
+            expected = SeenAfterWriting(plan, {});
+            continue;
+        }
+        return Finish(properties, boxes, owner, output, plan, writing, opened && !kept && !opened->empty()
+                                                                        ? MonsterFileName(opened->monsterName)
+                                                                        : std::string());
     }
-    const bool keptDigList = plan.KeepsDigList();
-    const bool leftOut = opened && !kept && !opened->empty();
-    ShowSuccess(boxes, owner, output, keptDigList ? DropRateFileName(name) : std::string(),
-                leftOut ? MonsterFileName(opened->monsterName) : std::string());
-    return plan.monster.path;
 }
 
 }  // namespace vorn::mainwindow

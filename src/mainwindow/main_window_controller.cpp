@@ -1,5 +1,7 @@
 #include "mainwindow/main_window_controller.h"
 
+#include "profile/monster_history.h"
+
 #include <utility>
 
 #include "mainwindow/about_box.h"
@@ -16,6 +18,7 @@
 #include "mainwindow/open_monster_file.h"
 #include "mainwindow/tip_boxes.h"
 #include "mainwindow/tip_line.h"
+#include "profile/monster_history.h"
 #include "mainwindow/window_caption.h"
 
 namespace vorn::mainwindow {
@@ -122,20 +125,29 @@ void MainWindowController::GenerateItemClicked() {
 bool MainWindowController::Generate() {
     Services& s = services_;
     if (!MayGenerateWithUnknownNames()) return false;
-    std::optional<std::string> written;
+    Generation generation;
     {
         const OwnWrites own(ownWrites_);
-        written = mainwindow::GenerateMonsterFiles(s.properties, s.files, s.boxes,
-                                                   s.commands.HandleOf(kMainWindowId),
-                                                   TargetFolder(), keptFromFile_ ? &*keptFromFile_ : nullptr);
+        generation = mainwindow::GenerateMonsterFiles(
+            s.properties, s.files, s.boxes, s.commands.HandleOf(kMainWindowId), TargetFolder(),
+            VersionStamp(), keptFromFile_ ? &*keptFromFile_ : nullptr, seen_ ? &*seen_ : nullptr);
     }
-    if (written) {
-        changes_.Reset(s.properties);
-        settings_.Remember(*written, s.properties);
+    if (generation.seen) {
+        seen_ = std::move(generation.seen);
         if (filesWritten_) filesWritten_();
     }
+    if (generation.monsterPath) {
+        changes_.Reset(s.properties);
+        settings_.Remember(*generation.monsterPath, s.properties);
+    }
+    if (generation.openInstead) Open(*generation.openInstead);
     CaptionMayHaveChanged();
-    return written.has_value();
+    return generation.monsterPath.has_value();
+}
+
+std::string MainWindowController::VersionStamp() {
+    const runtime::LocalTime now = services_.clock.Now();
+    return profile::VersionStamp(now.year, now.month, now.day, now.hour, now.minute, now.second);
 }
 
 void MainWindowController::OpenMonsterFile(std::string_view path) {
@@ -188,6 +200,7 @@ void MainWindowController::Open(std::string_view path, std::string_view tipNote)
     }
     if (opened) {
         keptFromFile_ = std::move(opened->kept);
+        seen_ = profile::SeenAtOpening(s.files, opened->path, opened->bytes);
         const std::size_t slash = opened->path.find_last_of("\\/");
         if (slash != std::string::npos) openedFolder_ = opened->path.substr(0, slash);
         changes_.Reset(s.properties);
@@ -221,6 +234,7 @@ void MainWindowController::NewMonster() {
         MarkUnknownItems();
         keptFromFile_.reset();
         openedFolder_.reset();
+        seen_.reset();
         changes_.Reset(services_.properties);
         CaptionMayHaveChanged();
     });

@@ -14,6 +14,7 @@
 #include "mainwindow/known_names.h"
 #include "mainwindow/program_settings.h"
 #include "mainwindow/unsaved_changes.h"
+#include "profile/seen_monster_files.h"
 #include "runtime/interfaces/box_request.h"
 #include "runtime/interfaces/close_notification.h"
 #include "runtime/interfaces/completion_list.h"
@@ -116,6 +117,8 @@ public:
     bool KnowsMonster(std::string_view name) const {
         return names_.Knows(KnownNames::Table::Monsters, name);
     }
+    // "yyyyMMdd-HHmmss" of now: names the history version a write keeps.
+    std::string VersionStamp();
     // The recent files, most recent first, for a menu to offer.
     const std::vector<std::string>& RecentFiles() const { return settings_.Paths(); }
 
@@ -160,6 +163,8 @@ private:
     std::optional<KeptFromFile> keptFromFile_;
     // The folder of the monster file opened last, until a new monster starts.
     std::optional<std::string> openedFolder_;
+    // The monster's files as this window last opened or wrote them.
+    std::optional<profile::SeenMonsterFiles> seen_;
     ChangeTracker changes_;
     // Above 0 while a command of the controller writes the fields itself:
     // those writes are no edits.

@@ -108,7 +108,7 @@ std::optional<OpenedMonster> OpenMonsterFile(runtime::PropertyAccess& properties
     WriteTip(properties, "友情提示：已打开怪物文件 "s.append(fileName).append(tipNote));
     if (!notes.empty()) ShowNotes(boxes, owner, fileName, notes);
 
-    OpenedMonster opened{target, {}};
+    OpenedMonster opened{target, {}, std::move(content.bytes)};
     KeptFromFile& kept = opened.kept;
     kept.monsterName = file.profile.monsterName;
     for (const EquipSlot& slot : EquipSlots()) {

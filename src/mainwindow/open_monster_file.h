@@ -21,6 +21,7 @@ namespace vorn::mainwindow {
 struct OpenedMonster {
     std::string path;
     KeptFromFile kept;
+    std::string bytes;  // the file as read
 };
 
 using profile::kMonsterFileLimit;

@@ -22,6 +22,9 @@ std::string ProblemText(const MonsterFilesProblem& problem) {
         case MonsterFilesProblem::Kind::DropFileUnreadable:
             return "无法读取已有的掉落文件 " + problem.path + "（" + problem.detail +
                    "），为保护其中的挖取列表不写入。";
+        case MonsterFilesProblem::Kind::ChangedMeanwhile:
+            return problem.path + " 在预览之后有了变化，请重新导入。";
+        case MonsterFilesProblem::Kind::HistoryFailed: return problem.detail + "。";
         case MonsterFilesProblem::Kind::NotReplaceable:
         case MonsterFilesProblem::Kind::WriteFailed: break;
     }
@@ -65,10 +68,6 @@ ExistingFile ReadExisting(profile::FileStore& files, const std::string& path,
             monster.useItems[index] = reading.file->profile.useItems[index];
     }
     return {std::move(reading.file->extras), std::nullopt};
-}
-
-bool SameContent(const FileContent& a, const FileContent& b) {
-    return a.status == b.status && a.bytes == b.bytes;
 }
 
 // The planned files a monster changes.
@@ -150,12 +149,12 @@ ImportPlan PlanImport(profile::FileStore& files, const std::string& folder,
     return plan;
 }
 
-ImportResult ApplyImport(profile::FileStore& files, const ImportPlan& plan) {
+ImportResult ApplyImport(profile::FileStore& files, const ImportPlan& plan, std::string_view stamp) {
     ImportResult result;
     constexpr std::string_view kNothingWritten = "没有写入任何文件。";
     for (const PlannedMonster& monster : plan.monsters) {
         for (const PlannedFile* file : ChangedFiles(monster)) {
-            if (!SameContent(files.ReadWholeFile(file->path), file->before)) {
+            if (!profile::SameContent(files.ReadWholeFile(file->path), file->before)) {
                 result.failure =
                     file->path + " 在预览之后有了变化，请重新导入。" + std::string(kNothingWritten);
                 return result;
@@ -168,15 +167,21 @@ ImportResult ApplyImport(profile::FileStore& files, const ImportPlan& plan) {
         }
     }
     std::vector<const PlannedFile*> written;
+    std::vector<std::string> history;  // versions kept of the files written
     for (const PlannedMonster& monster : plan.monsters) {
         const profile::MonsterFilesWriting writing =
-            profile::WriteMonsterFiles(files, monster.files);
+            profile::WriteMonsterFiles(files, monster.files, stamp);
         if (writing.monsterWritten) written.push_back(&monster.files.monster);
         if (writing.dropWritten) written.push_back(&monster.files.drop);
+        history.insert(history.end(), writing.history.begin(), writing.history.end());
         if (!writing.failure) continue;
+        // The old bytes go back in place, so their history copies go.
+        for (const std::string& path : history) files.RemoveFile(path);
 
-        std::string failure =
-            "写入 " + writing.failure->path + " 时失败（" + writing.failure->detail + "）。";
+        const MonsterFilesProblem& problem = *writing.failure;
+        std::string failure = problem.kind == MonsterFilesProblem::Kind::WriteFailed
+                                  ? "写入 " + problem.path + " 时失败（" + problem.detail + "）。"
+                                  : ProblemText(problem);
         const std::vector<std::string> notRestored = Restore(files, written);
         if (notRestored.empty()) {
             failure += written.empty() ? std::string(kNothingWritten)

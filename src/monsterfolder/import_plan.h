@@ -54,6 +54,6 @@ struct ImportResult {
 // one write fails, the files already written get their old bytes back (new
 // ones are removed), so the folder is left as it was, and the failure says
 // so, or names any file that could not be restored.
-ImportResult ApplyImport(profile::FileStore& files, const ImportPlan& plan);
+ImportResult ApplyImport(profile::FileStore& files, const ImportPlan& plan, std::string_view stamp);
 
 }  // namespace vorn::monsterfolder

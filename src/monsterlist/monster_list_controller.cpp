@@ -199,7 +199,7 @@ void MonsterListController::ImportCsv(runtime::WindowHandle owner) {
         return;
     }
     if (!Ask(boxes_, owner, "导入CSV：", message + "\r\n\r\n现在写入？", "写入")) return;
-    const monsterfolder::ImportResult result = monsterfolder::ApplyImport(files_, plan);
+    const monsterfolder::ImportResult result = monsterfolder::ApplyImport(files_, plan, main_.VersionStamp());
     if (result.failure)
         Tell(boxes_, owner, "导入失败：", *result.failure);
     else

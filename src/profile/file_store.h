@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,6 +18,26 @@ struct FileContent {
     Status status = Status::Missing;
     std::string bytes;  // when Read
     std::string error;  // when Failed
+    // When it was last written, "YYYY-MM-DD HH:MM" in local time; empty when
+    // the store cannot tell. Filled by ReadWholeFile.
+    std::string modifiedText;
+};
+
+// Whether two readings found the same: both missing, or the same bytes.
+inline bool SameContent(const FileContent& a, const FileContent& b) {
+    return a.status == b.status && a.bytes == b.bytes;
+}
+
+// Held while a program checks a monster's files and replaces them, so that
+// two copies of the program never interleave those steps.
+class WriteLock {
+public:
+    virtual ~WriteLock() = default;
+};
+
+struct WriteLocking {
+    std::unique_ptr<WriteLock> lock;
+    std::optional<std::string> error;  // why the lock could not be had in time
 };
 
 class FileStore {
@@ -71,6 +92,15 @@ public:
     // Nothing when done or when there was no such file, otherwise the reason.
     virtual std::optional<std::string> RemoveFile(const std::string& path) {
         return NotSupported(path);
+    }
+
+    // Waits until no other program checks or replaces the files at `path`
+    // (the monster file that stands for both of a monster's files) and holds
+    // them until the lock goes. A store that only one program uses locks
+    // nothing.
+    virtual WriteLocking LockForWriting(const std::string& path) {
+        (void)path;
+        return {std::make_unique<WriteLock>(), std::nullopt};
     }
 
 private:

@@ -1,8 +1,10 @@
 #include "profile/monster_files_writer.h"
 
+#include <tuple>
 #include <utility>
 
 #include "profile/field_encoding.h"
+#include "profile/monster_history.h"
 #include "profile/monster_name.h"
 #include "profile/monster_text.h"
 #include "runtime/base/gbk.h"
@@ -47,6 +49,8 @@ MonsterFilesCheck PlanMonsterFiles(FileStore& files, std::string_view folder,
 
     const char separator = files.Separator();
     MonsterFilesPlan plan;
+    plan.folder = directory;
+    plan.monsterName = name;
     plan.digging = digging;
     PlannedFile& monster = plan.monster;
     monster.path = directory + separator + MonsterFileName(name);
@@ -73,18 +77,45 @@ MonsterFilesCheck PlanMonsterFiles(FileStore& files, std::string_view folder,
     return {std::move(plan), {}};
 }
 
-MonsterFilesWriting WriteMonsterFiles(FileStore& files, const MonsterFilesPlan& plan) {
+MonsterFilesWriting WriteMonsterFiles(FileStore& files, const MonsterFilesPlan& plan,
+                                      std::string_view stamp) {
     MonsterFilesWriting writing;
-    for (auto [file, written] : {std::pair{&plan.monster, &writing.monsterWritten},
-                                 std::pair{&plan.drop, &writing.dropWritten}}) {
+    const auto fail = [&](Kind kind, const std::string& path, std::string detail) {
+        writing.failure = MonsterFilesProblem{kind, path, std::move(detail)};
+        return writing;
+    };
+    if (!plan.monster.Changes() && !plan.drop.Changes()) return writing;
+
+    const WriteLocking locking = files.LockForWriting(plan.monster.path);
+    if (locking.error) return fail(Kind::WriteFailed, plan.monster.path, *locking.error);
+    ReplacedContent replaced;
+    for (auto [file, old] : {std::pair{&plan.monster, &replaced.monster},
+                             std::pair{&plan.drop, &replaced.drop}}) {
+        if (!file->Changes()) continue;
+        const FileContent now = files.ReadWholeFile(file->path);
+        if (now.status == FileContent::Status::Failed)
+            return fail(Kind::HistoryFailed, file->path,
+                        "无法读取原有文件，不能先保存它的历史版本（" + now.error + "）");
+        if (!SameContent(now, file->before)) return fail(Kind::ChangedMeanwhile, file->path, {});
+        if (now.status == FileContent::Status::Read) *old = now.bytes;
+    }
+    KeptVersion kept = KeepVersion(files, plan.folder, plan.monsterName, stamp, replaced);
+    if (kept.error) return fail(Kind::HistoryFailed, plan.monster.path, std::move(*kept.error));
+
+    for (auto [file, written, keptPath] :
+         {std::tuple{&plan.monster, &writing.monsterWritten, &kept.monsterPath},
+          std::tuple{&plan.drop, &writing.dropWritten, &kept.dropPath}}) {
         if (!file->Changes()) continue;
         if (auto problem = files.ReplaceContent(file->path, file->bytes)) {
-            writing.failure =
-                MonsterFilesProblem{Kind::WriteFailed, file->path, std::move(*problem)};
-            return writing;
+            // No history entry for a write that did not happen.
+            DiscardKeptFile(files, *keptPath);
+            if (file == &plan.monster) DiscardKeptFile(files, kept.dropPath);
+            return fail(Kind::WriteFailed, file->path, std::move(*problem));
         }
         *written = true;
+        if (!keptPath->empty()) writing.history.push_back(*keptPath);
     }
+    PruneHistory(files, plan.folder, plan.monsterName);
     return writing;
 }
 

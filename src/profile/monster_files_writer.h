@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "profile/extra_lines.h"
 #include "profile/file_store.h"
@@ -28,6 +29,8 @@ struct PlannedFile {
 };
 
 struct MonsterFilesPlan {
+    std::string folder;       // where both files go
+    std::string monsterName;  // names the files and their history
     PlannedFile monster;
     PlannedFile drop;  // written only when digging is allowed
     bool digging = false;
@@ -44,6 +47,11 @@ struct MonsterFilesProblem {
         DropFileUnreadable,  // `path`; `detail` is the reason
         NotReplaceable,      // `path`; `detail` is the reason
         WriteFailed,         // `path`; `detail` is the reason
+        // Another program changed `path` after the plan read it: nothing written.
+        ChangedMeanwhile,
+        // The old file could not be kept in the history (`detail` names the
+        // history file or folder and the reason): nothing written.
+        HistoryFailed,
     };
     Kind kind;
     std::string path;
@@ -66,12 +74,19 @@ MonsterFilesCheck PlanMonsterFiles(FileStore& files, std::string_view folder,
 struct MonsterFilesWriting {
     bool monsterWritten = false;
     bool dropWritten = false;
+    // The history files that keep what the written files held before.
+    std::vector<std::string> history;
     std::optional<MonsterFilesProblem> failure;  // WriteFailed, naming the file
 };
 
 // Writes what the plan changes: the monster file, then the drop-rate file.
-// Each goes through FileStore::ReplaceContent, so a failed one stays as it
-// was; the first failure stops.
-MonsterFilesWriting WriteMonsterFiles(FileStore& files, const MonsterFilesPlan& plan);
+// Holding the store's write lock, it first checks that each file still holds
+// what the plan read (ChangedMeanwhile otherwise) and keeps the old files as
+// a history version stamped `stamp` ("yyyyMMdd-HHmmss"); then each file goes
+// through FileStore::ReplaceContent, so a failed one stays as it was and its
+// history copy is taken back; the first failure stops. Versions beyond the
+// newest ones kept are removed afterwards.
+MonsterFilesWriting WriteMonsterFiles(FileStore& files, const MonsterFilesPlan& plan,
+                                      std::string_view stamp);
 
 }  // namespace vorn::profile

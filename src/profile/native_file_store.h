@@ -20,6 +20,11 @@ public:
     std::optional<std::string> ReplaceContent(const std::string& path,
                                            std::string_view bytes) override;
     std::optional<std::string> RemoveFile(const std::string& path) override;
+#ifdef _WIN32
+    // A named mutex of the session per file: copies of the program on this
+    // machine take turns. (The Linux build serves tests and needs none.)
+    WriteLocking LockForWriting(const std::string& path) override;
+#endif
 };
 
 }  // namespace vorn::profile

@@ -161,7 +161,10 @@ FileContent NativeFileStore::ReadWholeFile(const std::string& path) {
     FileContent failure;
     const UniqueFd file = OpenForReading(path, failure);
     if (!file.valid()) return failure;
-    return ReadToEnd(file.get(), std::numeric_limits<std::size_t>::max());
+    FileContent content = ReadToEnd(file.get(), std::numeric_limits<std::size_t>::max());
+    struct stat info {};
+    if (::fstat(file.get(), &info) == 0) content.modifiedText = LocalMinuteText(info.st_mtim.tv_sec);
+    return content;
 }
 
 FileContent NativeFileStore::ReadFileUpTo(const std::string& path, std::size_t limit) {

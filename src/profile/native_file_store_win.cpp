@@ -178,7 +178,11 @@ FileContent NativeFileStore::ReadWholeFile(const std::string& path) {
     FileContent failure;
     const UniqueHandle file = OpenForReading(WidePath(path), failure);
     if (!file.valid()) return failure;
-    return ReadToEnd(file.get(), std::numeric_limits<std::size_t>::max());
+    FileContent content = ReadToEnd(file.get(), std::numeric_limits<std::size_t>::max());
+    FILETIME written{};
+    if (GetFileTime(file.get(), nullptr, nullptr, &written))
+        content.modifiedText = LocalMinuteText(written, nullptr);
+    return content;
 }
 
 FileContent NativeFileStore::ReadFileUpTo(const std::string& path, std::size_t limit) {
@@ -308,6 +312,50 @@ std::optional<std::string> NativeFileStore::ReplaceContent(const std::string& pa
     }
     temporary.Release();
     return std::nullopt;
+}
+
+namespace {
+
+// Owns a named mutex while it is held.
+class HeldMutex final : public WriteLock {
+public:
+    explicit HeldMutex(UniqueHandle mutex) : mutex_(std::move(mutex)) {}
+    ~HeldMutex() override { ReleaseMutex(mutex_.get()); }
+
+private:
+    UniqueHandle mutex_;
+};
+
+// The mutex's name stands for the path as Windows compares it; a name cannot
+// hold backslashes, so it carries a hash of the path.
+std::wstring WriteMutexName(const std::string& path) {
+    std::wstring upper = runtime::Widen(path);
+    if (!upper.empty()) CharUpperBuffW(upper.data(), static_cast<DWORD>(upper.size()));
+    std::uint64_t hash = 14695981039346656037ull;
+    for (wchar_t c : upper) {
+        hash ^= static_cast<std::uint16_t>(c);
+        hash *= 1099511628211ull;
+    }
+    wchar_t hex[17];
+    for (int i = 15; i >= 0; --i, hash >>= 4) hex[i] = L"0123456789abcdef"[hash & 15];
+    hex[16] = L'\0';
+    return std::wstring(L"Local\\VornMonsterTool.write.") + hex;
+}
+
+}  // namespace
+
+WriteLocking NativeFileStore::LockForWriting(const std::string& path) {
+    // Writing a monster takes milliseconds; a lock held this long is stuck.
+    constexpr DWORD kPatience = 10000;
+    UniqueHandle mutex(CreateMutexW(nullptr, FALSE, WriteMutexName(path).c_str()));
+    if (!mutex.valid()) return {nullptr, "无法与其他程序协调写入" + SystemReason(GetLastError())};
+    switch (WaitForSingleObject(mutex.get(), kPatience)) {
+        case WAIT_OBJECT_0:
+        case WAIT_ABANDONED:  // the copy that held it ended; the files are whole
+            return {std::make_unique<HeldMutex>(std::move(mutex)), std::nullopt};
+        case WAIT_TIMEOUT: return {nullptr, "另一个程序正在写入这个文件，请稍后再试"};
+        default: return {nullptr, "无法与其他程序协调写入" + SystemReason(GetLastError())};
+    }
 }
 
 std::optional<std::string> NativeFileStore::RemoveFile(const std::string& path) {

@@ -21,22 +21,41 @@ const std::string kDigList = kDefaultDropFile + "\xC4\xBE\xBD\xA3 1/10\r\n";
 const std::string kOldMonsterFile = ";old\r\nJob=1\r\n";
 
 // Fails every replacement of a path that ends with `suffix`, as a full disk would.
-class DiskFullFor final : public profile::FileStore {
+// Passes every request on to another store.
+class ForwardingStore : public profile::FileStore {
 public:
-    DiskFullFor(profile::FileStore& next, std::string suffix) : next_(next), suffix_(std::move(suffix)) {}
+    explicit ForwardingStore(profile::FileStore& next) : next_(next) {}
     char Separator() const override { return next_.Separator(); }
     bool DirectoryExists(const std::string& path) override { return next_.DirectoryExists(path); }
+    std::optional<std::string> CreateFolder(const std::string& path) override {
+        return next_.CreateFolder(path);
+    }
     profile::FileContent ReadWholeFile(const std::string& path) override { return next_.ReadWholeFile(path); }
+    profile::FolderListing ListFolder(const std::string& path) override { return next_.ListFolder(path); }
     std::optional<std::string> CheckReplaceable(const std::string& path) override {
         return next_.CheckReplaceable(path);
     }
     std::optional<std::string> ReplaceContent(const std::string& path, std::string_view bytes) override {
-        if (path.ends_with(suffix_)) return std::string("磁盘已满");
         return next_.ReplaceContent(path, bytes);
+    }
+    std::optional<std::string> RemoveFile(const std::string& path) override {
+        return next_.RemoveFile(path);
     }
 
 private:
     profile::FileStore& next_;
+};
+
+class DiskFullFor final : public ForwardingStore {
+public:
+    DiskFullFor(profile::FileStore& next, std::string suffix)
+        : ForwardingStore(next), suffix_(std::move(suffix)) {}
+    std::optional<std::string> ReplaceContent(const std::string& path, std::string_view bytes) override {
+        if (path.ends_with(suffix_)) return std::string("磁盘已满");
+        return ForwardingStore::ReplaceContent(path, bytes);
+    }
+
+private:
     std::string suffix_;
 };
 
@@ -64,23 +83,14 @@ private:
 };
 
 // Counts the replacements that reach the disk.
-class CountingStore final : public profile::FileStore {
+class CountingStore final : public ForwardingStore {
 public:
-    explicit CountingStore(profile::FileStore& next) : next_(next) {}
-    char Separator() const override { return next_.Separator(); }
-    bool DirectoryExists(const std::string& path) override { return next_.DirectoryExists(path); }
-    profile::FileContent ReadWholeFile(const std::string& path) override { return next_.ReadWholeFile(path); }
-    std::optional<std::string> CheckReplaceable(const std::string& path) override {
-        return next_.CheckReplaceable(path);
-    }
+    using ForwardingStore::ForwardingStore;
     std::optional<std::string> ReplaceContent(const std::string& path, std::string_view bytes) override {
-        replaced.push_back(path.substr(path.find_last_of(next_.Separator()) + 1));
-        return next_.ReplaceContent(path, bytes);
+        replaced.push_back(path.substr(path.find_last_of(Separator()) + 1));
+        return ForwardingStore::ReplaceContent(path, bytes);
     }
     std::vector<std::string> replaced;  // file names, in order
-
-private:
-    profile::FileStore& next_;
 };
 
 class GenerateMonsterFilesTest : public GenerateFixture {
@@ -132,14 +142,21 @@ TEST_F(GenerateMonsterFilesTest, BufferIsEmptyAfterDiggingAndHoldsTheBodyOtherwi
     EXPECT_EQ(window.Text(id::kTextBuffer), "");
 }
 
-TEST_F(GenerateMonsterFilesTest, MissingDirectoryIsReportedAndNotCreated) {
+TEST_F(GenerateMonsterFilesTest, MissingDirectoryIsMadeOnlyWhenTheUserAgrees) {
     fs::remove(monUseItems);
     Select(id::kButch, 1);
-    Generate();
-    const std::string message = OnlyFailureMessage();
-    EXPECT_NE(message.find("找不到目录"), std::string::npos) << message;
-    EXPECT_NE(message.find(program.Utf8() + files.Separator() + "MonUseItems"), std::string::npos) << message;
+    Generate();  // the question is closed: nothing made
+    ASSERT_EQ(boxes.requests.size(), 1u);
+    EXPECT_EQ(boxes.requests[0].captions, (std::vector<std::string>{"取消", "建立并生成"}));
+    EXPECT_NE(boxes.requests[0].message.find(program.Utf8() + files.Separator() + "MonUseItems"),
+              std::string::npos);
     EXPECT_TRUE(Snapshot(program.path()).empty());
+
+    boxes.answers = {runtime::PackAnswer(2, false)};
+    Generate();
+    EXPECT_EQ(LastBoxTitle(), "生成提示：");
+    EXPECT_TRUE(Output("骷髅.txt"));
+    EXPECT_EQ(Output("骷髅-Item.txt"), kDefaultDropFile);
 }
 
 TEST_F(GenerateMonsterFilesTest, ReadOnlyMonsterFileIsReportedAndKept) {
@@ -301,12 +318,15 @@ TEST_F(GenerateMonsterFilesTest, FullDiskOnTheMonsterFileChangesNothing) {
     const std::string message = OnlyFailureMessage();
     EXPECT_NE(message.find("磁盘已满"), std::string::npos) << message;
     EXPECT_NE(message.find(Path("骷髅.txt")), std::string::npos) << message;
-    EXPECT_EQ(Snapshot(program.path()), before);
+    // No history version of a write that did not happen (its folder may stay).
+    auto after = Snapshot(program.path());
+    std::erase_if(after, [](const auto& entry) { return entry.first.starts_with("MonUseItems/history/"); });
+    EXPECT_EQ(after, before);
 }
 
 TEST_F(GenerateMonsterFilesTest, FullDiskOnTheDropFileSaysTheMonsterFileWasWritten) {
     WriteBytes(OutputPath("骷髅-Item.txt"), "");
-    DiskFullFor store(files, "-Item.txt");
+    DiskFullFor store(files, "MonUseItems/骷髅-Item.txt");
     Select(id::kButch, 1);
     Generate(store);
     const std::string message = OnlyFailureMessage();
@@ -330,8 +350,8 @@ TEST_F(GenerateMonsterFilesTest, FilesAlreadyHoldingTheirBytesAreNotRewritten) {
 
     store.replaced.clear();
     Select(id::kJob, 1);
-    Generate(store);
-    EXPECT_EQ(store.replaced, std::vector<std::string>{"骷髅.txt"});
+    Generate(store);  // the old file goes to the history first
+    EXPECT_EQ(store.replaced, (std::vector<std::string>{"20240501-160000.txt", "骷髅.txt"}));
     EXPECT_NE(Output("骷髅.txt")->find("Job=1\r\n"), std::string::npos);
     EXPECT_EQ(Output("骷髅-Item.txt"), kDefaultDropFile);
 }
@@ -347,7 +367,8 @@ TEST_F(GenerateMonsterFilesTest, ReadOnlyFileIsReportedEvenWhenItsBytesWouldNotC
 TEST_F(GenerateMonsterFilesTest, ABufferThatLostTextWritesNothing) {
     ShortBuffer shortBuffer(window, 300);
     mainwindow::GenerateMonsterFiles(shortBuffer, files, boxes, FakeWindow::kHandle,
-                                     mainwindow::DefaultOutputFolder(program.Utf8(), files.Separator()));
+                                     mainwindow::DefaultOutputFolder(program.Utf8(), files.Separator()),
+                                     "20240501-160000");
     EXPECT_NE(OnlyFailureMessage().find("缓冲区"), std::string::npos);
     EXPECT_TRUE(Snapshot(monUseItems).empty());
 }

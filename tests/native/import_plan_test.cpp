@@ -72,7 +72,7 @@ TEST_F(ImportPlanTest, ExportedListImportsToTheSameBytesAndChangesNothingAtHome)
     const ImportPlan elsewhere = Plan(csv, kOther);
     EXPECT_EQ(TextsOf(elsewhere.errors), Texts{});
     EXPECT_EQ(elsewhere.Count(ImportAction::Create), 3u);
-    const monsterfolder::ImportResult result = monsterfolder::ApplyImport(store, elsewhere);
+    const monsterfolder::ImportResult result = monsterfolder::ApplyImport(store, elsewhere, "20240501-160000");
     ASSERT_FALSE(result.failure) << *result.failure;
     EXPECT_EQ(result.written.size(), 4u) << "three monsters and one drop-rate file";
     for (const auto& [path, bytes] : home)
@@ -81,7 +81,7 @@ TEST_F(ImportPlanTest, ExportedListImportsToTheSameBytesAndChangesNothingAtHome)
     store.written.clear();
     const ImportPlan atHome = Plan(csv);
     EXPECT_EQ(atHome.Count(ImportAction::Unchanged), 3u);
-    EXPECT_FALSE(monsterfolder::ApplyImport(store, atHome).failure);
+    EXPECT_FALSE(monsterfolder::ApplyImport(store, atHome, "20240501-160000").failure);
     EXPECT_EQ(store.written, Texts{});
 }
 
@@ -106,7 +106,7 @@ TEST_F(ImportPlanTest, AChangedMonsterKeepsWhatTheWindowKeepsOfItsFile) {
     EXPECT_EQ(plan.monsters[1].action, ImportAction::Create);
     EXPECT_EQ(TextsOf(plan.warnings),
               Texts{"第 2 行：掉落文件 mem/MonUseItems/尸王-Item.txt 中已有挖取列表，保持不变。"});
-    ASSERT_FALSE(monsterfolder::ApplyImport(store, plan).failure);
+    ASSERT_FALSE(monsterfolder::ApplyImport(store, plan, "20240501-160000").failure);
 
     profile::MonsterProfile changed = king;
     changed.job = 1;
@@ -163,6 +163,8 @@ TEST_F(ImportPlanTest, AFailedWriteLeavesNothingHalfWritten) {
     ASSERT_EQ(plan.monsters.size(), 3u);
     const auto before = store.Snapshot();
     const std::string failures[] = {
+        "无法保存历史版本：mem/MonUseItems/history/旧/20240501-160000.txt（磁盘已满）。"
+        "没有写入任何文件。",
         "写入 mem/MonUseItems/旧.txt 时失败（磁盘已满）。没有写入任何文件。",
         "写入 mem/MonUseItems/新一.txt 时失败（磁盘已满）。已写入的 1 "
         "个文件都已恢复原样，没有写入任何文件。",
@@ -171,18 +173,18 @@ TEST_F(ImportPlanTest, AFailedWriteLeavesNothingHalfWritten) {
         "写入 mem/MonUseItems/新二.txt 时失败（磁盘已满）。已写入的 3 "
         "个文件都已恢复原样，没有写入任何文件。",
     };
-    for (int failing = 1; failing <= 4; ++failing) {
+    for (int failing = 1; failing <= 5; ++failing) {
         SCOPED_TRACE(failing);
         store.writes = 0;
         store.failingWrite = failing;
-        const monsterfolder::ImportResult result = monsterfolder::ApplyImport(store, plan);
+        const monsterfolder::ImportResult result = monsterfolder::ApplyImport(store, plan, "20240501-160000");
         EXPECT_EQ(result.failure, failures[failing - 1]);
         EXPECT_TRUE(result.written.empty());
         EXPECT_EQ(store.Snapshot(), before);
     }
     store.writes = 0;
-    store.failingWrite = 5;
-    EXPECT_EQ(monsterfolder::ApplyImport(store, plan).written.size(), 4u);
+    store.failingWrite = 6;
+    EXPECT_EQ(monsterfolder::ApplyImport(store, plan, "20240501-160000").written.size(), 4u);
 }
 
 TEST_F(ImportPlanTest, AFolderChangedAfterThePlanStopsBeforeTheFirstWrite) {
@@ -191,7 +193,7 @@ TEST_F(ImportPlanTest, AFolderChangedAfterThePlanStopsBeforeTheFirstWrite) {
                                  "乙,战士,男,2,否,0,否,0,金币,0,否,,,,,,,,,,,,,\r\n");
     store.Put(InFolder("乙.txt"), "[Info]\r\n");
     const auto before = store.Snapshot();
-    const monsterfolder::ImportResult result = monsterfolder::ApplyImport(store, plan);
+    const monsterfolder::ImportResult result = monsterfolder::ApplyImport(store, plan, "20240501-160000");
     EXPECT_EQ(result.failure,
               "mem/MonUseItems/乙.txt 在预览之后有了变化，请重新导入。没有写入任何文件。");
     EXPECT_EQ(store.Snapshot(), before);

@@ -10,6 +10,12 @@ using profile::FileContent;
 constexpr std::int64_t kStart = 133590240000000000;
 constexpr std::int64_t kMinute = 600000000;
 
+std::string MinuteOf(std::int64_t modified) {
+    const std::int64_t minutes = modified / kMinute;
+    return profile::MinuteText(2024, 5, 1, 16 + static_cast<int>(minutes / 60),
+                               static_cast<int>(minutes % 60));
+}
+
 }  // namespace
 
 FileContent MemoryFileStore::ReadWholeFile(const std::string& path) {
@@ -17,7 +23,16 @@ FileContent MemoryFileStore::ReadWholeFile(const std::string& path) {
         return {FileContent::Status::Failed, {}, reason->second};
     const auto found = files.find(path);
     if (found == files.end()) return {};
-    return {FileContent::Status::Read, found->second.bytes, {}};
+    return {FileContent::Status::Read, found->second.bytes, {}, MinuteOf(found->second.modified)};
+}
+
+std::optional<std::string> MemoryFileStore::CreateFolder(const std::string& path) {
+    const std::size_t cut = path.rfind('/');
+    if (uncreatable.contains(path) || files.contains(path) ||
+        (cut != std::string::npos && !folders.contains(path.substr(0, cut))))
+        return std::string("拒绝访问");
+    folders.insert(path);
+    return std::nullopt;
 }
 
 FileContent MemoryFileStore::ReadFileUpTo(const std::string& path, std::size_t limit) {
@@ -40,11 +55,8 @@ profile::FolderListing MemoryFileStore::ListFolder(const std::string& path) {
     auto add = [&](const std::string& filePath, const File& file) {
         if (!filePath.starts_with(prefix) || filePath.find('/', prefix.size()) != std::string::npos)
             return;
-        const std::int64_t minutes = file.modified / kMinute;
-        listing.files.push_back(
-            {filePath.substr(prefix.size()), file.bytes.size(), kStart + file.modified,
-             profile::MinuteText(2024, 5, 1, 16 + static_cast<int>(minutes / 60),
-                                 static_cast<int>(minutes % 60))});
+        listing.files.push_back({filePath.substr(prefix.size()), file.bytes.size(),
+                                 kStart + file.modified, MinuteOf(file.modified)});
     };
     for (const auto& [filePath, file] : files) add(filePath, file);
     for (const std::string& filePath : vanished) add(filePath, File{});

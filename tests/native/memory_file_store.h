@@ -24,6 +24,7 @@ public:
 
     char Separator() const override { return '/'; }
     bool DirectoryExists(const std::string& path) override { return folders.contains(path); }
+    std::optional<std::string> CreateFolder(const std::string& path) override;
     profile::FileContent ReadWholeFile(const std::string& path) override;
     profile::FileContent ReadFileUpTo(const std::string& path, std::size_t limit) override;
     profile::FolderListing ListFolder(const std::string& path) override;
@@ -44,6 +45,7 @@ public:
     std::map<std::string, std::string> unreadable;  // path -> reason reading fails
     std::map<std::string, std::string> unlistable;  // folder -> reason listing fails
     std::set<std::string> readOnly;
+    std::set<std::string> uncreatable;  // folders CreateFolder refuses
     // Listed in their folder but gone when read: removed after the listing.
     std::set<std::string> vanished;
     int failingWrite = 0;  // the replacement with this number (from 1) fails as a full disk

@@ -246,7 +246,9 @@ TEST_F(MonsterFileTest, GeneratingAgainLeavesOneHeaderAndTheLatestContent) {
                                           "\xD5\xBD\xCA\xBF\r\nJob=0", "\xB5\xC0\xCA\xBF\r\nJob=2");
     EXPECT_EQ(MonsterFile(), expected);
     EXPECT_EQ(Output("骷髅-Item.txt"), kDropFile);
-    EXPECT_EQ(Snapshot(monUseItems).size(), 2u);  // no temporary files stay behind
+    // No temporary files stay behind; the first version is in the history.
+    EXPECT_EQ(Snapshot(monUseItems).size(), 5u);
+    EXPECT_TRUE(Snapshot(monUseItems).contains("history/骷髅/20240501-160000.txt"));
 }
 
 TEST_F(MonsterFileTest, AShorterBodyTruncatesTheOldFile) {

@@ -79,7 +79,8 @@ void GenerateFixture::Generate() { Generate(files); }
 
 void GenerateFixture::Generate(profile::FileStore& store) {
     mainwindow::GenerateMonsterFiles(window, store, boxes, FakeWindow::kHandle,
-                                     mainwindow::DefaultOutputFolder(program.Utf8(), store.Separator()));
+                                     mainwindow::DefaultOutputFolder(program.Utf8(), store.Separator()),
+                                     "20240501-160000");
 }
 
 void GenerateFixture::Name(std::string_view name) { window.Type(mainwindow::id::kMonsterName, name); }

@@ -89,9 +89,9 @@ TEST_F(UnsavedChanges, ClosingWithChangesAsksTheThreeWayQuestion) {
     boxes.answers = {kCancel};
     EXPECT_EQ(Close(), runtime::kKeepWindowOpen);
     fs::remove(Child(root.path(), "MonUseItems"));
-    boxes.answers = {kGenerateFirst};  // generating fails: the window stays
+    boxes.answers = {kGenerateFirst};  // MonUseItems is not made: the window stays
     EXPECT_EQ(Close(), runtime::kKeepWindowOpen);
-    EXPECT_EQ(boxes.requests.back().title, "生成失败：");
+    EXPECT_EQ(boxes.requests.back().title, "建立目录");
     fs::create_directory(Child(root.path(), "MonUseItems"));
     boxes.answers = {kGoOn};
     EXPECT_EQ(Close(), runtime::kLetWindowClose);

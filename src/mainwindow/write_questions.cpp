@@ -1,0 +1,62 @@
+#include "mainwindow/write_questions.h"
+
+#include <string>
+
+namespace vorn::mainwindow {
+namespace {
+
+using namespace std::string_literals;
+
+// Captions in list order; the box lays them out from right to left.
+constexpr int kGoBackButton = 1, kOpenButton = 2, kOverwriteButton = 3;
+constexpr int kCreateButton = 2;
+
+runtime::BoxRequest Question(runtime::WindowHandle owner, std::string title, std::string message,
+                             std::vector<std::string> captions, int defaultButton) {
+    runtime::BoxRequest request;
+    request.owner = owner;
+    request.title = std::move(title);
+    request.message = std::move(message);
+    request.centreHorizontally = true;
+    request.centreVertically = true;
+    request.icon = runtime::icon::kQuestion;
+    request.tinted = true;
+    request.captions = std::move(captions);
+    request.defaultButton = defaultButton;
+    request.slowAnimation = true;
+    return request;
+}
+
+}  // namespace
+
+runtime::BoxRequest ChangedOnDiskRequest(runtime::WindowHandle owner, std::string_view path,
+                                         std::string_view changedAt) {
+    std::string message = "这个文件在本窗口打开或生成之后，被其他人或程序改动过：\r\n"s.append(path);
+    if (!changedAt.empty()) message.append("\r\n改动时间：").append(changedAt);
+    message.append(
+        "\r\n\r\n覆盖：写入窗口中的内容，磁盘上的版本先存入 history 文件夹；"
+        "\r\n打开磁盘上的文件：放弃窗口中的修改；\r\n返回：不写入任何文件。");
+    return Question(owner, "文件已被改动", std::move(message), {"返回", "打开磁盘上的文件", "覆盖"},
+                    kGoBackButton);
+}
+
+ChangedOnDiskChoice ChangedOnDiskChoiceOf(runtime::BoxAnswer answer) {
+    switch (runtime::PressedButton(answer)) {
+        case kOverwriteButton: return ChangedOnDiskChoice::Overwrite;
+        case kOpenButton: return ChangedOnDiskChoice::OpenFromDisk;
+        default: return ChangedOnDiskChoice::GoBack;
+    }
+}
+
+runtime::BoxRequest CreateFolderRequest(runtime::WindowHandle owner, std::string_view folder) {
+    return Question(owner, "建立目录",
+                    "还没有存放怪物文件的目录：\r\n"s.append(folder).append(
+                        "\r\n\r\n要建立这个文件夹并生成文件吗？"),
+                    {"取消", "建立并生成"}, kCreateButton);
+}
+
+bool CreateFolderChosen(runtime::BoxAnswer answer) {
+    return runtime::PressedButton(answer) == kCreateButton;
+}
+
+}  // namespace vorn::mainwindow
