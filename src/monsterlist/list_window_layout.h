@@ -12,14 +12,16 @@ inline constexpr int kListMargin = 12;
 inline constexpr int kSearchTop = 40, kSearchWidth = 240, kSearchHeight = 26;
 inline constexpr int kListTop = 74;
 inline constexpr int kButtonsTop = kListWindowHeight - 66, kButtonsLeft = kListMargin + 4;
-inline constexpr int kButtonWidth = 64, kButtonHeight = 30, kButtonGap = 4;
+inline constexpr int kButtonWidth = 58, kButtonHeight = 30, kButtonGap = 3;
 // "只看有问题的", at the right end of the search row.
 inline constexpr int kProblemsOnlyLeft = kListWindowWidth - kListMargin - 108, kProblemsOnlyWidth = 108;
 
 // The command buttons, left to right.
-enum class ListButton { Open, New, Copy, Delete, ChangeFolder, ExportCsv, ImportCsv, ItemTable, MonsterTable };
-inline constexpr std::array<std::string_view, 9> kListButtonCaptions{
-    "打开", "新建", "复制", "删除", "更换目录", "导出CSV", "导入CSV", "物品名称表", "怪物名称表"};
+enum class ListButton {
+    Open, New, Copy, Delete, History, ChangeFolder, ExportCsv, ImportCsv, ItemTable, MonsterTable
+};
+inline constexpr std::array<std::string_view, 10> kListButtonCaptions{
+    "打开", "新建", "复制", "删除", "历史版本", "更换目录", "导出CSV", "导入CSV", "物品名称表", "怪物名称表"};
 
 // The centre of a button.
 constexpr int ButtonCentreX(ListButton button) {

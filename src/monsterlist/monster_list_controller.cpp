@@ -5,6 +5,7 @@
 #include "monsterfolder/csv_import_table.h"
 #include "monsterfolder/import_plan.h"
 #include "monsterlist/list_boxes.h"
+#include "profile/history_restore.h"
 #include "profile/monster_files_writer.h"
 #include "profile/monster_name.h"
 
@@ -140,6 +141,34 @@ void MonsterListController::Delete(std::size_t shownRow, runtime::WindowHandle o
     if (!Ask(boxes_, owner, "删除怪物：", std::move(message), "删除")) return;
     if (const auto problem = platform_.recycle(paths))
         Tell(boxes_, owner, "删除失败：", "没有删除怪物【" + name + "】：\r\n" + *problem);
+    Reload();
+}
+
+std::vector<profile::HistoryVersion> MonsterListController::History(std::size_t shownRow) {
+    if (shownRow >= shown_.size()) return {};
+    return profile::ListHistory(files_, folder_, reading_.rows[shown_[shownRow]].name);
+}
+
+void MonsterListController::RestoreVersion(std::size_t shownRow,
+                                           const profile::HistoryVersion& version,
+                                           runtime::WindowHandle owner) {
+    if (shownRow >= shown_.size()) return;
+    const std::string name = reading_.rows[shown_[shownRow]].name;
+    if (!Ask(boxes_, owner, "恢复历史版本：",
+             "把怪物【" + name + "】恢复为 " + version.WhenText() +
+                 " 保存的版本？\r\n\r\n现在的文件会先存入历史版本，随时可以再恢复。",
+             "恢复"))
+        return;
+    const profile::MonsterFilesWriting writing =
+        profile::RestoreVersion(files_, folder_, name, version, main_.VersionStamp());
+    if (writing.failure) {
+        std::string reason = writing.failure->detail;
+        if (writing.failure->kind == profile::MonsterFilesProblem::Kind::ChangedMeanwhile)
+            reason = writing.failure->path + " 正被其他程序改写";
+        Tell(boxes_, owner, "恢复失败：",
+             "没有恢复怪物【" + name + "】：\r\n" + reason +
+                 (writing.monsterWritten ? "\r\n（怪物文件已恢复，掉落文件没有。）" : ""));
+    }
     Reload();
 }
 

@@ -19,6 +19,7 @@
 #include "monsterfolder/row_order.h"
 #include "monsterfolder/row_search.h"
 #include "profile/file_store.h"
+#include "profile/monster_history.h"
 #include "runtime/interfaces/box_request.h"
 
 #include "mainwindow/known_names.h"
@@ -77,6 +78,12 @@ public:
     void Copy(std::size_t shownRow);
     void NewMonster();
     void Delete(std::size_t shownRow, runtime::WindowHandle owner);
+    // The kept versions of a shown row's monster, newest first.
+    std::vector<profile::HistoryVersion> History(std::size_t shownRow);
+    // After asking, puts the version back in place; the files it replaces
+    // are kept as a version first.
+    void RestoreVersion(std::size_t shownRow, const profile::HistoryVersion& version,
+                        runtime::WindowHandle owner);
     void ChangeFolder(runtime::WindowHandle owner);
     void ExportCsv(runtime::WindowHandle owner);
     void ImportCsv(runtime::WindowHandle owner);

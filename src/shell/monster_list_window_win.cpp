@@ -8,6 +8,7 @@
 #include "runtime/base/utf_win.h"
 #include "runtime/win32/window_object_win.h"
 #include "skin/ui_font_face_win.h"
+#include "skin/windows/skin_menu_win.h"
 
 namespace vorn::shell {
 namespace {
@@ -119,6 +120,7 @@ void MonsterListWindow::Show() {
                      ShowRows(std::nullopt);
                  });
              }},
+            {"历史版本", [this] { Selected([this](std::size_t row) { ShowHistory(row); }); }},
             {"更换目录", [this] {
                  list_.ChangeFolder(reinterpret_cast<runtime::WindowHandle>(Window()));
                  ShowRows(std::nullopt);
@@ -265,6 +267,34 @@ void MonsterListWindow::ShowRows(std::optional<std::string> keepSelected) {
 void MonsterListWindow::Selected(const std::function<void(std::size_t row)>& action) {
     const int row = view_.Selected();
     if (row >= 0) action(static_cast<std::size_t>(row));
+}
+
+void MonsterListWindow::ShowHistory(std::size_t row) {
+    const std::vector<profile::HistoryVersion> versions = list_.History(row);
+    std::vector<skin::MenuEntry> entries;
+    for (std::size_t i = 0; i < versions.size(); ++i) {
+        const profile::HistoryVersion& version = versions[i];
+        // The first nine answer the keys 1 to 9.
+        std::string text(4, ' ');
+        if (i < 9) {
+            text[0] = '&';
+            text[1] = static_cast<char>('1' + i);
+        }
+        const char* files = version.dropPath.empty()     ? "怪物文件"
+                            : version.monsterPath.empty() ? "掉落文件"
+                                                          : "怪物文件和掉落文件";
+        entries.push_back({text.append(version.WhenText()), files, static_cast<int>(i) + 1, true});
+    }
+    if (entries.empty()) entries.push_back({"还没有历史版本", {}, 1, false});
+    // Over the button, its left edge under the menu's.
+    POINT at{kButtonsLeft + static_cast<int>(ListButton::History) * (kButtonWidth + kButtonGap),
+             kButtonsTop};
+    ClientToScreen(Window(), &at);
+    const int chosen = skin::ShowSkinMenu(Window(), at, entries);
+    if (chosen < 1 || static_cast<std::size_t>(chosen) > versions.size()) return;
+    list_.RestoreVersion(row, versions[static_cast<std::size_t>(chosen) - 1],
+                         reinterpret_cast<runtime::WindowHandle>(Window()));
+    Reload();
 }
 
 void MonsterListWindow::OnSearchChanged() {

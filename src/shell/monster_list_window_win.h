@@ -42,6 +42,9 @@ private:
     void Reload();
     void ShowRows(std::optional<std::string> keepSelected);
     void Selected(const std::function<void(std::size_t row)>& action);
+    // The row's kept versions in a menu over the history button; the one
+    // chosen is restored after asking.
+    void ShowHistory(std::size_t row);
     bool OnKey(const MSG& key);
     void OnSearchChanged();
 
