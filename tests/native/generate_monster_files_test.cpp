@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "mainwindow/control_ids.h"
+#include "native/forwarding_store.h"
 #include "native/monster_files_fixture.h"
 #include "mainwindow/program_assets.h"
 
@@ -21,31 +22,6 @@ const std::string kDigList = kDefaultDropFile + "\xC4\xBE\xBD\xA3 1/10\r\n";
 const std::string kOldMonsterFile = ";old\r\nJob=1\r\n";
 
 // Fails every replacement of a path that ends with `suffix`, as a full disk would.
-// Passes every request on to another store.
-class ForwardingStore : public profile::FileStore {
-public:
-    explicit ForwardingStore(profile::FileStore& next) : next_(next) {}
-    char Separator() const override { return next_.Separator(); }
-    bool DirectoryExists(const std::string& path) override { return next_.DirectoryExists(path); }
-    std::optional<std::string> CreateFolder(const std::string& path) override {
-        return next_.CreateFolder(path);
-    }
-    profile::FileContent ReadWholeFile(const std::string& path) override { return next_.ReadWholeFile(path); }
-    profile::FolderListing ListFolder(const std::string& path) override { return next_.ListFolder(path); }
-    std::optional<std::string> CheckReplaceable(const std::string& path) override {
-        return next_.CheckReplaceable(path);
-    }
-    std::optional<std::string> ReplaceContent(const std::string& path, std::string_view bytes) override {
-        return next_.ReplaceContent(path, bytes);
-    }
-    std::optional<std::string> RemoveFile(const std::string& path) override {
-        return next_.RemoveFile(path);
-    }
-
-private:
-    profile::FileStore& next_;
-};
-
 class DiskFullFor final : public ForwardingStore {
 public:
     DiskFullFor(profile::FileStore& next, std::string suffix)
