@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Packs the Windows download: dist/VornMonsterTool-<version>.zip holding the
-# x64 and the x86 program and the help page beside each, e.g.
-#   x64/VornMonsterTool.exe  x64/help.html  x86/VornMonsterTool.exe  x86/help.html
+# x64 and the x86 program, the help page and an empty MonUseItems folder
+# beside each, e.g.
+#   x64/VornMonsterTool.exe  x64/help.html  x64/MonUseItems/  x86/...
 # Builds both presets first. The version comes from src/shell/program.rc.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -29,5 +30,10 @@ with zipfile.ZipFile(sys.argv[1], "w", zipfile.ZIP_DEFLATED) as archive:
         info.external_attr = 0o644 << 16
         with open(path, "rb") as source:
             archive.writestr(info, source.read())
+    # The folder the program writes monsters into, ready on the first run.
+    for folder in ("x64/MonUseItems/", "x86/MonUseItems/"):
+        info = zipfile.ZipInfo(folder, date_time=(2026, 1, 1, 0, 0, 0))
+        info.external_attr = (0o40755 << 16) | 0x10  # a directory, also for Windows
+        archive.writestr(info, b"")
 PY
 echo "$archive"
