@@ -157,6 +157,25 @@ std::string ListingError(const std::string& path, const std::wstring& wide, DWOR
     return FolderUnreadableText(path, "无法列出其中的文件" + SystemReason(error));
 }
 
+// Moves the written file over the target. A target someone merely reads at
+// that moment (another copy of the program, an editor, the game server)
+// cannot be replaced until it is closed, which takes milliseconds: the move
+// is tried again for a while before that counts as a failure.
+bool MoveIntoPlace(const std::wstring& from, const std::wstring& to) {
+    constexpr int kAttempts = 40;
+    constexpr DWORD kPause = 25;  // ms; a second in all
+    for (int attempt = 1;; ++attempt) {
+        if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return true;
+        const DWORD error = GetLastError();
+        const bool inUse = error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION ||
+                           error == ERROR_LOCK_VIOLATION;
+        if (!inUse || attempt == kAttempts) return false;
+        Sleep(kPause);
+        SetLastError(error);
+    }
+}
+
 }  // namespace
 
 char NativeFileStore::Separator() const { return '\\'; }
@@ -306,10 +325,7 @@ std::optional<std::string> NativeFileStore::ReplaceContent(const std::string& pa
     }
     if (!FlushFileBuffers(file.get())) return WriteError(GetLastError());
     if (!file.Close()) return WriteError(GetLastError());
-    if (!MoveFileExW(temporary.path().c_str(), target.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        return WriteError(GetLastError());
-    }
+    if (!MoveIntoPlace(temporary.path(), target)) return WriteError(GetLastError());
     temporary.Release();
     return std::nullopt;
 }
