@@ -35,8 +35,8 @@ runtime::BoxRequest ChangedOnDiskRequest(runtime::WindowHandle owner, std::strin
     if (!changedAt.empty()) message.append("\r\n改动时间：").append(changedAt);
     message.append(
         "\r\n\r\n覆盖：写入窗口中的内容，磁盘上的版本先存入 history 文件夹；"
-        "\r\n打开磁盘上的文件：放弃窗口中的修改；\r\n返回：不写入任何文件。");
-    return Question(owner, "文件已被改动", std::move(message), {"返回", "打开磁盘上的文件", "覆盖"},
+        "\r\n重新打开：放弃窗口中的修改，显示磁盘上的文件；\r\n返回：不写入任何文件。");
+    return Question(owner, "文件已被改动", std::move(message), {"返回", "重新打开", "覆盖"},
                     kGoBackButton);
 }
 

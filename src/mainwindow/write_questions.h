@@ -11,7 +11,7 @@
 namespace vorn::mainwindow {
 
 // Names the file and when it was changed (`changedAt` may be empty);
-// "返回", "打开磁盘上的文件" and "覆盖" from left to right, "返回" focused.
+// "返回", "重新打开" and "覆盖" from left to right, "返回" focused.
 runtime::BoxRequest ChangedOnDiskRequest(runtime::WindowHandle owner, std::string_view path,
                                          std::string_view changedAt);
 

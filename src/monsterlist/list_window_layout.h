@@ -7,12 +7,12 @@
 
 namespace vorn::monsterlist {
 
-inline constexpr int kListWindowWidth = 640, kListWindowHeight = 470;
+inline constexpr int kListWindowWidth = 680, kListWindowHeight = 470;
 inline constexpr int kListMargin = 12;
 inline constexpr int kSearchTop = 40, kSearchWidth = 240, kSearchHeight = 26;
 inline constexpr int kListTop = 74;
 inline constexpr int kButtonsTop = kListWindowHeight - 66, kButtonsLeft = kListMargin + 4;
-inline constexpr int kButtonWidth = 58, kButtonHeight = 30, kButtonGap = 3;
+inline constexpr int kButtonWidth = 62, kButtonHeight = 30, kButtonGap = 3;
 // "只看有问题的", at the right end of the search row.
 inline constexpr int kProblemsOnlyLeft = kListWindowWidth - kListMargin - 108, kProblemsOnlyWidth = 108;
 

@@ -57,7 +57,7 @@ TEST_F(ChangedOnDisk, AnotherProgramsChangeIsOnlyOverwrittenWhenTheUserSaysSo) {
     ASSERT_EQ(boxes.requests.size(), 1u);
     const runtime::BoxRequest& question = boxes.requests[0];
     EXPECT_EQ(question.title, "文件已被改动");
-    EXPECT_EQ(question.captions, (std::vector<std::string>{"返回", "打开磁盘上的文件", "覆盖"}));
+    EXPECT_EQ(question.captions, (std::vector<std::string>{"返回", "重新打开", "覆盖"}));
     EXPECT_EQ(question.defaultButton, 1);
     EXPECT_NE(question.message.find(File().string()), std::string::npos) << question.message;
     EXPECT_NE(question.message.find("改动时间：20"), std::string::npos) << question.message;
