@@ -102,7 +102,7 @@ TEST_F(OpenMonster, AFileThatCannotBeOpenedGetsAnErrorBoxAndChangesNoControl) {
     Put("Lone-Item.txt", ";Lone\xB1\xAC\xC2\xCA\xCE\xC4\xBC\xFE\r\n");
     const std::pair<std::string_view, std::string_view> kCases[] = {
         {"none.txt", "不存在"},         {"folder.txt", "文件夹"},
-        {"big.txt", "文件太大"},        {"broken.txt", "第 2 行不是有效的 GBK"},
+        {"big.txt", "文件太大"},        {"broken.txt", "第 2 行既不是有效的 GBK"},
         {"monster.ini", ".txt"},        {"Lone-Item.txt", "也没有它的怪物文件 Lone.txt"},
     };
     window.Select(id::kJob, 2);
