@@ -108,7 +108,7 @@ std::optional<OpenedMonster> OpenMonsterFile(runtime::PropertyAccess& properties
     ShowProfile(properties, handlers, file.profile);
     std::string tip = "友情提示：已打开怪物文件 "s.append(fileName);
     if (file.encoding != runtime::TextEncoding::Gbk)
-        tip.append("（原为 ").append(runtime::EncodingName(file.encoding)).append(" 编码，生成时写为 GBK）");
+        tip.append("（").append(runtime::EncodingName(file.encoding)).append(" 编码，生成时转为 GBK）");
     WriteTip(properties, tip.append(tipNote));
     if (!notes.empty()) ShowNotes(boxes, owner, fileName, notes);
 

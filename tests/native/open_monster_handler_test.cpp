@@ -112,8 +112,8 @@ TEST_F(OpenMonster, AUtf8OrUtf16FileOpensAndIsWrittenBackAsGbk) {
         Put("赤月.txt", bytes);
         boxes.requests.clear();
         controller.OpenMonsterFile(PathOf("赤月.txt"));
-        EXPECT_EQ(Tip(), "友情提示：已打开怪物文件 赤月.txt（原为 " + std::string(encoding) +
-                             " 编码，生成时写为 GBK）");
+        EXPECT_EQ(Tip(), "友情提示：已打开怪物文件 赤月.txt（" + std::string(encoding) +
+                             " 编码，生成时转为 GBK）");
         EXPECT_TRUE(boxes.requests.empty()) << "nothing to heed";
         EXPECT_EQ(window.Text(id::kSkills), "烈火剑法");
         EXPECT_EQ(window.Text(id::kWeaponName), "屠龙");
