@@ -8,6 +8,7 @@
 #include <tuple>
 
 #include "profile/field_encoding.h"
+#include "profile/gbk_line_check.h"
 #include "profile/ini_syntax.h"
 #include "profile/monster_file_encoding.h"
 #include "profile/monster_text.h"
@@ -139,9 +140,8 @@ enum class Part { Preamble, Info, UseItems };
 
 class Parser {
 public:
-    // `checkGbk`: the text came from another encoding and GBK may not hold
-    // all of it.
-    Parser(MonsterFile& file, bool checkGbk) : file_(file), checkGbk_(checkGbk) {}
+    // `gbk`: for text from another encoding that GBK may not hold whole.
+    Parser(MonsterFile& file, std::optional<GbkLineCheck> gbk) : file_(file), gbk_(gbk) {}
 
     void Take(std::string_view line) {
         ++lineNumber_;
@@ -149,7 +149,7 @@ public:
         if (!TakeSectionLine(line) && !(readingKeys_ && TakeKeyLine(line)) &&
             !TakeOwnComment(line))
             Kept().emplace_back(line);
-        if (checkGbk_) NoteNotGbk(line);
+        if (gbk_) CheckGbk(line);
     }
 
     bool SawInfo() const { return sawInfo_; }
@@ -314,8 +314,21 @@ private:
     }
 
     // A line GBK cannot hold stops the next generation: the user must change
-    // it, in the window when it shows there, else in the file. A list code
-    // is written as a number and needs no change.
+    // it. The first few are named, then one note says there are more.
+    void CheckGbk(std::string_view line) {
+        if (notGbkNamed_ < kNotGbkLinesNamed) {
+            if (!gbk_->Holds(line)) NoteNotGbk(line);
+            return;
+        }
+        if (!gbk_->HoldsFrom(line))
+            file_.notes.push_back(
+                Note(FileNote::Kind::NotGbkCharacter,
+                     "第 " + std::to_string(lineNumber_) + " 行起还有字符无法用 GBK 编码保存。"));
+        gbk_.reset();
+    }
+
+    // Where to change the line: in the window when it shows there, else in
+    // the file. A list code is written as a number and needs no change.
     void NoteNotGbk(std::string_view line) {
         const std::optional<std::string> character = FirstNonGbkCharacter(line);
         if (!character) return;
@@ -339,6 +352,7 @@ private:
                 "”无法用 GBK 编码保存，" +
                 (shown ? "生成前请在窗口中改掉它。" : "窗口中不显示这一行，生成前请在原文件中改掉它。"),
             std::move(key), *character));
+        ++notGbkNamed_;
     }
 
     // The second copy of a key or section gets a note; further copies are
@@ -360,8 +374,11 @@ private:
     static constexpr int kInfoSectionRepeat = -1;
     static constexpr int kUseItemsSectionRepeat = -2;
 
+    static constexpr std::size_t kNotGbkLinesNamed = 8;
+
     MonsterFile& file_;
-    const bool checkGbk_;
+    std::optional<GbkLineCheck> gbk_;
+    std::size_t notGbkNamed_ = 0;
     std::size_t lineNumber_ = 0;
     std::optional<int> takenKey_;  // the key the current line gave a value, if any
     std::map<int, Repeat> repeats_;
@@ -400,7 +417,9 @@ MonsterFileReading ReadMonsterFile(std::string_view bytes) {
         file.notes.push_back(Note(FileNote::Kind::ByteOrderMark,
                                   "文件开头有 UTF-8 的 BOM 标记，生成的文件不再带它。"));
     const std::string& text = *decoded.utf8;
-    Parser parser(file, decoded.encoding != runtime::TextEncoding::Gbk && !runtime::Utf8ToGbk(text));
+    std::optional<GbkLineCheck> gbk;
+    if (decoded.encoding != runtime::TextEncoding::Gbk) gbk.emplace(text);
+    Parser parser(file, gbk);
     ForEachLine(text, [&parser](std::string_view line) { parser.Take(line); });
     if (!parser.SawInfo()) {
         reading.refusal = Refusal::NoInfoSection;

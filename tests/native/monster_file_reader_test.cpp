@@ -122,6 +122,14 @@ TEST(ReadMonsterFile, CharactersGbkCannotHoldAreNamedWithTheirLine) {
                          {"UseItems9", smile, "第 6 行的字符“" + smile + cannot + inFile},
                      }));
     EXPECT_TRUE(Noted(file, "Job=" + smile)) << "shown as the list's first item";
+
+    // Eight lines are named, then one note says there are more.
+    std::string many = "[Info]\r\n";
+    for (int n = 0; n < 10; ++n) many += "MonGen=" + smile + "\r\n";
+    const MonsterFile manyFile = Read(many);
+    ASSERT_EQ(manyFile.notes.size(), 10u);  // and the missing keys
+    EXPECT_TRUE(manyFile.notes[7].text.starts_with("第 9 行的字符")) << manyFile.notes[7].text;
+    EXPECT_EQ(manyFile.notes[8].text, "第 10 行起还有字符无法用 GBK 编码保存。");
 }
 
 TEST(ReadMonsterFile, RefusesWhatIsNoMonsterText) {
