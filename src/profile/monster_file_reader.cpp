@@ -12,13 +12,10 @@
 #include "profile/ini_syntax.h"
 #include "profile/monster_file_encoding.h"
 #include "profile/monster_text.h"
-#include "runtime/base/gbk.h"
 #include "runtime/base/text_number.h"
 
 namespace vorn::profile {
 namespace {
-
-using namespace std::string_literals;
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
