@@ -18,7 +18,7 @@ std::size_t SequenceLength(unsigned char lead) {
     return 1;
 }
 
-// Whether a piece cut out by FirstUnencodable is a whole UTF-8 character that
+// Whether a piece cut out by FirstNonGbkCharacter is a whole UTF-8 character that
 // a message box can show, rather than stray bytes.
 bool LooksLikeCharacter(std::string_view piece) {
     if (piece.empty()) return false;
