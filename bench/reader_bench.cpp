@@ -1,7 +1,8 @@
 // Time of reading a 1 MiB monster file, for the shapes that cost the reader
 // most: many short lines before a broken byte (the search for the line to
 // name), many Chinese lines before one, many lines it keeps, many second
-// copies of a key (one note each). Every case must stay linear in the size:
+// copies of a key (one note each), many UTF-8 lines, with or without a
+// character GBK lacks. Every case must stay linear in the size:
 // the target is under 100 ms each on an optimised native build. Prints the
 // median in milliseconds of `runs` reads per case.
 //
@@ -50,6 +51,8 @@ int RunBench(int runs) {
         {"Chinese lines, broken last byte", Repeated("[Info]\r\n", "\xBC\xD7\r\n", "\x81")},  // 甲
         {"kept lines", Repeated("[Info]\r\n", "MonGen=\xBC\xD7\r\n", "")},
         {"second copies of a key", Repeated("[Info]\r\n", "Job=1\r\n", "")},
+        {"UTF-8 kept lines", Repeated("[Info]\r\n", "MonGen=\xE7\x94\xB2\r\n", "")},  // 甲
+        {"UTF-8 lines GBK lacks", Repeated("[Info]\r\n", "MonGen=\xF0\x9F\x98\x80\r\n", "")},
     };
     std::printf("%-34s %10s  %s\n", "1 MiB file", "median ms", "read as");
     for (const auto& item : cases) {

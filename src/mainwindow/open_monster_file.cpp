@@ -9,6 +9,7 @@
 #include "mainwindow/tip_boxes.h"
 #include "mainwindow/tip_line.h"
 #include "profile/monster_name.h"
+#include "runtime/base/text_encoding.h"
 
 namespace vorn::mainwindow {
 namespace {
@@ -105,7 +106,10 @@ std::optional<OpenedMonster> OpenMonsterFile(runtime::PropertyAccess& properties
     for (const profile::FileNote& note : file.notes) notes.push_back(note.text);
     NotePlaceholderItems(file.profile, notes);
     ShowProfile(properties, handlers, file.profile);
-    WriteTip(properties, "友情提示：已打开怪物文件 "s.append(fileName).append(tipNote));
+    std::string tip = "友情提示：已打开怪物文件 "s.append(fileName);
+    if (file.encoding != runtime::TextEncoding::Gbk)
+        tip.append("（").append(runtime::EncodingName(file.encoding)).append(" 编码，生成时转为 GBK）");
+    WriteTip(properties, tip.append(tipNote));
     if (!notes.empty()) ShowNotes(boxes, owner, fileName, notes);
 
     OpenedMonster opened{target, {}, std::move(content.bytes)};

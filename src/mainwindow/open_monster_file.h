@@ -29,12 +29,14 @@ using profile::kMonsterFileLimit;
 // Opens "<name>.txt" at `path` (a drop-rate file "<name>-Item.txt" stands for
 // the "<name>.txt" beside it). The name box gets <name>, every other control
 // its field, through the handlers (ShowProfile); then the tip line names the
-// file, followed by `tipNote`, and one box owned by `owner` lists what the
+// file (and the encoding it was converted from, when not GBK), followed by
+// `tipNote`, and one box owned by `owner` lists what the
 // window could not show as the file has it. Returns the file read and what
 // the window has no control for, for the next generation.
 //
 // A file that is missing, unreadable, a folder, larger than
-// kMonsterFileLimit, not text, not GBK or without [Info] gets an error box
+// kMonsterFileLimit, not text, in no encoding the reader knows or without
+// [Info] gets an error box
 // instead (its reason followed by `tipNote`), touches no control and returns
 // nothing.
 std::optional<OpenedMonster> OpenMonsterFile(runtime::PropertyAccess& properties,

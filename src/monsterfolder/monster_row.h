@@ -20,8 +20,9 @@ enum class RowProblem {
     None,
     Unreadable,  // the file could not be read (the system's reason follows)
     Vanished,    // listed, but gone when it was read
-    NotGbk,      // UTF-16, control bytes, or bytes that are not GBK
+    NotText,     // control bytes, or bytes in no encoding the reader knows
     NoInfoSection,
+    OtherEncoding,    // read, but saved as UTF-8 or UTF-16 while the server reads GBK
     ValueOutOfRange,  // a code no list item has, or a number the window would not take
     RepeatedKey,      // a key or section given twice: only the first counts
     NoDropFile,       // digging allowed but there is no <name>-Item.txt

@@ -6,6 +6,7 @@
 #include "profile/ini_syntax.h"
 #include "profile/monster_file_reader.h"
 #include "profile/monster_name.h"
+#include "runtime/base/text_encoding.h"
 
 namespace vorn::monsterfolder {
 namespace {
@@ -16,6 +17,17 @@ using Refusal = profile::MonsterFileReading::Refusal;
 void SetProblem(MonsterRow& row, RowProblem problem, std::string status) {
     row.problem = problem;
     row.status = std::move(status);
+}
+
+// A file the server reads as GBK, written in another encoding: a character
+// GBK cannot hold is what needs changing, else generating it again is enough.
+std::optional<std::string> NotGbk(const profile::MonsterFile& file) {
+    if (file.encoding == runtime::TextEncoding::Gbk) return std::nullopt;
+    for (const FileNote& note : file.notes)
+        if (note.kind == FileNote::Kind::NotGbkCharacter)
+            return "字符“" + note.value + "”无法用 GBK 编码保存";
+    return std::string(runtime::EncodingName(file.encoding)) +
+           " 编码，游戏服务端只读 GBK：打开后重新生成即可";
 }
 
 // The first value the window would not show as the file has it.
@@ -61,7 +73,9 @@ void TakeFile(MonsterRow& row, profile::MonsterFile& file, bool dropFileListed,
     for (const std::string& item : monster.useItems)
         if (!item.empty()) row.items.push_back(item);
 
-    if (auto problem = OutOfRange(file))
+    if (auto encoding = NotGbk(file))
+        SetProblem(row, RowProblem::OtherEncoding, std::move(*encoding));
+    else if (auto problem = OutOfRange(file))
         SetProblem(row, RowProblem::ValueOutOfRange, std::move(*problem));
     else if (auto repeat = Repeated(file))
         SetProblem(row, RowProblem::RepeatedKey, std::move(*repeat));
@@ -98,9 +112,8 @@ MonsterRow SummariseMonster(const profile::FolderFile& listed, const profile::Fi
         case Refusal::NoInfoSection:
             SetProblem(row, RowProblem::NoInfoSection, "没有 [Info] 段，不是人形怪的怪物文件");
             break;
-        case Refusal::Utf16:
         case Refusal::NotText:
-        case Refusal::NotGbk: SetProblem(row, RowProblem::NotGbk, reading.ShortError()); break;
+        case Refusal::NotDecodable: SetProblem(row, RowProblem::NotText, reading.ShortError()); break;
     }
     return row;
 }

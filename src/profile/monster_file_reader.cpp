@@ -7,111 +7,32 @@
 #include <set>
 #include <tuple>
 
+#include "profile/field_encoding.h"
+#include "profile/gbk_line_check.h"
 #include "profile/ini_syntax.h"
+#include "profile/monster_file_encoding.h"
 #include "profile/monster_text.h"
-#include "runtime/base/gbk.h"
 #include "runtime/base/text_number.h"
 
 namespace vorn::profile {
 namespace {
 
-using namespace std::string_literals;
-
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 // ---- Bytes to lines -------------------------------------------------------
 
-// Text holds no control bytes but tab and the line and page ends. GBK trail
-// bytes start at 0x40, so a control byte is never part of a character.
-bool IsControlByte(char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    return byte < 0x20 && (byte < '\t' || byte > '\r');
+// Text holds no control bytes but tab and the line and page ends. Neither a
+// GBK nor a UTF-8 character holds a byte below 0x40 but its first, so for
+// those the bytes tell; UTF-16 text is looked at once decoded.
+bool HasControlByte(std::string_view text) {
+    return std::any_of(text.begin(), text.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 && (byte < '\t' || byte > '\r');
+    });
 }
-
-// Fills in why the bytes are no text, or leaves the reading as it is.
-void CheckText(std::string_view bytes, MonsterFileReading& reading) {
-    using Refusal = MonsterFileReading::Refusal;
-    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
-        reading.refusal = Refusal::Utf16;
-        reading.error =
-            "文件是 UTF-16（Unicode）编码，游戏服务端读不了。\r\n"
-            "请用记事本把它另存为 ANSI（GBK）编码后再打开。";
-    } else if (std::any_of(bytes.begin(), bytes.end(), IsControlByte)) {
-        reading.refusal = Refusal::NotText;
-        reading.error = "这不是文本文件（其中有 NUL 等控制字节），不能作为怪物文件打开。";
-    }
-}
-
-bool IsAscii(std::string_view text) {
-    return std::all_of(text.begin(), text.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
-// 1-based number of the first line whose bytes are not valid GBK. Line ends
-// are ASCII bytes, which GBK never uses inside a character, so the text is
-// valid exactly when each of its lines is. Blocks of lines are converted
-// whole and only the first broken block line by line, so a long file costs
-// a few hundred conversions, not one per line.
-std::size_t FirstLineNotGbk(std::string_view bytes) {
-    constexpr std::size_t kBlockSize = 4096;
-    std::size_t number = 1;
-    for (;;) {
-        std::size_t end = bytes.size();
-        if (end > kBlockSize) {
-            end = bytes.find('\n', kBlockSize);
-            end = end == std::string_view::npos ? bytes.size() : end + 1;
-        }
-        const std::string_view block = bytes.substr(0, end);
-        if (end == bytes.size() || !runtime::GbkToUtf8(block)) {
-            for (std::string_view rest = block;; ++number) {
-                const std::size_t lineEnd = rest.find('\n');
-                const std::string_view line = rest.substr(0, lineEnd);
-                if ((!IsAscii(line) && !runtime::GbkToUtf8(line)) ||
-                    lineEnd == std::string_view::npos)
-                    return number;
-                rest.remove_prefix(lineEnd + 1);
-            }
-        }
-        number += static_cast<std::size_t>(std::count(block.begin(), block.end(), '\n'));
-        bytes.remove_prefix(end);
-    }
-}
-
-struct DecodedText {
-    std::optional<std::string> text;  // UTF-8
-    std::string error;
-};
 
 FileNote Note(FileNote::Kind kind, std::string text, std::string key = {}, std::string value = {}) {
     return {kind, std::move(key), std::move(value), std::move(text)};
-}
-
-DecodedText Decode(std::string_view bytes, std::vector<FileNote>& notes) {
-    if (bytes.starts_with(kUtf8Bom)) {
-        bytes.remove_prefix(kUtf8Bom.size());
-        // Notepad's "UTF-8" puts the mark in front of UTF-8 text; that text is
-        // taken as UTF-8 when GBK can hold it, anything else as GBK behind a
-        // stray mark.
-        if (runtime::Utf8ToGbk(bytes)) {
-            notes.push_back(Note(FileNote::Kind::ByteOrderMark,
-                                 IsAscii(bytes)
-                                     ? "文件开头有 UTF-8 的 BOM 标记，生成的文件不再带它。"s
-                                     : "文件是带 BOM 的 UTF-8 编码，已按 UTF-8 读取；"
-                                       "生成的文件改用游戏服务端读取的 GBK 编码。"s));
-            return {std::string(bytes), {}};
-        }
-        if (auto text = runtime::GbkToUtf8(bytes)) {
-            notes.push_back(Note(FileNote::Kind::ByteOrderMark,
-                                 "文件开头有 UTF-8 的 BOM 标记，生成的文件不再带它。"));
-            return {std::move(text), {}};
-        }
-        return {std::nullopt, "第 " + std::to_string(FirstLineNotGbk(bytes)) +
-                                  " 行既不是有效的 GBK 文本，也不是 GBK 能保存的 UTF-8 文本。"};
-    }
-    if (auto text = runtime::GbkToUtf8(bytes)) return {std::move(text), {}};
-    return {std::nullopt, "第 " + std::to_string(FirstLineNotGbk(bytes)) +
-                              " 行不是有效的 GBK 文本，游戏服务端会读错。\r\n"
-                              "请用 GBK（ANSI）编码保存后再打开。"};
 }
 
 // Calls take(line) for each line, without its end; CR LF, LF and a lone CR
@@ -216,13 +137,16 @@ enum class Part { Preamble, Info, UseItems };
 
 class Parser {
 public:
-    explicit Parser(MonsterFile& file) : file_(file) {}
+    // `gbk`: for text from another encoding that GBK may not hold whole.
+    Parser(MonsterFile& file, std::optional<GbkLineCheck> gbk) : file_(file), gbk_(gbk) {}
 
     void Take(std::string_view line) {
-        if (TakeSectionLine(line)) return;
-        if (readingKeys_ && TakeKeyLine(line)) return;
-        if (TakeOwnComment(line)) return;
-        Kept().emplace_back(line);
+        ++lineNumber_;
+        takenKey_.reset();
+        if (!TakeSectionLine(line) && !(readingKeys_ && TakeKeyLine(line)) &&
+            !TakeOwnComment(line))
+            Kept().emplace_back(line);
+        if (gbk_) CheckGbk(line);
     }
 
     bool SawInfo() const { return sawInfo_; }
@@ -316,6 +240,7 @@ private:
             });
             return false;
         }
+        takenKey_ = *number;
         if (*number >= kFirstSlotKey)
             file_.profile.useItems[static_cast<std::size_t>(*number - kFirstSlotKey)] = value;
         else
@@ -385,6 +310,48 @@ private:
         return usedComments_.insert(found->second).second;
     }
 
+    // A line GBK cannot hold stops the next generation: the user must change
+    // it. The first few are named, then one note says there are more.
+    void CheckGbk(std::string_view line) {
+        if (notGbkNamed_ < kNotGbkLinesNamed) {
+            if (!gbk_->Holds(line)) NoteNotGbk(line);
+            return;
+        }
+        if (!gbk_->HoldsFrom(line))
+            file_.notes.push_back(
+                Note(FileNote::Kind::NotGbkCharacter,
+                     "第 " + std::to_string(lineNumber_) + " 行起还有字符无法用 GBK 编码保存。"));
+        gbk_.reset();
+    }
+
+    // Where to change the line: in the window when it shows there, else in
+    // the file. A list code is written as a number and needs no change.
+    void NoteNotGbk(std::string_view line) {
+        const std::optional<std::string> character = FirstNonGbkCharacter(line);
+        if (!character) return;
+        bool shown = false;
+        std::string key;
+        if (takenKey_) {
+            key = KeyName(*takenKey_);
+            if (*takenKey_ >= kFirstSlotKey) {
+                const int slot = *takenKey_ - kFirstSlotKey;
+                shown = std::find(kWindowSlots.begin(), kWindowSlots.end(), slot) !=
+                        kWindowSlots.end();
+            } else if (InfoKeys()[static_cast<std::size_t>(*takenKey_)].code) {
+                return;
+            } else {
+                shown = true;
+            }
+        }
+        file_.notes.push_back(Note(
+            FileNote::Kind::NotGbkCharacter,
+            "第 " + std::to_string(lineNumber_) + " 行的字符“" + *character +
+                "”无法用 GBK 编码保存，" +
+                (shown ? "生成前请在窗口中改掉它。" : "窗口中不显示这一行，生成前请在原文件中改掉它。"),
+            std::move(key), *character));
+        ++notGbkNamed_;
+    }
+
     // The second copy of a key or section gets a note; further copies are
     // only counted, so a file of many copies cannot make as many notes.
     template <typename MakeNote>
@@ -404,7 +371,13 @@ private:
     static constexpr int kInfoSectionRepeat = -1;
     static constexpr int kUseItemsSectionRepeat = -2;
 
+    static constexpr std::size_t kNotGbkLinesNamed = 8;
+
     MonsterFile& file_;
+    std::optional<GbkLineCheck> gbk_;
+    std::size_t notGbkNamed_ = 0;
+    std::size_t lineNumber_ = 0;
+    std::optional<int> takenKey_;  // the key the current line gave a value, if any
     std::map<int, Repeat> repeats_;
     Part keptIn_ = Part::Preamble;  // where lines that are not the program's go
     bool readingKeys_ = false;      // inside the first [Info] or [UseItems]
@@ -419,20 +392,34 @@ private:
 }  // namespace
 
 MonsterFileReading ReadMonsterFile(std::string_view bytes) {
+    using Refusal = MonsterFileReading::Refusal;
     MonsterFileReading reading;
-    CheckText(bytes, reading);
-    if (!reading.error.empty()) return reading;
-    MonsterFile file;
-    DecodedText decoded = Decode(bytes, file.notes);
-    if (!decoded.text) {
-        reading.refusal = MonsterFileReading::Refusal::NotGbk;
-        reading.error = std::move(decoded.error);
+    const auto notText = [&reading] {
+        reading.refusal = Refusal::NotText;
+        reading.error = "这不是文本文件（其中有 NUL 等控制字节），不能作为怪物文件打开。";
+        return reading;
+    };
+    const bool utf16 = bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
+    if (!utf16 && HasControlByte(bytes)) return notText();
+    runtime::DecodedText decoded = DecodeMonsterFile(bytes);
+    if (utf16 && decoded.utf8 && HasControlByte(*decoded.utf8)) return notText();
+    if (!decoded.utf8) {
+        reading.refusal = Refusal::NotDecodable;
+        reading.error = std::move(decoded.problem);
         return reading;
     }
-    Parser parser(file);
-    ForEachLine(*decoded.text, [&parser](std::string_view line) { parser.Take(line); });
+    MonsterFile file;
+    file.encoding = decoded.encoding;
+    if (decoded.encoding == runtime::TextEncoding::Gbk && bytes.starts_with(kUtf8Bom))
+        file.notes.push_back(Note(FileNote::Kind::ByteOrderMark,
+                                  "文件开头有 UTF-8 的 BOM 标记，生成的文件不再带它。"));
+    const std::string& text = *decoded.utf8;
+    std::optional<GbkLineCheck> gbk;
+    if (decoded.encoding != runtime::TextEncoding::Gbk) gbk.emplace(text);
+    Parser parser(file, gbk);
+    ForEachLine(text, [&parser](std::string_view line) { parser.Take(line); });
     if (!parser.SawInfo()) {
-        reading.refusal = MonsterFileReading::Refusal::NoInfoSection;
+        reading.refusal = Refusal::NoInfoSection;
         reading.error = "文件中没有 [Info] 段，不是人形怪的怪物文件。";
         return reading;
     }

@@ -42,7 +42,8 @@ MonsterFilesCheck PlanMonsterFiles(FileStore& files, std::string_view folder,
     const std::optional<std::string> body = runtime::Utf8ToGbk(MonsterBody(profile, extras));
     const std::optional<std::string> dropLine = runtime::Utf8ToGbk(DropRateLine(name));
     if (!header || !body || !dropLine)
-        return Refused(Kind::Encoding, {}, "文件内容无法用 GBK 编码保存。");
+        return Refused(Kind::Encoding, {},
+                       KeptLinesGbkProblem(extras).value_or("文件内容无法用 GBK 编码保存。"));
 
     const std::string directory(folder);
     if (!files.DirectoryExists(directory)) return Refused(Kind::FolderMissing, directory);

@@ -42,7 +42,7 @@ struct MonsterFilesPlan {
 struct MonsterFilesProblem {
     enum class Kind {
         Name,                // the name cannot be a file name; `detail` says why
-        Encoding,            // a field GBK cannot hold; `detail` is the sentence
+        Encoding,            // a field or kept line GBK cannot hold; `detail` is the sentence
         FolderMissing,       // `path` is the folder
         DropFileUnreadable,  // `path`; `detail` is the reason
         NotReplaceable,      // `path`; `detail` is the reason
@@ -63,7 +63,7 @@ struct MonsterFilesCheck {
     MonsterFilesProblem problem;
 };
 
-// Checks the name, that every field fits GBK, that `folder` exists and that
+// Checks the name, that every field and kept line fits GBK, that `folder` exists and that
 // both targets can be replaced; reads what is there. `extras` are the kept
 // lines of the monster's opened file (profile.useItems already holds its
 // slots 9 and 13). Writes nothing.

@@ -81,24 +81,69 @@ TEST(ReadMonsterFile, ValuesNoListItemHasShowTheFirstItemAndAreNamed) {
     EXPECT_EQ(file.notes.size(), 6u);
 }
 
+// The encoding says where the tip line tells it; only a mark in front of GBK
+// text, which the next generation drops, is a note.
 TEST(ReadMonsterFile, ByteOrderMarkBeforeGbkOrUtf8) {
-    for (std::string_view skill : {"\xC1\xD2\xBB\xF0", "\xE7\x83\x88\xE7\x81\xAB"}) {
+    using runtime::TextEncoding;
+    const std::pair<std::string_view, TextEncoding> kSkills[] = {
+        {"\xC1\xD2\xBB\xF0", TextEncoding::Gbk},
+        {"\xE7\x83\x88\xE7\x81\xAB", TextEncoding::Utf8WithBom},
+    };
+    for (const auto& [skill, encoding] : kSkills) {
         const MonsterFile file = Read("\xEF\xBB\xBF[Info]\r\nUseSkill=" + std::string(skill));
         EXPECT_EQ(file.profile.useSkill, kFireUtf8);
-        EXPECT_TRUE(Noted(file, "BOM"));
+        EXPECT_EQ(file.encoding, encoding);
+        EXPECT_EQ(Noted(file, "BOM"), encoding == TextEncoding::Gbk);
     }
+}
+
+// Text from UTF-8 or UTF-16 may hold characters GBK cannot: the file opens,
+// and each such line is named with where to change it; a list code is
+// written as a number and needs no change.
+TEST(ReadMonsterFile, CharactersGbkCannotHoldAreNamedWithTheirLine) {
+    const std::string smile = "\xF0\x9F\x98\x80";  // U+1F600
+    const std::string hangul = "\xED\x95\x9C";      // U+D55C
+    const MonsterFile file = Read("[Info]\r\nJob=" + smile + "\r\nUseSkill=" + hangul +
+                                  "\r\nMonGen=" + smile + "\r\n[UseItems]\r\nUseItems9=" + smile +
+                                  "\r\nUseItems1=\xE5\xB1\xA0\xE9\xBE\x99\r\n");
+    EXPECT_EQ(file.encoding, runtime::TextEncoding::Utf8);
+    EXPECT_EQ(file.profile.useSkill, hangul);
+    EXPECT_EQ(file.profile.useItems[9], smile);
+    EXPECT_EQ(file.profile.useItems[1], "\xE5\xB1\xA0\xE9\xBE\x99");
+    std::vector<std::tuple<std::string, std::string, std::string>> named;
+    for (const FileNote& note : file.notes)
+        if (note.kind == FileNote::Kind::NotGbkCharacter)
+            named.emplace_back(note.key, note.value, note.text);
+    const std::string cannot = "”无法用 GBK 编码保存，";
+    const std::string inFile = "窗口中不显示这一行，生成前请在原文件中改掉它。";
+    EXPECT_EQ(named, (std::vector<std::tuple<std::string, std::string, std::string>>{
+                         {"UseSkill", hangul, "第 3 行的字符“" + hangul + cannot + "生成前请在窗口中改掉它。"},
+                         {"", smile, "第 4 行的字符“" + smile + cannot + inFile},
+                         {"UseItems9", smile, "第 6 行的字符“" + smile + cannot + inFile},
+                     }));
+    EXPECT_TRUE(Noted(file, "Job=" + smile)) << "shown as the list's first item";
+
+    // Eight lines are named, then one note says there are more.
+    std::string many = "[Info]\r\n";
+    for (int n = 0; n < 10; ++n) many += "MonGen=" + smile + "\r\n";
+    const MonsterFile manyFile = Read(many);
+    ASSERT_EQ(manyFile.notes.size(), 10u);  // and the missing keys
+    EXPECT_TRUE(manyFile.notes[7].text.starts_with("第 9 行的字符")) << manyFile.notes[7].text;
+    EXPECT_EQ(manyFile.notes[8].text, "第 10 行起还有字符无法用 GBK 编码保存。");
 }
 
 TEST(ReadMonsterFile, RefusesWhatIsNoMonsterText) {
     using Refusal = MonsterFileReading::Refusal;
     const std::tuple<std::string, std::string_view, Refusal> kCases[] = {
         {std::string("[Info]\r\nJob=1\0\r\n", 16), "控制字节", Refusal::NotText},
-        {"\xFF\xFE[", "UTF-16", Refusal::Utf16},
-        {"[Info]\r\nUseItems0=\xCD\r\n", "第 2 行不是有效的 GBK",
-         Refusal::NotGbk},  // lead byte alone
-        {"[Info]\r\n\r\nUseItems0=\xFF\xFF", "第 3 行不是有效的 GBK",
-         Refusal::NotGbk},  // no such code
-        {"\xEF\xBB\xBF[Info]\r\n\xFF", "第 2 行既不是", Refusal::NotGbk},
+        // UTF-16 "[<NUL>": the NUL is a character, not half of one.
+        {std::string("\xFF\xFE[\0\0\0", 6), "控制字节", Refusal::NotText},
+        {"\xFF\xFE[", "字节数为奇数", Refusal::NotDecodable},
+        {"[Info]\r\nUseItems0=\xCD\r\n", "第 2 行既不是有效的 GBK",
+         Refusal::NotDecodable},  // lead byte alone
+        {"[Info]\r\nUseSkill=\xC1\xD2\r\nUseItems0=\xFF\xFF", "第 3 行不是有效的 GBK",
+         Refusal::NotDecodable},  // GBK (烈 is no UTF-8), then no such code
+        {"\xEF\xBB\xBF[Info]\r\n\xFF", "第 2 行既不是", Refusal::NotDecodable},
         {"Job=1\r\n[Infos]\r\n", "没有 [Info]", Refusal::NoInfoSection},
     };
     for (const auto& [bytes, reason, refusal] : kCases) {
@@ -115,6 +160,7 @@ TEST(ReadMonsterFile, RefusesWhatIsNoMonsterText) {
 TEST(ReadMonsterFile, NotesSayTheirKindKeyAndValue) {
     const MonsterFile file = Read(
         "\xEF\xBB\xBF[Info]\r\nGender=5\r\nDropUseItemRate=150\r\nJOB=1\r\njob=2\r\nJob=0\r\n"
+        "UseSkill=\xC1\xD2\xBB\xF0\r\n"
         "[UseItems]\r\nuseitems3=a\r\nUseItems3=b\r\n[useitems]\r\n");
     using Kind = FileNote::Kind;
     std::vector<std::tuple<Kind, std::string, std::string>> notes;

@@ -82,7 +82,10 @@ TEST_F(MonsterFolderTest, EachBrokenFileNamesItsFirstProblem) {
     digger.butchUseItem = 1;
     Put(digger);
     Put("坏码.txt", "[Info]\r\nUseItems0=\xCD\r\n");
-    Put("宽字.txt", std::string("\xFF\xFE[\0I\0", 6));
+    Put("控制.txt", std::string("\xFF\xFE[\0\0\0", 6));
+    // "[Info]" in UTF-16, and UTF-8 holding U+1F600, which GBK lacks.
+    Put("宽字.txt", std::string("\xFF\xFE[\0I\0n\0f\0o\0]\0", 14));
+    Put("表情.txt", "[Info]\r\nUseSkill=\xF0\x9F\x98\x80\r\n");
     Put("空段.txt", "Job=1\r\n");
     Put("职业.txt",
         "[Info]\r\nJob=7\r\nJob=1\r\nButchUseItem=1\r\n");  // also repeated, also no drop file
@@ -102,8 +105,11 @@ TEST_F(MonsterFolderTest, EachBrokenFileNamesItsFirstProblem) {
     const auto rows = Read([](std::string_view item) { return item != "神盔"; });
     const std::map<std::string, std::pair<RowProblem, std::string>> expected = {
         {"无掉落", {RowProblem::NoDropFile, "允许挖取，但没有掉落文件 无掉落-Item.txt"}},
-        {"坏码", {RowProblem::NotGbk, "第 2 行不是有效的 GBK 文本，游戏服务端会读错。"}},
-        {"宽字", {RowProblem::NotGbk, "文件是 UTF-16（Unicode）编码，游戏服务端读不了。"}},
+        {"坏码", {RowProblem::NotText,
+                  "第 2 行既不是有效的 GBK 文本，也不是有效的 UTF-8 文本，游戏服务端会读错。"}},
+        {"控制", {RowProblem::NotText, "这不是文本文件（其中有 NUL 等控制字节），不能作为怪物文件打开。"}},
+        {"宽字", {RowProblem::OtherEncoding, "UTF-16 编码，游戏服务端只读 GBK：打开后重新生成即可"}},
+        {"表情", {RowProblem::OtherEncoding, "字符“\xF0\x9F\x98\x80”无法用 GBK 编码保存"}},
         {"空段", {RowProblem::NoInfoSection, "没有 [Info] 段，不是人形怪的怪物文件"}},
         {"职业", {RowProblem::ValueOutOfRange, "Job=7 超出范围"}},
         {"空性别", {RowProblem::ValueOutOfRange, "Gender 没有值"}},
@@ -124,7 +130,7 @@ TEST_F(MonsterFolderTest, EachBrokenFileNamesItsFirstProblem) {
         EXPECT_EQ(row.problem, problem.first);
         EXPECT_EQ(row.status, problem.second);
         // Values are shown whenever the reader took the file.
-        const bool read = problem.first >= RowProblem::ValueOutOfRange;
+        const bool read = problem.first >= RowProblem::OtherEncoding;
         EXPECT_EQ(row.profile.has_value(), read);
         EXPECT_EQ(monsterfolder::CellText(row, ListColumn::Job).empty(), !read);
     }

@@ -11,6 +11,7 @@
 #include "native/monster_files_fixture.h"
 #include "profile/monster_text.h"
 #include "runtime/base/gbk.h"
+#include "runtime/base/unicode_text.h"
 
 namespace vorn::testing {
 namespace {
@@ -94,6 +95,65 @@ TEST_F(OpenMonster, WhatTheWindowCannotShowIsWrittenBackForItsOwnMonsterOnly) {
     EXPECT_EQ(Generate("Boss.txt").find("MonGen"), std::string::npos);
 }
 
+// Editors save UTF-8 (Notepad without a mark) or UTF-16: such a file opens
+// like a GBK one, the tip line says what it was, and generating writes GBK.
+TEST_F(OpenMonster, AUtf8OrUtf16FileOpensAndIsWrittenBackAsGbk) {
+    profile::MonsterProfile monster;
+    monster = {1, 0, 0, 0, "0", 0, "0", 0, "0", true, "烈火剑法", {}, "赤月"};
+    monster.useItems[1] = "屠龙";
+    const std::string text = profile::MonsterHeaderLine("赤月") + profile::MonsterBody(monster);
+    const std::pair<std::string, std::string_view> kFiles[] = {
+        {text, "UTF-8"},
+        {"\xEF\xBB\xBF" + text, "UTF-8"},
+        {"\xFF\xFE" + runtime::Utf8ToUtf16Le(text).value_or(""), "UTF-16"},
+    };
+    for (const auto& [bytes, encoding] : kFiles) {
+        SCOPED_TRACE(encoding);
+        Put("赤月.txt", bytes);
+        boxes.requests.clear();
+        controller.OpenMonsterFile(PathOf("赤月.txt"));
+        EXPECT_EQ(Tip(), "友情提示：已打开怪物文件 赤月.txt（" + std::string(encoding) +
+                             " 编码，生成时转为 GBK）");
+        EXPECT_TRUE(boxes.requests.empty()) << "nothing to heed";
+        EXPECT_EQ(window.Text(id::kSkills), "烈火剑法");
+        EXPECT_EQ(window.Text(id::kWeaponName), "屠龙");
+
+        const std::string written = Generate("赤月.txt");
+        EXPECT_EQ(written, runtime::Utf8ToGbk(text));
+        // 赤月 B3E0 D4C2, 烈火剑法 C1D2 BBF0 BDA3 B7A8, 屠龙 CDC0 C1FA.
+        EXPECT_NE(written.find("\xB3\xE0\xD4\xC2"), std::string::npos);
+        EXPECT_NE(written.find("\r\nUseSkill=\xC1\xD2\xBB\xF0\xBD\xA3\xB7\xA8\r\n"),
+                  std::string::npos);
+        EXPECT_NE(written.find("\r\nUseItems1=\xCD\xC0\xC1\xFA\r\n"), std::string::npos);
+    }
+}
+
+// A kept line the window has no control for, holding a character GBK lacks:
+// named when opened, named again when generating, and nothing is written.
+TEST_F(OpenMonster, AKeptLineGbkCannotHoldStopsGeneratingItsOwnMonster) {
+    const std::string bytes = "[Info]\r\nJob=1\r\nMonGen=\xF0\x9F\x98\x80\r\n";  // U+1F600
+    Put("Boss.txt", bytes);
+    controller.OpenMonsterFile(PathOf("Boss.txt"));
+    ASSERT_EQ(boxes.requests.size(), 1u);
+    EXPECT_NE(boxes.requests[0].message.find("第 3 行的字符“\xF0\x9F\x98\x80”无法用 GBK 编码保存"),
+              std::string::npos)
+        << boxes.requests[0].message;
+
+    EXPECT_EQ(Generate("Boss.txt"), bytes) << "left as it was";
+    EXPECT_EQ(boxes.requests.back().title, "生成失败：");
+    EXPECT_NE(boxes.requests.back().message.find(
+                  "原文件 [Info] 段保留的一行“MonGen=\xF0\x9F\x98\x80”中的字符“\xF0\x9F\x98\x80”"
+                  "无法用 GBK 编码保存"),
+              std::string::npos)
+        << boxes.requests.back().message;
+
+    // Another monster does not take the kept lines along.
+    window.Type(id::kMonsterName, "Boss2");
+    const std::string boss2 = Generate("Boss2.txt");
+    EXPECT_NE(boss2, "<none>");
+    EXPECT_EQ(boss2.find("MonGen"), std::string::npos) << boss2;
+}
+
 TEST_F(OpenMonster, AFileThatCannotBeOpenedGetsAnErrorBoxAndChangesNoControl) {
     fs::create_directory(Child(root.path(), "folder.txt"));
     Put("big.txt", "[Info]\r\n" + std::string(mainwindow::kMonsterFileLimit - 7, 'a'));  // 1 byte over
@@ -102,7 +162,7 @@ TEST_F(OpenMonster, AFileThatCannotBeOpenedGetsAnErrorBoxAndChangesNoControl) {
     Put("Lone-Item.txt", ";Lone\xB1\xAC\xC2\xCA\xCE\xC4\xBC\xFE\r\n");
     const std::pair<std::string_view, std::string_view> kCases[] = {
         {"none.txt", "不存在"},         {"folder.txt", "文件夹"},
-        {"big.txt", "文件太大"},        {"broken.txt", "第 2 行不是有效的 GBK"},
+        {"big.txt", "文件太大"},        {"broken.txt", "第 2 行既不是有效的 GBK"},
         {"monster.ini", ".txt"},        {"Lone-Item.txt", "也没有它的怪物文件 Lone.txt"},
     };
     window.Select(id::kJob, 2);

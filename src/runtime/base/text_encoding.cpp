@@ -40,4 +40,15 @@ DecodedText DecodeText(std::string_view bytes) {
     return {std::nullopt, TextEncoding::Gbk, "既不是 UTF-8、UTF-16 文本，也不是 GBK 文本"};
 }
 
+std::string_view EncodingName(TextEncoding encoding) {
+    switch (encoding) {
+        case TextEncoding::Utf8WithBom:
+        case TextEncoding::Utf8: return "UTF-8";
+        case TextEncoding::Utf16Le:
+        case TextEncoding::Utf16Be: return "UTF-16";
+        case TextEncoding::Gbk: break;
+    }
+    return "GBK";
+}
+
 }  // namespace vorn::runtime

@@ -19,4 +19,7 @@ struct DecodedText {
 
 DecodedText DecodeText(std::string_view bytes);
 
+// "GBK", "UTF-8" or "UTF-16", with or without a mark, in either byte order.
+std::string_view EncodingName(TextEncoding encoding);
+
 }  // namespace vorn::runtime
