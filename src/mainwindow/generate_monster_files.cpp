@@ -68,7 +68,11 @@ std::string ProblemMessage(const MonsterFilesProblem& problem, const OutputFolde
                 .append("\r\n为保护其中的挖取列表，")
                 .append(kNothingWritten.substr(4));
         case MonsterFilesProblem::Kind::HistoryFailed:
-            return problem.detail + "\r\n为保证原文件可以找回，"s.append(kNothingWritten.substr(4));
+            return "原文件：\r\n"s.append(problem.path)
+                .append("\r\n")
+                .append(problem.detail)
+                .append("\r\n为保证原文件可以找回，")
+                .append(kNothingWritten.substr(4));
         case MonsterFilesProblem::Kind::ChangedMeanwhile:
             return "文件正被其他程序反复改写：\r\n"s.append(problem.path)
                 .append("\r\n请稍后再试。")

@@ -43,19 +43,29 @@ runtime::BoxAnswer ShowAboutBox(runtime::BoxService& boxes, runtime::WindowHandl
                                     std::move(captions), std::move(optionText)));
 }
 
-runtime::BoxAnswer ShowWarningBox(runtime::BoxService& boxes, runtime::WindowHandle owner,
-                                  std::string title, std::string message, bool centred) {
+runtime::BoxRequest CentredBoxRequest(runtime::WindowHandle owner, std::string title,
+                                      std::string message, std::uint32_t icon,
+                                      std::vector<std::string> captions, int defaultButton) {
     runtime::BoxRequest request;
     request.owner = owner;
     request.title = std::move(title);
     request.message = std::move(message);
+    request.centreHorizontally = true;
+    request.centreVertically = true;
+    request.icon = icon;
+    request.tinted = true;
+    request.captions = std::move(captions);
+    request.defaultButton = defaultButton;
+    request.slowAnimation = true;
+    return request;
+}
+
+runtime::BoxAnswer ShowWarningBox(runtime::BoxService& boxes, runtime::WindowHandle owner,
+                                  std::string title, std::string message, bool centred) {
+    runtime::BoxRequest request = CentredBoxRequest(owner, std::move(title), std::move(message),
+                                                    runtime::icon::kExclamation, {"确定"}, 1);
     request.centreHorizontally = centred;
     request.centreVertically = centred;
-    request.icon = runtime::icon::kExclamation;
-    request.tinted = true;
-    request.captions = {"确定"};
-    request.defaultButton = 1;
-    request.slowAnimation = true;
     return boxes.ShowBox(request);
 }
 

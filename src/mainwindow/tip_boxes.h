@@ -21,6 +21,12 @@ runtime::BoxAnswer ShowAboutBox(runtime::BoxService& boxes, runtime::WindowHandl
                        std::string message, std::uint32_t iconCode,
                        std::vector<std::string> captions, std::string optionText);
 
+// A box centred both ways over its owner, tinted, with the slow animation:
+// the base of the program's questions and warnings.
+runtime::BoxRequest CentredBoxRequest(runtime::WindowHandle owner, std::string title,
+                                      std::string message, std::uint32_t icon,
+                                      std::vector<std::string> captions, int defaultButton);
+
 // A warning with one "确定" button, focused: the exclamation icon, tinted,
 // the slow animation; the message centred both ways unless `centred` is false
 // (lists read better left-aligned).

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "mainwindow/tip_boxes.h"
+
 namespace vorn::mainwindow {
 namespace {
 
@@ -28,20 +30,12 @@ runtime::BoxRequest UnsavedChangesRequest(runtime::WindowHandle owner, std::stri
                                           Leaving leaving) {
     const Wording wording = WordingFor(leaving);
     const bool named = monsterName.find_first_not_of(" \t") != std::string_view::npos;
-    runtime::BoxRequest request;
-    request.owner = owner;
-    request.title = wording.title;
-    request.message = (named ? "怪物【" + std::string(monsterName) + "】的修改" : std::string("当前的修改"))
-                          .append("还没有生成文件。\r\n")
-                          .append(wording.question);
-    request.centreHorizontally = true;
-    request.centreVertically = true;
-    request.icon = runtime::icon::kQuestion;
-    request.tinted = true;
-    request.captions = {"取消", "不生成", "生成文件"};
-    request.defaultButton = kGenerateButton;
-    request.slowAnimation = true;
-    return request;
+    return CentredBoxRequest(
+        owner, std::string(wording.title),
+        (named ? "怪物【" + std::string(monsterName) + "】的修改" : std::string("当前的修改"))
+            .append("还没有生成文件。\r\n")
+            .append(wording.question),
+        runtime::icon::kQuestion, {"取消", "不生成", "生成文件"}, kGenerateButton);
 }
 
 UnsavedChoice UnsavedChoiceOf(runtime::BoxAnswer answer) {

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "mainwindow/tip_boxes.h"
+
 namespace vorn::mainwindow {
 namespace {
 
@@ -10,22 +12,6 @@ using namespace std::string_literals;
 // Captions in list order; the box lays them out from right to left.
 constexpr int kGoBackButton = 1, kOpenButton = 2, kOverwriteButton = 3;
 constexpr int kCreateButton = 2;
-
-runtime::BoxRequest Question(runtime::WindowHandle owner, std::string title, std::string message,
-                             std::vector<std::string> captions, int defaultButton) {
-    runtime::BoxRequest request;
-    request.owner = owner;
-    request.title = std::move(title);
-    request.message = std::move(message);
-    request.centreHorizontally = true;
-    request.centreVertically = true;
-    request.icon = runtime::icon::kQuestion;
-    request.tinted = true;
-    request.captions = std::move(captions);
-    request.defaultButton = defaultButton;
-    request.slowAnimation = true;
-    return request;
-}
 
 }  // namespace
 
@@ -36,8 +22,8 @@ runtime::BoxRequest ChangedOnDiskRequest(runtime::WindowHandle owner, std::strin
     message.append(
         "\r\n\r\n覆盖：写入窗口中的内容，磁盘上的版本先存入 history 文件夹；"
         "\r\n重新打开：放弃窗口中的修改，显示磁盘上的文件；\r\n返回：不写入任何文件。");
-    return Question(owner, "文件已被改动", std::move(message), {"返回", "重新打开", "覆盖"},
-                    kGoBackButton);
+    return CentredBoxRequest(owner, "文件已被改动", std::move(message), runtime::icon::kQuestion,
+                             {"返回", "重新打开", "覆盖"}, kGoBackButton);
 }
 
 ChangedOnDiskChoice ChangedOnDiskChoiceOf(runtime::BoxAnswer answer) {
@@ -49,10 +35,10 @@ ChangedOnDiskChoice ChangedOnDiskChoiceOf(runtime::BoxAnswer answer) {
 }
 
 runtime::BoxRequest CreateFolderRequest(runtime::WindowHandle owner, std::string_view folder) {
-    return Question(owner, "建立目录",
-                    "还没有存放怪物文件的目录：\r\n"s.append(folder).append(
-                        "\r\n\r\n要建立这个文件夹并生成文件吗？"),
-                    {"取消", "建立并生成"}, kCreateButton);
+    std::string message = "还没有存放怪物文件的目录：\r\n"s.append(folder).append(
+        "\r\n\r\n要建立这个文件夹并生成文件吗？");
+    return CentredBoxRequest(owner, "建立目录", std::move(message), runtime::icon::kQuestion,
+                             {"取消", "建立并生成"}, kCreateButton);
 }
 
 bool CreateFolderChosen(runtime::BoxAnswer answer) {

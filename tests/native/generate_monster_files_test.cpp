@@ -302,7 +302,7 @@ TEST_F(GenerateMonsterFilesTest, FullDiskOnTheMonsterFileChangesNothing) {
 
 TEST_F(GenerateMonsterFilesTest, FullDiskOnTheDropFileSaysTheMonsterFileWasWritten) {
     WriteBytes(OutputPath("骷髅-Item.txt"), "");
-    DiskFullFor store(files, "MonUseItems/骷髅-Item.txt");
+    DiskFullFor store(files, std::string("MonUseItems") + files.Separator() + "骷髅-Item.txt");
     Select(id::kButch, 1);
     Generate(store);
     const std::string message = OnlyFailureMessage();
