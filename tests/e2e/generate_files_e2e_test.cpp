@@ -328,7 +328,18 @@ TEST_F(Generate, GeneratingTwiceKeepsOneHeaderAndTheShorterLatestContent) {
     Lines shorter = kInitialMonster;
     shorter[11] = "DropUseItemRate=100";
     ExpectFile(L"赤月恶魔.txt", FileBytes(shorter));
-    EXPECT_EQ(Snapshot(app_->OutputDirectory()).size(), 1u);
+    // No temporary file; the longer file replaced is kept in the history.
+    const auto files = Snapshot(app_->OutputDirectory());
+    ASSERT_EQ(files.size(), 4u);
+    EXPECT_EQ(files.at("history"), "<directory>");
+    EXPECT_EQ(files.at("history\\赤月恶魔"), "<directory>");
+    std::size_t versions = 0;
+    for (const auto& [path, bytes] : files) {
+        if (!path.starts_with("history\\赤月恶魔\\")) continue;
+        ++versions;
+        EXPECT_EQ(bytes, FileBytes(longer)) << path;
+    }
+    EXPECT_EQ(versions, 1u);
 }
 
 TEST_F(Generate, AnExistingDigListSurvivesAndTheSuccessBoxSaysSo) {
@@ -391,14 +402,28 @@ TEST_F(Generate, ClosingTheSuccessBoxWithItsCloseButtonLetsTheProgramCarryOn) {
     EXPECT_TRUE(fs::exists(OutputFile(*app_, L"Boss2.txt")));
 }
 
-TEST_F(Generate, AMissingOutputDirectoryIsReportedAndNotCreated) {
+TEST_F(Generate, AMissingOutputDirectoryIsMadeOnlyWhenTheUserAgrees) {
     Retype(id::kMonsterName, L"Boss");
     fs::remove_all(app_->OutputDirectory());
     const auto before = Snapshot(app_->Directory());
-    const std::string message = GenerateExpectingFailure();
-    EXPECT_NE(message.find("MonUseItems"), std::string::npos) << message;
-    EXPECT_FALSE(fs::exists(app_->OutputDirectory())) << "the program must not create it";
-    EXPECT_EQ(Snapshot(app_->Directory()), before);
+    for (const char* answer : {"取消", "建立并生成"}) {
+        auto box = ClickGenerate();
+        ASSERT_TRUE(box) << "no box after clicking the generate button";
+        EXPECT_EQ(box->Title(), "建立目录") << box->Describe();
+        EXPECT_NE(box->Message().find(runtime::Narrow(app_->OutputDirectory().wstring())),
+                  std::string::npos)
+            << box->Describe();
+        ASSERT_TRUE(box->Press(answer));
+        ASSERT_TRUE(box->AwaitClosed());
+        if (std::string_view(answer) == "取消") {
+            EXPECT_EQ(Snapshot(app_->Directory()), before) << "cancelled: nothing made";
+        }
+    }
+    auto success = OpenBox::Await(*app_);
+    ASSERT_TRUE(success) << "no box after making the folder";
+    EXPECT_EQ(success->Title(), kSuccessTitle) << success->Describe();
+    ASSERT_TRUE(success->Press("确定"));
+    EXPECT_TRUE(fs::exists(OutputFile(*app_, L"Boss.txt")));
 }
 
 TEST_F(Generate, AReadOnlyTargetIsReportedAndLeftUntouched) {
