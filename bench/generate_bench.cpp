@@ -3,7 +3,11 @@
 // and the monster file and drop-rate file replaced on disk in a temporary
 // directory, with every file flushed to the disk before it replaces the old
 // one. Prints the median and the 90th percentile in microseconds for three
-// cases: a changed monster, a new monster and an unchanged one.
+// cases: a changed monster, a new monster and an unchanged one. Beside each,
+// its floor: the same bytes written with the system's own calls and nothing
+// else, as safely (the replaced file read and kept in the history first,
+// the oldest kept version removed once there are as many as the program
+// keeps, every file flushed before it replaces the old one), and the ratio.
 //
 //   generate_bench [runs]      (default 200)
 
@@ -24,6 +28,7 @@
 #include "mainwindow/main_window_layout.h"
 #include "mainwindow/equip_slot.h"
 #include "mainwindow/generate_monster_files.h"
+#include "generate_baseline.h"
 #include "profile/native_file_store.h"
 
 namespace {
@@ -98,28 +103,81 @@ struct Setup {
     }
 };
 
-// Microseconds of each measured run, or nothing when a generation failed.
-std::optional<std::vector<double>> Measure(Setup& setup, Scenario scenario, int runs) {
+struct Timings {
+    std::vector<double> program;  // microseconds of each measured run
+    std::vector<double> floor;
+};
+
+double MicrosSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count();
+}
+
+// The same file operations, bare, in a folder of their own: `program` is the
+// program's MonUseItems, where the run just wrote `name`.
+bool FloorRun(Scenario scenario, const std::string& program, const std::string& floor,
+              const std::string& name, int run, double& micros) {
+    std::string monster, drop;
+    if (!ReadBare(program + "/" + name + ".txt", monster) ||
+        !ReadBare(program + "/" + name + "-Item.txt", drop))
+        return false;
+    const std::string target = floor + "/" + name;
+    std::string seeded;
+    if (scenario != Scenario::NewMonster && !ReadBare(target + ".txt", seeded) &&
+        !(ReplaceBare(target + ".txt", monster, "") && ReplaceBare(target + "-Item.txt", drop, "")))
+        return false;
+    const auto start = std::chrono::steady_clock::now();
+    bool ok = true;
+    switch (scenario) {
+        case Scenario::ChangedMonster: {
+            // The replaced file is kept; once as many versions as the program
+            // keeps are there, the oldest goes.
+            const auto kept = [&](int number) { return floor + "/kept-" + std::to_string(number) + ".txt"; };
+            ok = ReplaceBare(target + ".txt", monster, kept(run));
+            const int oldest = run - static_cast<int>(profile::kHistoryVersionsKept);
+            if (ok && oldest >= 0) ok = RemoveBare(kept(oldest));
+            break;
+        }
+        case Scenario::NewMonster:
+            ok = ReplaceBare(target + ".txt", monster, "") && ReplaceBare(target + "-Item.txt", drop, "");
+            break;
+        case Scenario::Unchanged: {
+            std::string a, b;
+            ok = ReadBare(target + ".txt", a) && ReadBare(target + "-Item.txt", b);
+            break;
+        }
+    }
+    micros = MicrosSince(start);
+    return ok;
+}
+
+// Nothing when a generation failed.
+std::optional<Timings> Measure(Setup& setup, Scenario scenario, int runs, const std::string& floor) {
     namespace id = mainwindow::id;
     constexpr int kWarmUp = 5;
-    std::vector<double> micros;
+    Timings timings;
     for (int run = 0; run < runs + kWarmUp; ++run) {
-        if (scenario == Scenario::NewMonster)
-            setup.Edit(id::kMonsterName, "骷髅王" + std::to_string(run) + "号");
-        else if (scenario == Scenario::ChangedMonster)
-            setup.Select(id::kJob, run % 3);
+        const std::string name = scenario == Scenario::NewMonster
+                                     ? "骷髅王" + std::to_string(run) + "号"
+                                     : std::string("骷髅王");
+        setup.Edit(id::kMonsterName, name);
+        if (scenario == Scenario::ChangedMonster) setup.Select(id::kJob, run % 3);
 
         const auto start = std::chrono::steady_clock::now();
         mainwindow::GenerateMonsterFiles(
             setup.window, setup.files, setup.boxes, 0,
             mainwindow::DefaultOutputFolder(setup.directory, setup.files.Separator()),
-            profile::VersionStamp(2026, 1, 1, 0, 0, run % 60));
-        const auto stop = std::chrono::steady_clock::now();
+            profile::VersionStamp(2026, 1, 1, run / 3600, run / 60 % 60, run % 60));
+        const double micros = MicrosSince(start);
         if (setup.boxes.lastTitle != "生成提示：") return std::nullopt;
-        if (run >= kWarmUp)
-            micros.push_back(std::chrono::duration<double, std::micro>(stop - start).count());
+        double floorMicros = 0;
+        if (!FloorRun(scenario, setup.directory + "/MonUseItems", floor, name, run, floorMicros))
+            return std::nullopt;
+        if (run >= kWarmUp) {
+            timings.program.push_back(micros);
+            timings.floor.push_back(floorMicros);
+        }
     }
-    return micros;
+    return timings;
 }
 
 int RunBench(int runs) {
@@ -129,6 +187,7 @@ int RunBench(int runs) {
                                                                           .time_since_epoch()
                                                                           .count()));
     fs::create_directories(program / "MonUseItems");
+    fs::create_directories(program / "floor");
     const std::u8string programUtf8 = program.u8string();
 
     Setup setup;
@@ -146,17 +205,22 @@ int RunBench(int runs) {
         {Scenario::NewMonster, "new monster (both files created)"},
         {Scenario::Unchanged, "unchanged monster (nothing to write)"},
     };
-    std::printf("GenerateMonsterFiles, %d runs each, call to both files closed\n", runs);
+    const std::u8string floorUtf8 = (program / "floor").u8string();
+    const std::string floor(floorUtf8.begin(), floorUtf8.end());
+    std::printf("GenerateMonsterFiles, %d runs each, call to both files closed; floor: bare calls\n",
+                runs);
     int status = 0;
     for (const auto& [scenario, label] : scenarios) {
-        const auto micros = Measure(setup, scenario, runs);
-        if (!micros) {
+        const auto timings = Measure(setup, scenario, runs, floor);
+        if (!timings) {
             std::fprintf(stderr, "generation failed: %s\n", label);
             status = 1;
             break;
         }
-        std::printf("  %-42s median %7.0f us   p90 %7.0f us\n", label, Percentile(*micros, 0.5),
-                    Percentile(*micros, 0.9));
+        const double median = Percentile(timings->program, 0.5);
+        const double floorMedian = Percentile(timings->floor, 0.5);
+        std::printf("  %-42s median %7.0f us   p90 %7.0f us   floor %7.0f us   ratio %.2f\n", label,
+                    median, Percentile(timings->program, 0.9), floorMedian, median / floorMedian);
     }
     std::error_code ignored;
     fs::remove_all(program, ignored);

@@ -169,7 +169,7 @@ Generation GenerateMonsterFiles(runtime::PropertyAccess& properties, FileStore& 
         const MonsterFilesPlan& plan = *check.plan;
         if (const PlannedFile* changed = ChangedSinceSeen(plan, expected)) {
             switch (ChangedOnDiskChoiceOf(boxes.ShowBox(
-                ChangedOnDiskRequest(owner, changed->path, changed->before.modifiedText)))) {
+                ChangedOnDiskRequest(owner, changed->path, files.ModifiedText(changed->path))))) {
                 case ChangedOnDiskChoice::GoBack: return {};
                 case ChangedOnDiskChoice::OpenFromDisk: return {{}, {}, plan.monster.path};
                 case ChangedOnDiskChoice::Overwrite: break;

@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "profile/folder_listing.h"
 
@@ -18,9 +20,6 @@ struct FileContent {
     Status status = Status::Missing;
     std::string bytes;  // when Read
     std::string error;  // when Failed
-    // When it was last written, "YYYY-MM-DD HH:MM" in local time; empty when
-    // the store cannot tell. Filled by ReadWholeFile.
-    std::string modifiedText;
 };
 
 // Whether two readings found the same: both missing, or the same bytes.
@@ -72,6 +71,22 @@ public:
     // left out); a folder that is missing or cannot be read gives the reason.
     virtual FolderListing ListFolder(const std::string& path) { return {{}, NotSupported(path)}; }
 
+    // When the file was last written, "YYYY-MM-DD HH:MM" in local time;
+    // empty when there is no such file or the store cannot tell. Asked apart
+    // from reading: the local time costs more than a small file's bytes.
+    virtual std::string ModifiedText(const std::string& path) {
+        (void)path;
+        return {};
+    }
+
+    // Only the names of the plain files of a folder (none when it cannot be
+    // listed): cheaper than ListFolder where sizes and times are not needed.
+    virtual std::vector<std::string> ListFileNames(const std::string& path) {
+        std::vector<std::string> names;
+        for (FolderFile& file : ListFolder(path).files) names.push_back(std::move(file.name));
+        return names;
+    }
+
     // Whether ReplaceContent could put a new file at `path` now: nothing when it
     // could, otherwise why not (read-only, in use, a folder of that name).
     virtual std::optional<std::string> CheckReplaceable(const std::string& path) {
@@ -84,6 +99,15 @@ public:
     // done, otherwise the reason; the temporary file never stays behind.
     virtual std::optional<std::string> ReplaceContent(const std::string& path,
                                                    std::string_view bytes) {
+        (void)bytes;
+        return NotSupported(path);
+    }
+
+    // Makes a new file holding exactly these bytes, flushed to the disk; a
+    // file already at `path` is a failure and stays as it is. Nothing when
+    // done, otherwise the reason; a failed file does not stay behind.
+    virtual std::optional<std::string> WriteNewFile(const std::string& path,
+                                                    std::string_view bytes) {
         (void)bytes;
         return NotSupported(path);
     }

@@ -116,7 +116,7 @@ MonsterFilesWriting WriteMonsterFiles(FileStore& files, const MonsterFilesPlan& 
         *written = true;
         if (!keptPath->empty()) writing.history.push_back(*keptPath);
     }
-    PruneHistory(files, plan.folder, plan.monsterName);
+    if (!writing.history.empty()) PruneHistory(files, kept);
     return writing;
 }
 

@@ -96,14 +96,14 @@ std::vector<HistoryVersion> ListHistory(FileStore& files, std::string_view folde
     const std::string directory = HistoryFolder(files, folder, monsterName);
     if (!files.DirectoryExists(directory)) return {};
     std::map<std::pair<std::string, int>, HistoryVersion> versions;
-    for (const FolderFile& file : files.ListFolder(directory).files) {
-        const std::optional<HistoryFileName> name = ParseHistoryFileName(file.name);
+    for (const std::string& fileName : files.ListFileNames(directory)) {
+        const std::optional<HistoryFileName> name = ParseHistoryFileName(fileName);
         if (!name) continue;
         HistoryVersion& version = versions[{name->stamp, name->sequence}];
         version.stamp = name->stamp;
         version.sequence = name->sequence;
         (name->drop ? version.dropPath : version.monsterPath) =
-            directory + files.Separator() + file.name;
+            directory + files.Separator() + fileName;
     }
     std::vector<HistoryVersion> newestFirst;
     for (auto it = versions.rbegin(); it != versions.rend(); ++it)
@@ -115,17 +115,21 @@ KeptVersion KeepVersion(FileStore& files, std::string_view folder, std::string_v
                         std::string_view stamp, const ReplacedContent& replaced) {
     KeptVersion kept;
     if (!replaced.monster && !replaced.drop) return kept;
-    const std::string history = std::string(folder) + files.Separator() + std::string(kHistoryFolderName);
     const std::string directory = HistoryFolder(files, folder, monsterName);
-    for (const std::string& path : {history, directory}) {
-        if (auto problem = MakeFolder(files, path)) {
-            kept.error = std::move(problem);
-            return kept;
+    if (!files.DirectoryExists(directory)) {
+        const std::string history =
+            std::string(folder) + files.Separator() + std::string(kHistoryFolderName);
+        for (const std::string& path : {history, directory}) {
+            if (auto problem = MakeFolder(files, path)) {
+                kept.error = std::move(problem);
+                return kept;
+            }
         }
     }
+    kept.older = ListHistory(files, folder, monsterName);
     // A second write within the same second gets the next number.
     int sequence = 1;
-    for (const HistoryVersion& version : ListHistory(files, folder, monsterName))
+    for (const HistoryVersion& version : kept.older)
         if (version.stamp == stamp) sequence = std::max(sequence, version.sequence + 1);
 
     for (auto [content, drop, keptPath] : {std::tuple{&replaced.monster, false, &kept.monsterPath},
@@ -133,7 +137,9 @@ KeptVersion KeepVersion(FileStore& files, std::string_view folder, std::string_v
         if (!*content) continue;
         const std::string path =
             directory + files.Separator() + VersionFileName(stamp, sequence, drop);
-        if (auto problem = files.ReplaceContent(path, **content)) {
+        // A new file of its own: if writing it fails, the file it keeps was
+        // not touched yet, and the half-written copy goes.
+        if (auto problem = files.WriteNewFile(path, **content)) {
             DiscardKeptFile(files, kept.monsterPath);
             kept.monsterPath.clear();
             kept.error = "无法保存历史版本：" + path + "（" + *problem + "）";
@@ -148,10 +154,10 @@ void DiscardKeptFile(FileStore& files, const std::string& historyPath) {
     if (!historyPath.empty()) files.RemoveFile(historyPath);
 }
 
-void PruneHistory(FileStore& files, std::string_view folder, std::string_view monsterName) {
-    const std::vector<HistoryVersion> versions = ListHistory(files, folder, monsterName);
-    for (std::size_t i = kHistoryVersionsKept; i < versions.size(); ++i) {
-        for (const std::string* path : {&versions[i].monsterPath, &versions[i].dropPath})
+void PruneHistory(FileStore& files, const KeptVersion& kept) {
+    // The version just kept is the newest; the older ones fill the rest.
+    for (std::size_t i = kHistoryVersionsKept - 1; i < kept.older.size(); ++i) {
+        for (const std::string* path : {&kept.older[i].monsterPath, &kept.older[i].dropPath})
             if (!path->empty()) files.RemoveFile(*path);
     }
 }

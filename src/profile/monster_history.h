@@ -50,6 +50,8 @@ struct KeptVersion {
     std::string monsterPath;  // the history files written; empty when none
     std::string dropPath;
     std::optional<std::string> error;  // why nothing could be kept; names the file
+    // The versions there were before this one, newest first.
+    std::vector<HistoryVersion> older;
 };
 
 // Keeps `replaced` as a new version stamped `stamp` ("yyyyMMdd-HHmmss"),
@@ -60,7 +62,8 @@ KeptVersion KeepVersion(FileStore& files, std::string_view folder, std::string_v
 // Takes back what was kept of a file whose write then failed.
 void DiscardKeptFile(FileStore& files, const std::string& historyPath);
 
-// Removes the versions beyond the newest kHistoryVersionsKept.
-void PruneHistory(FileStore& files, std::string_view folder, std::string_view monsterName);
+// Once a version was kept: removes the older versions beyond the newest
+// kHistoryVersionsKept in all.
+void PruneHistory(FileStore& files, const KeptVersion& kept);
 
 }  // namespace vorn::profile

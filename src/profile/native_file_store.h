@@ -16,9 +16,16 @@ public:
     FileContent ReadWholeFile(const std::string& path) override;
     FileContent ReadFileUpTo(const std::string& path, std::size_t limit) override;
     FolderListing ListFolder(const std::string& path) override;
+    std::string ModifiedText(const std::string& path) override;
+#ifdef _WIN32
+    // Without the local times, whose conversion costs more than the listing.
+    std::vector<std::string> ListFileNames(const std::string& path) override;
+#endif
     std::optional<std::string> CheckReplaceable(const std::string& path) override;
     std::optional<std::string> ReplaceContent(const std::string& path,
                                            std::string_view bytes) override;
+    std::optional<std::string> WriteNewFile(const std::string& path,
+                                            std::string_view bytes) override;
     std::optional<std::string> RemoveFile(const std::string& path) override;
 #ifdef _WIN32
     // A named mutex of the session per file: copies of the program on this

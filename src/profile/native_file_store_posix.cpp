@@ -161,10 +161,7 @@ FileContent NativeFileStore::ReadWholeFile(const std::string& path) {
     FileContent failure;
     const UniqueFd file = OpenForReading(path, failure);
     if (!file.valid()) return failure;
-    FileContent content = ReadToEnd(file.get(), std::numeric_limits<std::size_t>::max());
-    struct stat info {};
-    if (::fstat(file.get(), &info) == 0) content.modifiedText = LocalMinuteText(info.st_mtim.tv_sec);
-    return content;
+    return ReadToEnd(file.get(), std::numeric_limits<std::size_t>::max());
 }
 
 FileContent NativeFileStore::ReadFileUpTo(const std::string& path, std::size_t limit) {
@@ -256,6 +253,26 @@ std::optional<std::string> NativeFileStore::ReplaceContent(const std::string& pa
     if (!file.Close()) return WriteError(errno);
     if (::rename(temporary.path().c_str(), path.c_str()) != 0) return WriteError(errno);
     temporary.Release();
+    return std::nullopt;
+}
+
+std::string NativeFileStore::ModifiedText(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return {};
+    return LocalMinuteText(info.st_mtim.tv_sec);
+}
+
+std::optional<std::string> NativeFileStore::WriteNewFile(const std::string& path,
+                                                        std::string_view bytes) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) return "无法建立文件：" + WriteError(errno);
+    TemporaryFile unfinished(path);
+    UniqueFd file(fd);
+    int error = 0;
+    if (!WriteAll(file.get(), bytes, error)) return WriteError(error);
+    if (::fsync(file.get()) != 0) return WriteError(errno);
+    if (!file.Close()) return WriteError(errno);
+    unfinished.Release();
     return std::nullopt;
 }
 

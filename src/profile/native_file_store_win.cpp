@@ -157,6 +157,19 @@ std::string ListingError(const std::string& path, const std::wstring& wide, DWOR
     return FolderUnreadableText(path, "无法列出其中的文件" + SystemReason(error));
 }
 
+// Writes the bytes and flushes them to the disk; nothing when done.
+std::optional<std::string> WriteAllAndFlush(HANDLE file, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 20));
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0)
+            return WriteError(GetLastError());
+        bytes.remove_prefix(written);
+    }
+    if (!FlushFileBuffers(file)) return WriteError(GetLastError());
+    return std::nullopt;
+}
+
 // Moves the written file over the target. A target someone merely reads at
 // that moment (another copy of the program, an editor, the game server)
 // cannot be replaced until it is closed, which takes milliseconds: the move
@@ -170,7 +183,14 @@ bool MoveIntoPlace(const std::wstring& from, const std::wstring& to) {
         const DWORD error = GetLastError();
         const bool inUse = error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION ||
                            error == ERROR_LOCK_VIOLATION;
-        if (!inUse || attempt == kAttempts) return false;
+        // A read-only file or a folder of that name will not go away.
+        const DWORD attributes = GetFileAttributesW(to.c_str());
+        const bool lasting = attributes != INVALID_FILE_ATTRIBUTES &&
+                             (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY));
+        if (!inUse || lasting || attempt == kAttempts) {
+            SetLastError(error);
+            return false;
+        }
         Sleep(kPause);
         SetLastError(error);
     }
@@ -197,11 +217,7 @@ FileContent NativeFileStore::ReadWholeFile(const std::string& path) {
     FileContent failure;
     const UniqueHandle file = OpenForReading(WidePath(path), failure);
     if (!file.valid()) return failure;
-    FileContent content = ReadToEnd(file.get(), std::numeric_limits<std::size_t>::max());
-    FILETIME written{};
-    if (GetFileTime(file.get(), nullptr, nullptr, &written))
-        content.modifiedText = LocalMinuteText(written, nullptr);
-    return content;
+    return ReadToEnd(file.get(), std::numeric_limits<std::size_t>::max());
 }
 
 FileContent NativeFileStore::ReadFileUpTo(const std::string& path, std::size_t limit) {
@@ -270,6 +286,26 @@ FolderListing NativeFileStore::ListFolder(const std::string& path) {
     return listing;
 }
 
+std::string NativeFileStore::ModifiedText(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(WidePath(path).c_str(), GetFileExInfoStandard, &data)) return {};
+    return LocalMinuteText(data.ftLastWriteTime, nullptr);
+}
+
+std::vector<std::string> NativeFileStore::ListFileNames(const std::string& path) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAW found{};
+    const FindHandle search(FindFirstFileExW((WidePath(path) + L"\\*").c_str(), FindExInfoBasic,
+                                             &found, FindExSearchNameMatch, nullptr,
+                                             FIND_FIRST_EX_LARGE_FETCH));
+    if (!search.valid()) return names;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            names.push_back(runtime::Narrow(found.cFileName));
+    } while (FindNextFileW(search.get(), &found));
+    return names;
+}
+
 std::optional<std::string> NativeFileStore::CheckReplaceable(const std::string& path) {
     const std::wstring wide = WidePath(path);
     const DWORD attributes = GetFileAttributesW(wide.c_str());
@@ -295,9 +331,13 @@ std::optional<std::string> NativeFileStore::CheckReplaceable(const std::string& 
 
 std::optional<std::string> NativeFileStore::ReplaceContent(const std::string& path,
                                                         std::string_view bytes) {
-    if (auto problem = CheckReplaceable(path)) return problem;
-
+    // A read-only file is not replaced (not every system's move refuses
+    // it); whether it is in use is asked only when the final move fails.
     const std::wstring target = WidePath(path);
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+        return CheckReplaceable(path);
     std::wstring temporaryPath;
     HANDLE handle = INVALID_HANDLE_VALUE;
     DWORD error = ERROR_SUCCESS;
@@ -315,18 +355,29 @@ std::optional<std::string> NativeFileStore::ReplaceContent(const std::string& pa
     TemporaryFile temporary(temporaryPath);
     UniqueHandle file(handle);
 
-    while (!bytes.empty()) {
-        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 20));
-        DWORD written = 0;
-        if (!WriteFile(file.get(), bytes.data(), chunk, &written, nullptr) || written == 0) {
-            return WriteError(GetLastError());
-        }
-        bytes.remove_prefix(written);
-    }
-    if (!FlushFileBuffers(file.get())) return WriteError(GetLastError());
+    if (auto problem = WriteAllAndFlush(file.get(), bytes)) return problem;
     if (!file.Close()) return WriteError(GetLastError());
-    if (!MoveIntoPlace(temporary.path(), target)) return WriteError(GetLastError());
+    if (!MoveIntoPlace(temporary.path(), target)) {
+        const DWORD moveError = GetLastError();
+        if (auto problem = CheckReplaceable(path)) return problem;
+        return WriteError(moveError);
+    }
     temporary.Release();
+    return std::nullopt;
+}
+
+std::optional<std::string> NativeFileStore::WriteNewFile(const std::string& path,
+                                                        std::string_view bytes) {
+    const std::wstring wide = WidePath(path);
+    HANDLE handle = CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return "无法建立文件：" + WriteError(GetLastError());
+    // Declared in this order so the handle is closed before a failed file is deleted.
+    TemporaryFile unfinished(wide);
+    UniqueHandle file(handle);
+    if (auto problem = WriteAllAndFlush(file.get(), bytes)) return problem;
+    if (!file.Close()) return WriteError(GetLastError());
+    unfinished.Release();
     return std::nullopt;
 }
 

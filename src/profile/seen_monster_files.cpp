@@ -5,7 +5,7 @@
 namespace vorn::profile {
 namespace {
 
-FileContent Holding(const std::string& bytes) { return {FileContent::Status::Read, bytes, {}, {}}; }
+FileContent Holding(const std::string& bytes) { return {FileContent::Status::Read, bytes, {}}; }
 
 SeenFile AfterWriting(const PlannedFile& file, bool written) {
     return {file.path, written || file.current ? Holding(file.bytes) : file.before};

@@ -16,11 +16,18 @@ public:
     }
     profile::FileContent ReadWholeFile(const std::string& path) override { return next_.ReadWholeFile(path); }
     profile::FolderListing ListFolder(const std::string& path) override { return next_.ListFolder(path); }
+    std::string ModifiedText(const std::string& path) override { return next_.ModifiedText(path); }
+    std::vector<std::string> ListFileNames(const std::string& path) override {
+        return next_.ListFileNames(path);
+    }
     std::optional<std::string> CheckReplaceable(const std::string& path) override {
         return next_.CheckReplaceable(path);
     }
     std::optional<std::string> ReplaceContent(const std::string& path, std::string_view bytes) override {
         return next_.ReplaceContent(path, bytes);
+    }
+    std::optional<std::string> WriteNewFile(const std::string& path, std::string_view bytes) override {
+        return next_.WriteNewFile(path, bytes);
     }
     std::optional<std::string> RemoveFile(const std::string& path) override {
         return next_.RemoveFile(path);

@@ -66,6 +66,10 @@ public:
         replaced.push_back(path.substr(path.find_last_of(Separator()) + 1));
         return ForwardingStore::ReplaceContent(path, bytes);
     }
+    std::optional<std::string> WriteNewFile(const std::string& path, std::string_view bytes) override {
+        replaced.push_back(path.substr(path.find_last_of(Separator()) + 1));
+        return ForwardingStore::WriteNewFile(path, bytes);
+    }
     std::vector<std::string> replaced;  // file names, in order
 };
 

@@ -23,7 +23,12 @@ FileContent MemoryFileStore::ReadWholeFile(const std::string& path) {
         return {FileContent::Status::Failed, {}, reason->second};
     const auto found = files.find(path);
     if (found == files.end()) return {};
-    return {FileContent::Status::Read, found->second.bytes, {}, MinuteOf(found->second.modified)};
+    return {FileContent::Status::Read, found->second.bytes, {}};
+}
+
+std::string MemoryFileStore::ModifiedText(const std::string& path) {
+    const auto found = files.find(path);
+    return found == files.end() ? std::string() : MinuteOf(found->second.modified);
 }
 
 std::optional<std::string> MemoryFileStore::CreateFolder(const std::string& path) {
@@ -76,6 +81,12 @@ std::optional<std::string> MemoryFileStore::ReplaceContent(const std::string& pa
     written.push_back(path);
     files[path] = {std::string(bytes), clock_ += kMinute};
     return std::nullopt;
+}
+
+std::optional<std::string> MemoryFileStore::WriteNewFile(const std::string& path,
+                                                         std::string_view bytes) {
+    if (files.contains(path) || folders.contains(path)) return std::string("文件已存在");
+    return ReplaceContent(path, bytes);
 }
 
 std::optional<std::string> MemoryFileStore::RemoveFile(const std::string& path) {

@@ -25,12 +25,15 @@ public:
     char Separator() const override { return '/'; }
     bool DirectoryExists(const std::string& path) override { return folders.contains(path); }
     std::optional<std::string> CreateFolder(const std::string& path) override;
+    std::string ModifiedText(const std::string& path) override;
     profile::FileContent ReadWholeFile(const std::string& path) override;
     profile::FileContent ReadFileUpTo(const std::string& path, std::size_t limit) override;
     profile::FolderListing ListFolder(const std::string& path) override;
     std::optional<std::string> CheckReplaceable(const std::string& path) override;
     std::optional<std::string> ReplaceContent(const std::string& path,
                                               std::string_view bytes) override;
+    std::optional<std::string> WriteNewFile(const std::string& path,
+                                            std::string_view bytes) override;
     std::optional<std::string> RemoveFile(const std::string& path) override;
 
     // Puts a file as another program would, a minute after the one before.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <chrono>
 #include <map>
 
@@ -124,6 +126,11 @@ TEST_F(NativeFileStoreTest, ListsPlainFilesWithSizesAndTimes) {
             << text;
     }
     EXPECT_NE(monster.modifiedText, old.modifiedText);
+    // A single file's time, asked apart, reads as its listing does.
+    EXPECT_EQ(store.ModifiedText(root.Utf8() + store.Separator() + "old.TXT"), old.modifiedText);
+    std::vector<std::string> names = store.ListFileNames(root.Utf8());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"old.TXT", "骷髅.txt"}));
 }
 
 TEST_F(NativeFileStoreTest, FolderThatCannotBeListedIsNamed) {
