@@ -11,6 +11,18 @@ namespace {
 
 enum class Purpose { Open, Save };
 
+using FileDialogFunction = BOOL(WINAPI*)(OPENFILENAMEW*);
+
+// comdlg32 (and the shell parts it pulls in) costs several megabytes and
+// milliseconds at start-up, so it is loaded at the first file dialog and
+// kept for the rest of the run.
+FileDialogFunction DialogFunction(Purpose purpose) {
+    static const HMODULE library = LoadLibraryW(L"comdlg32.dll");
+    if (library == nullptr) return nullptr;
+    return reinterpret_cast<FileDialogFunction>(reinterpret_cast<void (*)()>(
+        GetProcAddress(library, purpose == Purpose::Open ? "GetOpenFileNameW" : "GetSaveFileNameW")));
+}
+
 std::optional<std::string> FileDialog(HWND owner, const std::string& startFolder, const wchar_t* filter,
                                       const wchar_t* extension, Purpose purpose,
                                       const std::string& suggestedName = {}) {
@@ -32,8 +44,8 @@ std::optional<std::string> FileDialog(HWND owner, const std::string& startFolder
     // not move the current directory.
     dialog.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
                    (purpose == Purpose::Open ? OFN_FILEMUSTEXIST : OFN_OVERWRITEPROMPT);
-    const BOOL done = purpose == Purpose::Open ? GetOpenFileNameW(&dialog) : GetSaveFileNameW(&dialog);
-    if (!done) return std::nullopt;
+    const FileDialogFunction show = DialogFunction(purpose);
+    if (show == nullptr || !show(&dialog)) return std::nullopt;
     return runtime::Narrow(chosen.data());
 }
 

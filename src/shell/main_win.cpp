@@ -32,17 +32,20 @@
 #include "shell/main_window_focus_win.h"
 #include "shell/main_window_skin_win.h"
 #include "shell/startup_steps_win.h"
+#include "shell/startup_trace_win.h"
 #include "shell/window_caption_win.h"
 
 namespace {
 
 int RunProgram() {
     using namespace vorn;
+    shell::StartupTrace trace;
     // Relative names on the command line mean the directory we were started in.
     const std::vector<std::string> filesToOpen = shell::FilesOnCommandLine();
     shell::MakeProgramDirectoryCurrent();
     runtime::ProcessControl program;
-    const auto skin = shell::CreateSkinState(program);
+    const auto skin = shell::CreateSkinState(program, trace);
+    trace.Mark("skin worker started");
 
     runtime::WindowRegistry windows;
     runtime::LiveControls controls(windows);
@@ -55,9 +58,11 @@ int RunProgram() {
                                           settings::UserSettingsFolder());
     mainwindow::MainWindowController controller(mainwindow::Services{
         controls, controls, *skin->Box(), clock, sound, web, program, files});
+    trace.Mark("services and controller made");
 
     runtime::LoadOptions options;
     options.pictures = [](runtime::PictureId picture) { return mainwindow::AssetBytes(picture); };
+    if (trace.Enabled()) options.stageDone = [&trace](const char* stage) { trace.Mark(stage); };
     // Close and destroy reach the controller once: through the skin once it
     // has taken the window over, else through the window itself.
     options.closeHandler = [&controller](runtime::WindowHandle window, unsigned message) {
@@ -67,9 +72,11 @@ int RunProgram() {
     std::unique_ptr<shell::MainWindowCommands> commands;
     std::vector<shell::DrawnStandIn> standIns;
     shell::SkinningEvents events(*skin, controller, [&] {
+        trace.Mark("window loaded, skin ready");
         shell::SkinTheMainWindow(*skin, controls, controls, controller, [&] {
             if (commands) commands->ShowMenu(shell::BelowCaption(controls.HandleOf(mainwindow::kMainWindowId)));
         }, standIns);
+        trace.Mark("window skinned");
     });
     const auto mainWindow =
         runtime::LoadWindow(mainwindow::MainWindowLayout(), events, windows, options);
@@ -79,11 +86,15 @@ int RunProgram() {
         [&controller](const std::vector<std::string>& paths) { controller.OpenFirstMonsterFile(paths); });
 
     const shell::CaptionFollower caption(mainWindow->handle(), controller);
+    trace.Mark("drop target and caption");
 
     ShowWindow(mainWindow->handle(), SW_SHOWNORMAL);
+    trace.Mark("shown");
     UpdateWindow(mainWindow->handle());
+    trace.Mark("first paint");
     // Read before the command line's file opens, which goes among the recent files.
     controller.UseSettings(settingsStore);
+    trace.Mark("settings read");
     controller.OpenFirstMonsterFile(filesToOpen);
     runtime::MessageLoop loop;
     monsterlist::MonsterListController list(
@@ -101,6 +112,7 @@ int RunProgram() {
             }});
     std::optional<shell::MonsterListWindow> listWindow;
     if (skin->State()) listWindow.emplace(*skin->State(), mainWindow->handle(), list, loop);
+    trace.Mark("monster list window made");
     controller.SetFilesWrittenListener([&] {
         if (listWindow) listWindow->Refresh();
     });
@@ -117,6 +129,7 @@ int RunProgram() {
         [&](runtime::ControlId box, const std::string& item) { controller.TakeCompletion(box, item); });
     controller.SetCompletionList(&completions);
     loop.AddKeyFilter(mainWindow->handle(), [&completions](const MSG& key) { return completions.Answer(key); });
+    trace.Mark("completion popup made");
     std::optional<shell::MainWindowFocus> focus;
     std::optional<shell::DrawnItemTips> tips;
     if (skin->Window() && skin->Window()->Window() == mainWindow->handle()) {
@@ -125,6 +138,8 @@ int RunProgram() {
         loop.AddKeyFilter(mainWindow->handle(), [&focus](const MSG& key) { return focus->Answer(key); });
         tips.emplace(mainWindow->handle(), shell::MainWindowItemTips(*skin->Window(), standIns));
     }
+    trace.Mark("message loop starts");
+    trace.Write();
     const int exitCode = loop.Run();
     // The drop-down goes before the window does.
     controller.SetCompletionList(nullptr);

@@ -6,6 +6,7 @@
 
 #include "runtime/system/program_control_win.h"
 #include "shell/skin_module_win.h"
+#include "shell/startup_trace_win.h"
 
 namespace vorn::shell {
 
@@ -14,7 +15,8 @@ void MakeProgramDirectoryCurrent();
 
 // The skin's start: its state, being initialised on a worker thread with the
 // program's background picture, and its objects, with their destruction registered as a clean-up
-// of `program`. The caller keeps the module for the whole run.
-[[nodiscard]] std::unique_ptr<SkinModule> CreateSkinState(runtime::ProcessControl& program);
+// of `program`. The caller keeps the module and `trace` for the whole run.
+[[nodiscard]] std::unique_ptr<SkinModule> CreateSkinState(runtime::ProcessControl& program,
+                                                          StartupTrace& trace);
 
 }  // namespace vorn::shell

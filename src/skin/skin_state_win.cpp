@@ -11,10 +11,6 @@
 namespace vorn::skin {
 namespace {
 
-// The boxes take their background from 6 pixels in, so it reaches past the
-// screen's size for a box as large as the screen.
-constexpr int kBackgroundMargin = 10;
-
 void SetThemeFrom(SkinState& skin, std::span<const std::uint8_t> themeImage) {
     skin.themeImageBytes.assign(themeImage.begin(), themeImage.end());
     plus::PlusImage theme;
@@ -22,9 +18,7 @@ void SetThemeFrom(SkinState& skin, std::span<const std::uint8_t> themeImage) {
     skin.themeColour = AverageColour(theme);
     skin.textColour = ContrastTextColour(skin.themeColour);
     skin.textContrastColour = InvertColour(skin.textColour);
-    skin.background = ComposeBackground(theme, skin.themeColour,
-                                        GetSystemMetrics(SM_CXSCREEN) + kBackgroundMargin,
-                                        GetSystemMetrics(SM_CYSCREEN) + kBackgroundMargin);
+    skin.background.Use(skin.themeImageBytes, skin.themeColour);
 }
 
 void LoadCursors(SkinState& skin, bool useBuiltInCursors) {

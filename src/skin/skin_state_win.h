@@ -16,6 +16,7 @@
 #include "runtime/win32/handles_win.h"
 #include "skin/colour.h"
 #include "plus/plus_image_win.h"
+#include "skin/screen_background_win.h"
 #include "skin/skin_assets.h"
 
 namespace vorn::skin {
@@ -55,7 +56,7 @@ struct SkinState {
     Colour themeColour = 0;
     Colour textColour = 0;          // reads on themeColour: black or white
     Colour textContrastColour = 0;  // the other one: halos around glowing text
-    plus::PlusImage background;     // see ComposeBackground
+    ScreenBackground background;    // see ComposeBackground
     bool isWindows7OrLater = false;
     // Buttons of the boxes fade in and out under the pointer; off, they
     // switch at once.
@@ -73,8 +74,9 @@ inline constexpr ULONG_PTR kSkinAlreadyInitialised = 0x40000000;
 
 // Fills `skin` once: starts GDI+ unless `skipPlusStartup` (the token is the
 // answer), finds the text face, keeps `themeImage` and derives the theme and
-// text colours and the screen-sized background from it, notes whether the
-// system is Windows 7 or later, loads the 23 skin images and the 13 cursors
+// text colours and the screen-sized background (composed when first painted)
+// from it, notes whether the system is Windows 7 or later, loads the 23 skin
+// images and the 13 cursors
 // (the built-in ones, or the system cursors they stand in for). A second call
 // changes nothing and answers kSkinAlreadyInitialised. Pictures that do not
 // load stay empty and are skipped by the painters.

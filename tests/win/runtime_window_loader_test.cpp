@@ -92,6 +92,29 @@ TEST(LoadWindow, CreationFinishedComesFirstWhileTheWindowIsStillHidden) {
     EXPECT_EQ(ChildrenById(window->handle()).count(kButton), 0u);
 }
 
+TEST(LoadWindow, ReportsEachBuildStageInOrderBeforeCreationFinished) {
+    WindowRegistry registry;
+    RecordingSink sink;
+    std::vector<std::string> stages;
+    std::vector<bool> buttonExisted;
+    LoadOptions options;
+    options.stageDone = [&](const char* stage) {
+        EXPECT_TRUE(sink.events.empty()) << stage << " after an event";
+        stages.emplace_back(stage);
+        LoadedWindow* loading = registry.Find(kTestWindowId);
+        buttonExisted.push_back(loading != nullptr && loading->FindControl(kButton) != nullptr);
+    };
+    const std::vector<ControlLayout> layoutControls = SmallMainWindow();
+    WindowLayout layout{.name = "MainWindow", .id = kTestWindowId, .width = 320, .height = 200,
+                        .title = "Vorn_人形怪配置器", .controls = layoutControls};
+    const auto window = LoadWindow(layout, sink, registry, std::move(options));
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(stages, (std::vector<std::string>{"window frame created", "controls created",
+                                                "background decoded"}));
+    EXPECT_EQ(buttonExisted, (std::vector<bool>{false, true, true}));
+    EXPECT_EQ(sink.Count(0, EventKind::CreationFinished), 1);
+}
+
 TEST(LoadWindow, TopLevelWindowIsAFramelessCentredTaskbarWindow) {
     TestWindow window(SmallMainWindow());
     ASSERT_TRUE(window.loaded());

@@ -53,10 +53,11 @@ TEST_F(SkinStateTest, InitialisesOnceAndASecondCallChangesNothing) {
     for (const SkinCursor& cursor : skin.skinCursors) EXPECT_TRUE(CursorAlive(cursor.Get()));
     const int width = GetSystemMetrics(SM_CXSCREEN) + 10;
     const int height = GetSystemMetrics(SM_CYSCREEN) + 10;
-    ASSERT_EQ(skin.background.Width(), static_cast<UINT>(width));
-    EXPECT_EQ(skin.background.GetPixel(width - 1, height - 1), ToArgb(skin.themeColour));
+    EXPECT_FALSE(skin.background.Composed()) << "the screen-sized background waits for its first paint";
+    ASSERT_EQ(skin.background.Picture().Width(), static_cast<UINT>(width));
+    EXPECT_EQ(skin.background.Picture().GetPixel(width - 1, height - 1), ToArgb(skin.themeColour));
 
-    const Gdiplus::GpImage* background = skin.background.Native();
+    const Gdiplus::GpImage* background = skin.background.Picture().Native();
     const HCURSOR hand = skin.skinCursors[kCursorHand].Get();
     const Colour themeColour = skin.themeColour;
     const auto white = runtime::testing::BuildOpaquePng(4, 4, [](int, int) { return 0xFFFFFFu; });
@@ -64,7 +65,7 @@ TEST_F(SkinStateTest, InitialisesOnceAndASecondCallChangesNothing) {
     EXPECT_EQ(skin.plusToken, token);
     EXPECT_EQ(skin.themeImageBytes.size(), Theme().size());
     EXPECT_EQ(skin.themeColour, themeColour);
-    EXPECT_EQ(skin.background.Native(), background);
+    EXPECT_EQ(skin.background.Picture().Native(), background);
     EXPECT_EQ(skin.skinCursors[kCursorHand].Get(), hand) << "not replaced by the system's hand";
 }
 
@@ -79,7 +80,7 @@ TEST_F(SkinStateTest, PreparedOnAWorkerThreadItIsWholeOnceWaitedForAndAFailureRe
     EXPECT_TRUE(CursorAlive(skin.skinCursors[kCursorHand].Get()));
     // This thread draws from what the worker decoded.
     const int width = GetSystemMetrics(SM_CXSCREEN) + 10;
-    EXPECT_EQ(skin.background.GetPixel(width - 1, 0), ToArgb(skin.themeColour));
+    EXPECT_EQ(skin.background.Picture().GetPixel(width - 1, 0), ToArgb(skin.themeColour));
     module.Destroy();
 
     shell::SkinModule failing;
@@ -116,6 +117,7 @@ TEST_F(SkinStateTest, DestroyingAStateWithControlImagesReleasesEveryObjectItHeld
         InitSkin(skin, Theme(), false, true);
         LoadControlImages(skin);
         LoadControlImages(skin);  // the second load replaces the first
+        EXPECT_NE(skin.background.Picture().Native(), nullptr);
         for (int i = 0; i < kControlImageSlots; ++i)
             EXPECT_EQ(skin.controlImages[i].Width(), static_cast<UINT>(kControlImages[i].width));
         EXPECT_EQ(skin.controlImages[kControlEmptySlot].Native(), nullptr);
@@ -143,6 +145,30 @@ TEST_F(SkinStateTest, DestroyingAStateWithControlImagesReleasesEveryObjectItHeld
                               (GetSystemMetrics(SM_CYSCREEN) + 10) * 4;
     EXPECT_LT(after.committed, before.committed + background)
         << "grew by " << (after.committed - before.committed) / 1024 << " KiB";
+}
+
+TEST_F(SkinStateTest, TheScreenBackgroundIsComposedOnceFromTheThemeItWasLastGiven) {
+    ScreenBackground background;
+    EXPECT_EQ(background.Picture().Native(), nullptr) << "no theme yet";
+    const auto red = Picture(60, 60, [](int, int) { return 0xFF0000u; });
+    const auto bytes = runtime::testing::BuildOpaquePng(60, 60, [](int, int) { return 0xFF0000u; });
+    background.Use(bytes, 0x00FF00);
+    EXPECT_FALSE(background.Composed());
+    const int width = GetSystemMetrics(SM_CXSCREEN) + 10;
+    const int height = GetSystemMetrics(SM_CYSCREEN) + 10;
+    const plus::PlusImage expected = ComposeBackground(red, 0x00FF00, width, height);
+    const plus::PlusImage& composed = background;  // as the painters take it
+    ASSERT_TRUE(background.Composed());
+    ASSERT_EQ(composed.Width(), static_cast<UINT>(width));
+    ASSERT_EQ(composed.Height(), static_cast<UINT>(height));
+    for (const auto& [x, y] : {std::pair{0, 0}, {30, 30}, {59, 5}, {20, 59}, {59, 59}, {width - 1, height - 1}})
+        EXPECT_EQ(composed.GetPixel(x, y), expected.GetPixel(x, y)) << x << "," << y;
+    EXPECT_EQ(&background.Picture(), &composed) << "composed again";
+
+    const auto blue = runtime::testing::BuildOpaquePng(4, 4, [](int, int) { return 0x0000FFu; });
+    background.Use(blue, 0x0000FF);
+    EXPECT_FALSE(background.Composed()) << "the old theme's picture kept";
+    EXPECT_EQ(background.Picture().GetPixel(width - 1, height - 1), ToArgb(0x0000FF));
 }
 
 TEST_F(SkinStateTest, AverageColourIsTheMeanOfAPicturesPixels) {

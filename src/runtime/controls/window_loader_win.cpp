@@ -59,13 +59,20 @@ bool LoadedWindow::Build() {
                                        ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
     InitCommonControlsEx(&classes);
     if (!frame_.Create(layout_)) return false;
+    StageDone("window frame created");
     for (const ControlLayout& control : layout_.controls)
         if (!CreateControl(control)) return false;
+    StageDone("controls created");
     // Decoded last: the window is still hidden, and a picture decoder that
     // another thread is starting meanwhile does not hold up the controls.
     if (layout_.background != kNoPicture && options_.pictures)
         frame_.SetBackground(DecodePicture(options_.pictures(layout_.background)));
+    StageDone("background decoded");
     return true;
+}
+
+void LoadedWindow::StageDone(const char* stage) const {
+    if (options_.stageDone) options_.stageDone(stage);
 }
 
 void LoadedWindow::EnableCloseHandling() {

@@ -3,6 +3,7 @@
 // CreationFinished event while it is still hidden.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -19,6 +20,8 @@ struct LoadOptions {
     // Told of close requests and of the window's end (which ends the
     // program's loop only if the handler says so); may be empty.
     CloseHandler closeHandler;
+    // Told as each stage of the build finishes (start-up timing); may be empty.
+    std::function<void(const char* stage)> stageDone;
 };
 
 class LoadedWindow final : public ControlDirectory {
@@ -42,6 +45,7 @@ public:
 
 private:
     bool CreateControl(const ControlLayout& layout);
+    void StageDone(const char* stage) const;
 
     const WindowLayout& layout_;
     WindowRegistry& registry_;
