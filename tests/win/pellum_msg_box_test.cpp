@@ -465,6 +465,39 @@ TEST_F(MsgBoxMotionTest, TheWindowGoesThroughTheSpecifiedSizesAndAlphasInOrderOn
     }
 }
 
+TEST_F(MsgBoxMotionTest, TheOpeningEndsOnTheBoxAsItIsDrawnWhenOpen) {
+    // The last step shows the drawing the zoom scaled (when the box has the
+    // focus it was drawn with); drawing the box again once it is open must
+    // give the same pixels.
+    std::vector<std::uint32_t> atOpen, redrawn;
+    const LayeredSurface* surface = nullptr;
+    SIZE size{};
+    const auto copy = [&](std::vector<std::uint32_t>& into) {
+        const ConstPixelRows rows = surface->Rows();
+        into.clear();
+        for (int y = 0; y < size.cy; ++y) into.insert(into.end(), rows.Row(y), rows.Row(y) + size.cx);
+    };
+    box.WatchSteps([&](const MsgBoxStep& step) {
+        if (step.closing || step.tick != kZoomTicks) return;
+        surface = step.surface;
+        RECT rect{};
+        GetWindowRect(box.Handle(), &rect);
+        size = SIZE{rect.right - rect.left, rect.bottom - rect.top};
+        copy(atOpen);
+    });
+    Run(Request(owner.id(), {"返回", "确定"}), {{[&](HWND window) {
+                                                  ASSERT_NE(surface, nullptr);
+                                                  // Tells the box the focus it has: no change but a redraw.
+                                                  SendMessageW(window, GetFocus() == window ? WM_SETFOCUS : WM_KILLFOCUS,
+                                                               0, 0);
+                                                  copy(redrawn);
+                                                  PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, 0);
+                                              }}});
+    box.WatchSteps({});
+    ASSERT_FALSE(atOpen.empty());
+    EXPECT_TRUE(atOpen == redrawn) << "the open box's pixels";
+}
+
 TEST_F(MsgBoxMotionTest, ALateTickCatchesUpInsteadOfStretchingTheOpening) {
     int stalledAt = 0;
     Record(false, [&](const MsgBoxStep& step) {
