@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
@@ -15,6 +16,7 @@
 #include "runtime/interfaces/box_request.h"
 #include "runtime/base/utf_win.h"
 #include "skin/skin_state_win.h"
+#include "skin/windows/msg_box_animation.h"
 #include "skin/windows/msg_box_layout.h"
 #include "skin/windows/pellum_msg_box_win.h"
 
@@ -357,6 +359,168 @@ TEST_F(PellumMsgBoxTest, HoverLightsAButtonAndAClickOnTheDisabledOwnerFlashesThe
     EXPECT_NE(std::count_if(rim.begin() + 1, rim.end(), [&](COLORREF c) { return c != rim.front(); }), 0)
         << "the rim pulses";
     EXPECT_EQ(rim.back(), rim.front()) << "and comes back to rest";
+}
+
+
+// What the window showed at one step of the motion, read from its surface
+// right after the step was pushed to the screen.
+struct SeenStep {
+    MsgBoxStep step;
+    SIZE window{};
+    BYTE alpha = 0;
+    int opaqueInMiddleRow = 0;  // the box's body, scaled
+};
+
+class MsgBoxMotionTest : public PellumMsgBoxTest {
+protected:
+    // Opens and closes a box (with the close button once it takes input),
+    // recording every step; `onStep` may act inside a step.
+    void Record(bool slow, std::function<void(const MsgBoxStep&)> onStep = {}) {
+        seen.clear();
+        box.WatchSteps([&, onStep](const MsgBoxStep& step) {
+            SeenStep s{step};
+            RECT rect{};
+            GetWindowRect(box.Handle(), &rect);
+            s.window = SIZE{rect.right - rect.left, rect.bottom - rect.top};
+            s.alpha = step.surface->Alpha();
+            const ConstPixelRows rows = step.surface->Rows();
+            // The middle row of what the window shows: the surface, or its
+            // top left corner once the box has its own size.
+            const int shownHeight = step.tick == kZoomTicks && !step.closing ? s.window.cy : rows.height;
+            const int shownWidth = std::min(static_cast<int>(s.window.cx), rows.width);
+            const std::uint32_t* middle = rows.Row(shownHeight / 2);
+            for (int x = 0; x < shownWidth; ++x) s.opaqueInMiddleRow += (middle[x] >> 24) == 255;
+            seen.push_back(s);
+            if (onStep) onStep(step);
+        });
+        runtime::BoxRequest request = Request(owner.id(), {"返回", "确定"});
+        request.slowAnimation = slow;
+        Run(request, {ClickClose(2)});
+        box.WatchSteps({});
+    }
+    std::vector<SeenStep> Part(bool closing) const {
+        std::vector<SeenStep> part;
+        for (const SeenStep& s : seen)
+            if (s.step.closing == closing) part.push_back(s);
+        return part;
+    }
+    std::vector<SeenStep> seen;
+};
+
+TEST_F(MsgBoxMotionTest, TheWindowGoesThroughTheSpecifiedSizesAndAlphasInOrderOnSchedule) {
+    for (const bool slow : {false, true}) {
+        const int tickMs = slow ? 18 : 16;
+        Record(slow);
+        for (const bool closing : {false, true}) {
+            const std::vector<SeenStep> steps = Part(closing);
+            const char* motion = closing ? "closing" : "opening";
+            ASSERT_GE(steps.size(), 2u) << motion << " at " << tickMs << " ms";
+            EXPECT_EQ(steps.front().step.tick, 1) << motion;
+            EXPECT_EQ(steps.back().step.tick, kZoomTicks) << motion;
+            for (std::size_t i = 0; i < steps.size(); ++i) {
+                const SeenStep& s = steps[i];
+                const int tick = s.step.tick;
+                SCOPED_TRACE(::testing::Message() << motion << " tick " << tick << " at " << tickMs << " ms");
+                if (i > 0) {
+                    EXPECT_GT(tick, steps[i - 1].step.tick) << "in order, none twice";
+                }
+                if (tick > 1) {
+                    EXPECT_GE(s.step.elapsedMs, ZoomTickDueMs(tick, tickMs) - kZoomTickSlackMs) << "not early";
+                }
+                const ZoomFrame expected = closing ? ClosingFrame(tick) : OpeningFrame(tick);
+                if (closing && tick == kZoomTicks) {
+                    EXPECT_FALSE(s.step.shown) << "the last tick hides the window";
+                    continue;
+                }
+                EXPECT_EQ(s.step.frame.grow, expected.grow);
+                EXPECT_EQ(s.step.frame.alpha, expected.alpha);
+                EXPECT_EQ(s.alpha, expected.alpha) << "the window's opacity";
+            }
+        }
+        const std::vector<SeenStep> opening = Part(false);
+        // The box at its own size; every frame before covers it and the zoom margin.
+        const SeenStep& open = opening.back();
+        const SIZE boxSize = open.window;
+        ASSERT_GT(open.opaqueInMiddleRow, 100);
+        for (const SeenStep& s : opening) {
+            if (s.step.tick == kZoomTicks) continue;
+            SCOPED_TRACE(::testing::Message() << "opening tick " << s.step.tick << " at " << tickMs << " ms");
+            EXPECT_EQ(s.window.cx, boxSize.cx + 2 * kMsgBoxZoomMargin);
+            EXPECT_EQ(s.window.cy, boxSize.cy + 2 * kMsgBoxZoomMargin);
+            // The box's body, scaled to the frame's size.
+            const double scaled =
+                open.opaqueInMiddleRow * (boxSize.cx + s.step.frame.grow) / static_cast<double>(boxSize.cx);
+            EXPECT_NEAR(s.opaqueInMiddleRow, scaled, 3.0);
+        }
+        EXPECT_GE(open.step.elapsedMs, 15.0 * tickMs - kZoomTickSlackMs) << "the opening takes its 15 ticks";
+        EXPECT_LT(open.step.elapsedMs, 15.0 * tickMs + 500) << "and is not stretched";
+        const std::vector<SeenStep> closing = Part(true);
+        EXPECT_EQ(closing.front().window.cx, boxSize.cx + 2 * kMsgBoxZoomMargin) << "the closing zooms in the margin too";
+        EXPECT_GE(closing.back().step.elapsedMs, 15.0 * tickMs - kZoomTickSlackMs);
+        EXPECT_LT(closing.back().step.elapsedMs, 15.0 * tickMs + 500);
+        // Quiet machines show every frame; under load some are skipped.
+        std::printf("[          ] %d ms ticks: %zu of 15 opening and %zu of 15 closing steps shown, opened after "
+                    "%.1f ms, closed after %.1f ms\n",
+                    tickMs, opening.size(), closing.size(), open.step.elapsedMs, closing.back().step.elapsedMs);
+    }
+}
+
+TEST_F(MsgBoxMotionTest, TheOpeningEndsOnTheBoxAsItIsDrawnWhenOpen) {
+    // The last step shows the drawing the zoom scaled (when the box has the
+    // focus it was drawn with); drawing the box again once it is open must
+    // give the same pixels.
+    std::vector<std::uint32_t> atOpen, redrawn;
+    const LayeredSurface* surface = nullptr;
+    SIZE size{};
+    const auto copy = [&](std::vector<std::uint32_t>& into) {
+        const ConstPixelRows rows = surface->Rows();
+        into.clear();
+        for (int y = 0; y < size.cy; ++y) into.insert(into.end(), rows.Row(y), rows.Row(y) + size.cx);
+    };
+    box.WatchSteps([&](const MsgBoxStep& step) {
+        if (step.closing || step.tick != kZoomTicks) return;
+        surface = step.surface;
+        RECT rect{};
+        GetWindowRect(box.Handle(), &rect);
+        size = SIZE{rect.right - rect.left, rect.bottom - rect.top};
+        copy(atOpen);
+    });
+    Run(Request(owner.id(), {"返回", "确定"}), {{[&](HWND window) {
+                                                  ASSERT_NE(surface, nullptr);
+                                                  // Tells the box the focus it has: no change but a redraw.
+                                                  SendMessageW(window, GetFocus() == window ? WM_SETFOCUS : WM_KILLFOCUS,
+                                                               0, 0);
+                                                  copy(redrawn);
+                                                  PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, 0);
+                                              }}});
+    box.WatchSteps({});
+    ASSERT_FALSE(atOpen.empty());
+    EXPECT_TRUE(atOpen == redrawn) << "the open box's pixels";
+}
+
+TEST_F(MsgBoxMotionTest, ALateTickCatchesUpInsteadOfStretchingTheOpening) {
+    int stalledAt = 0;
+    Record(false, [&](const MsgBoxStep& step) {
+        // The thread is held up for five ticks at the opening's second step
+        // (the first one is shown as soon as the box is built).
+        if (!step.closing && step.tick > 1 && stalledAt == 0) {
+            stalledAt = step.tick;
+            Sleep(5 * 16);
+        }
+    });
+    const std::vector<SeenStep> opening = Part(false);
+    ASSERT_GT(stalledAt, 1);
+    ASSERT_LT(stalledAt, kZoomTicks - 5) << "the box took too long to build to test this";
+    const auto stalled =
+        std::find_if(opening.begin(), opening.end(), [&](const SeenStep& s) { return s.step.tick == stalledAt; });
+    ASSERT_NE(stalled, opening.end());
+    ASSERT_NE(stalled + 1, opening.end());
+    const int next = (stalled + 1)->step.tick;
+    EXPECT_GE(next, stalledAt + 5) << "the frames the stall missed are skipped";
+    EXPECT_EQ((stalled + 1)->step.frame.grow, OpeningFrame(next).grow);
+    EXPECT_EQ((stalled + 1)->step.frame.alpha, OpeningFrame(next).alpha);
+    EXPECT_EQ(opening.back().step.tick, kZoomTicks);
+    EXPECT_LT(opening.back().step.elapsedMs, 240.0 + 80) << "the stall did not stretch the opening";
 }
 
 }  // namespace

@@ -60,5 +60,21 @@ TEST_F(WindowTimerTest, GoesWithItsOwner) {
     EXPECT_FALSE(none.Running()) << "no window, no timer";
 }
 
+TEST_F(WindowTimerTest, RunInSetsWhenTheNextTickComes) {
+    WindowTimer timer(kId, 2000);
+    timer.Run(window, true);
+    EXPECT_FALSE(Ticks(window, 100)) << "the long period";
+    timer.RunIn(window, 20);
+    EXPECT_TRUE(timer.Running());
+    EXPECT_TRUE(Ticks(window, 500)) << "the short delay replaces it";
+    EXPECT_TRUE(Ticks(window, 500)) << "and repeats";
+    timer.Stop();
+    EXPECT_FALSE(KillTimer(window, kId)) << "stopped like any other";
+
+    WindowTimer none(kId, 10);
+    none.RunIn(nullptr, 10);
+    EXPECT_FALSE(none.Running());
+}
+
 }  // namespace
 }  // namespace vorn::runtime

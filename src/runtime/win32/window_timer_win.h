@@ -20,6 +20,11 @@ public:
     // Starts the timer on `window` when `wanted` and it is not running;
     // stops it when not wanted.
     void Run(HWND window, bool wanted);
+    // (Re)starts the timer on `window` so that its next tick comes `delayMs`
+    // from now (the system's minimum, 10 ms, at the least), and the ones after
+    // it every `delayMs` until it is set again or stopped: for ticks that keep
+    // to a clock of their own.
+    void RunIn(HWND window, UINT delayMs);
     void Stop();
 
 private:

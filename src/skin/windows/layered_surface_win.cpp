@@ -57,9 +57,23 @@ bool LayeredSurface::Update(std::optional<POINT> position, std::optional<SIZE> s
     const runtime::WindowDc screen(window_);
     POINT source{0, 0};
     BLENDFUNCTION blend{AC_SRC_OVER, 0, alpha_, AC_SRC_ALPHA};
-    return UpdateLayeredWindow(window_, screen.get(), position ? &*position : nullptr,
-                               &shownSize_, memoryDc_.get(), &source, 0, &blend,
-                               ULW_ALPHA) != FALSE;
+    // The whole window is updated either way; named as the dirty rectangle,
+    // it costs Wine less than half the processor time of an update without
+    // one (about 1.5 instead of 3.5 ms for 340 x 195 pixels), which matters
+    // to the message box's animations that update every 16 ms.
+    const RECT whole{0, 0, shownSize_.cx, shownSize_.cy};
+    UPDATELAYEREDWINDOWINFO info{};
+    info.cbSize = sizeof(info);
+    info.hdcDst = screen.get();
+    info.pptDst = position ? &*position : nullptr;
+    info.psize = &shownSize_;
+    info.hdcSrc = memoryDc_.get();
+    info.pptSrc = &source;
+    info.crKey = 0;
+    info.pblend = &blend;
+    info.dwFlags = ULW_ALPHA;
+    info.prcDirty = &whole;
+    return UpdateLayeredWindowIndirect(window_, &info) != FALSE;
 }
 
 std::uint32_t LayeredSurface::Pixel(int x, int y) const {
@@ -67,6 +81,21 @@ std::uint32_t LayeredSurface::Pixel(int x, int y) const {
     GdiFlush();
     return bits_[static_cast<std::size_t>(Height() - 1 - y) * static_cast<std::size_t>(Width()) +
                  static_cast<std::size_t>(x)];
+}
+
+PixelRows LayeredSurface::Rows() {
+    if (Empty()) return {};
+    GdiFlush();
+    // Bottom-up: the top row is the last in memory.
+    return PixelRows{bits_ + static_cast<std::ptrdiff_t>(Height() - 1) * Width(), -static_cast<std::ptrdiff_t>(Width()),
+                     Width(), Height()};
+}
+
+ConstPixelRows LayeredSurface::Rows() const {
+    if (Empty()) return {};
+    GdiFlush();
+    return ConstPixelRows{bits_ + static_cast<std::ptrdiff_t>(Height() - 1) * Width(),
+                          -static_cast<std::ptrdiff_t>(Width()), Width(), Height()};
 }
 
 }  // namespace vorn::skin

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "runtime/win32/handles_win.h"
+#include "skin/windows/pixel_zoom.h"
 
 namespace vorn::skin {
 
@@ -46,6 +47,14 @@ public:
     // The premultiplied 0xAARRGGBB pixel at (x, y), counted from the top
     // left; 0 outside the surface.
     std::uint32_t Pixel(int x, int y) const;
+    // The whole window's opacity at the last update.
+    BYTE Alpha() const { return alpha_; }
+
+    // The surface's pixels to read or write directly, once GDI's pending
+    // drawing into it is done; empty on an empty surface. Valid until the
+    // surface is made again or released.
+    PixelRows Rows();
+    ConstPixelRows Rows() const;
 
 private:
     HWND window_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace vorn::skin {
 namespace {
@@ -39,6 +40,19 @@ ZoomFrame OpeningFrame(int tick) {
 }
 
 ZoomFrame ClosingFrame(int tick) { return Play(ZoomFrame{0, 255}, kClosing, tick); }
+
+double ZoomTickDueMs(int tick, int tickMs) { return static_cast<double>(tick) * tickMs; }
+
+int ZoomTickAt(double elapsedMs, int tickMs) {
+    if (tickMs <= 0) return kZoomTicks;
+    const double ticks = std::floor((elapsedMs + kZoomTickSlackMs) / tickMs);
+    return static_cast<int>(std::clamp(ticks, 1.0, static_cast<double>(kZoomTicks)));
+}
+
+int ZoomDelayMs(int shownTick, double elapsedMs, int tickMs) {
+    const double wait = ZoomTickDueMs(shownTick + 1, tickMs) - elapsedMs;
+    return wait <= 1.0 ? 1 : static_cast<int>(std::ceil(wait));
+}
 
 int FlashStrength(int step) {
     constexpr std::array<int, kFlashSteps> kStrengths{0, 25, 50, 75, 0, 50, 100, 0, 50, 100};

@@ -20,6 +20,21 @@ ZoomFrame OpeningFrame(int tick);
 // fades out; at tick kZoomTicks the box is hidden.
 ZoomFrame ClosingFrame(int tick);
 
+// The motion keeps to its clock, not to how many timer ticks arrived: tick k
+// (1..kZoomTicks) is due k ticks of `tickMs` after the motion started (the
+// opening's ShowBox, the closing's request), so the motion ends kZoomTicks
+// ticks after its start. A tick that comes late shows the frame due by then
+// and skips the ones it missed.
+double ZoomTickDueMs(int tick, int tickMs);
+// The tick due `elapsedMs` after the start: 1 before the second is due (the
+// first frame is shown at once), kZoomTicks from the end on. A tick up to
+// kZoomTickSlackMs early counts as on time (timers keep whole milliseconds).
+int ZoomTickAt(double elapsedMs, int tickMs);
+inline constexpr double kZoomTickSlackMs = 1.0;
+// How long from `elapsedMs` until the tick after `shownTick` is due, in
+// whole milliseconds rounded up (at least 1): when the timer should tick next.
+int ZoomDelayMs(int shownTick, double elapsedMs, int tickMs);
+
 inline constexpr int kFlashSteps = 10;
 
 // Strength in per cent of the focus overlay at step 1..kFlashSteps of the

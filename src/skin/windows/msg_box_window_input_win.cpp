@@ -3,6 +3,7 @@
 // Ctrl+C is taken; everything else is ignored.
 #include <windowsx.h>
 
+#include <chrono>
 #include <utility>
 
 #include "skin/skin_state_win.h"
@@ -158,6 +159,7 @@ void MsgBoxWindow::OnButtonDown(int x, int y) {
 void MsgBoxWindow::OnButtonUp(int x, int y) {
     const int item = std::exchange(pressedItem_, 0);
     if (item == 0) return;
+    shownCurrent_ = false;  // still shown pressed
     if (GetCapture() == handle()) ReleaseCapture();
     if (HitTest(x, y) != item) {
         // Released elsewhere: nothing happens.
@@ -207,6 +209,9 @@ void MsgBoxWindow::MoveFocus(int item) {
 void MsgBoxWindow::RequestClose(int item) {
     if (closing_ || !handle()) return;
     const bool opened = interactive_;
+    // Drawing the box again costs more than the whole closing's other steps:
+    // what is shown is kept when nothing has changed since it was drawn.
+    closeShown_ = opened && shownCurrent_ && flashStep_ == 0;
     closing_ = true;
     interactive_ = false;
     resultItem_ = item;
@@ -215,14 +220,15 @@ void MsgBoxWindow::RequestClose(int item) {
     motionTimer_.Stop();
     flashStep_ = 0;
     tick_ = 0;
-    snapshot_.Dispose();
+    motionStart_ = std::chrono::steady_clock::now();
     // The box may have been dragged: it closes where it is now.
     RECT now{};
     if (opened && GetWindowRect(handle(), &now)) {
         layout_.x = now.left;
         layout_.y = now.top;
     }
-    closingTimer_.Run(handle(), true);
+    // The first frame at once, the others when they are due.
+    StepClosing();
 }
 
 void MsgBoxWindow::CopyToClipboard() const {

@@ -2,12 +2,14 @@
 // frame composed from them, the zoom-and-fade of opening and closing, the
 // hover fades and the flash.
 #include <algorithm>
+#include <chrono>
 #include <utility>
 
 #include "skin/item_drawing_win.h"
 #include "skin/skin_state_win.h"
 #include "skin/windows/msg_box_animation.h"
 #include "skin/windows/msg_box_window_win.h"
+#include "skin/windows/pixel_zoom.h"
 #include "skin/windows/standard_icon_painter_win.h"
 
 namespace vorn::skin {
@@ -97,22 +99,47 @@ void MsgBoxWindow::Redraw() {
         canvas_.Flush();
         surface_.Update();
     } while (redrawAgain_);
+    shownCurrent_ = true;
 }
 
-void MsgBoxWindow::DrawZoomFrame(int grow, int alpha) {
+void MsgBoxWindow::CacheBox(int rimPercent, bool focused) {
+    // Drawn into the surface exactly as the open box is shown there, then
+    // kept aside: each step of the motion only scales it.
     surface_.Clear();
+    const bool hadFocus = std::exchange(hasFocus_, focused || hasFocus_);
+    ComposeBox(canvas_, rimPercent);
+    hasFocus_ = hadFocus;
+    canvas_.Flush();
+    KeepShownBox();
+}
+
+void MsgBoxWindow::KeepShownBox() {
+    const int width = layout_.width, height = layout_.height;
+    zoomSource_.clear();
+    const ConstPixelRows shown = std::as_const(surface_).Rows();
+    if (shown.width < width || shown.height < height) return;
+    zoomSource_.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    for (int y = 0; y < height; ++y)
+        std::copy_n(shown.Row(y), width, zoomSource_.begin() + static_cast<std::ptrdiff_t>(y) * width);
+}
+
+void MsgBoxWindow::DrawZoomFrame(const ZoomFrame& frame) {
     const int surfaceWidth = layout_.width + 2 * kMsgBoxZoomMargin;
     const int surfaceHeight = layout_.height + 2 * kMsgBoxZoomMargin;
-    const int width = layout_.width + grow, height = layout_.height + grow;
-    canvas_.SetInterpolationMode(Gdiplus::InterpolationModeBilinear);
-    canvas_.DrawImageRect(snapshot_, Gdiplus::RectF((surfaceWidth - width) / 2.0f,
-                                                    (surfaceHeight - height) / 2.0f,
-                                                    static_cast<float>(width),
-                                                    static_cast<float>(height)));
-    canvas_.Flush();
-    // The window covers the whole surface, centred on the box's place.
+    const int width = layout_.width + frame.grow, height = layout_.height + frame.grow;
+    // Centred in the surface; an odd size change puts it half a pixel off.
+    const double left = (surfaceWidth - width) / 2.0, top = (surfaceHeight - height) / 2.0;
+    if (zoomSource_.empty()) {
+        surface_.Clear();
+    } else {
+        // Every pixel of the surface is written: the rest is transparent.
+        const ConstPixelRows box{zoomSource_.data(), layout_.width, layout_.width, layout_.height};
+        ZoomPixels(box, surface_.Rows(), left, top, width, height);
+    }
+    // The window covers the whole surface, centred on the box's place; the
+    // frame's opacity is the whole window's.
     surface_.Update(POINT{layout_.x - kMsgBoxZoomMargin, layout_.y - kMsgBoxZoomMargin},
-                    SIZE{surfaceWidth, surfaceHeight}, static_cast<BYTE>(alpha));
+                    SIZE{surfaceWidth, surfaceHeight}, static_cast<BYTE>(frame.alpha));
 }
 
 void MsgBoxWindow::OnAnimationTimer(UINT_PTR timer) {
@@ -122,58 +149,88 @@ void MsgBoxWindow::OnAnimationTimer(UINT_PTR timer) {
     else if (timer == motionTimer_.Id()) OnMotionTimer();
 }
 
+double MsgBoxWindow::MotionElapsedMs() const {
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - motionStart_).count();
+}
+
+int MsgBoxWindow::NextMotionTick(runtime::WindowTimer& timer) {
+    const double elapsed = MotionElapsedMs();
+    // The first frame is always shown, so the window always first covers the
+    // zoom surface; after it the clock chooses, skipping what a late tick missed.
+    const int due = tick_ == 0 ? 1 : ZoomTickAt(elapsed, tickMs_);
+    if (due < kZoomTicks)
+        timer.RunIn(handle(), static_cast<UINT>(ZoomDelayMs(std::max(due, tick_), elapsed, tickMs_)));
+    return due > tick_ ? due : 0;
+}
+
+void MsgBoxWindow::Tell(bool closing, const ZoomFrame& frame, bool shown) {
+    if (!watch_) return;
+    watch_(MsgBoxStep{closing, tick_, frame, shown, MotionElapsedMs(), &surface_});
+}
+
 void MsgBoxWindow::StepOpening() {
     if (surface_.Empty()) return;
     const BusyGuard busy(busy_);
-    ++tick_;
-    if (tick_ == 1) {
-        // The box is shown opening as it will look with the focus.
-        if (snapshot_.CreateBitmap(layout_.width, layout_.height)) {
-            plus::PlusGraphics graphics;
-            graphics.FromImage(snapshot_);
-            const bool hadFocus = std::exchange(hasFocus_, true);
-            ComposeBox(graphics, 100);
-            hasFocus_ = hadFocus;
-        }
-    }
+    const int due = NextMotionTick(openingTimer_);
+    if (due == 0) return;
+    const bool first = tick_ == 0;
+    tick_ = due;
+    if (first) CacheBox(100, true);  // the box is shown opening as it will look with the focus
     if (tick_ < kZoomTicks) {
         const ZoomFrame frame = OpeningFrame(tick_);
-        DrawZoomFrame(frame.grow, frame.alpha);
-        if (tick_ == 1) ShowWindow(handle(), SW_SHOW);
+        DrawZoomFrame(frame);
+        if (first) ShowWindow(handle(), SW_SHOW);
+        Tell(false, frame);
         return;
     }
     openingTimer_.Stop();
-    tick_ = 0;
-    snapshot_.Dispose();
     interactive_ = true;
     if (GetFocus() != handle()) SetFocus(handle());
     hasFocus_ = GetFocus() == handle();
     surface_.Clear();
-    ComposeBox(canvas_, RimPercent());
-    canvas_.Flush();
+    if (hasFocus_ && RimPercent() == 100 && !zoomSource_.empty()) {
+        // Nothing it shows has changed since the box was drawn for the zoom
+        // (input waits for the opening's end): that drawing is the box.
+        const PixelRows shown = surface_.Rows();
+        for (int y = 0; y < layout_.height && y < shown.height; ++y)
+            std::copy_n(zoomSource_.begin() + static_cast<std::ptrdiff_t>(y) * layout_.width,
+                        std::min(layout_.width, shown.width), shown.Row(y));
+    } else {
+        ComposeBox(canvas_, RimPercent());
+        canvas_.Flush();
+    }
+    zoomSource_ = {};
+    shownCurrent_ = true;
     surface_.Update(POINT{layout_.x, layout_.y}, SIZE{layout_.width, layout_.height}, 255);
+    Tell(false, OpeningFrame(tick_));
+    tick_ = 0;
     UpdateMotionTimer();
 }
 
 void MsgBoxWindow::StepClosing() {
     if (surface_.Empty()) return;
     const BusyGuard busy(busy_);
-    ++tick_;
-    if (tick_ == 1 && snapshot_.CreateBitmap(layout_.width, layout_.height)) {
-        plus::PlusGraphics graphics;
-        graphics.FromImage(snapshot_);
-        ComposeBox(graphics, RimPercent());
+    const int due = NextMotionTick(closingTimer_);
+    if (due == 0) return;
+    if (tick_ == 0) {
+        // The box as it is shown, unless what it shows has changed since.
+        if (closeShown_) KeepShownBox();
+        else CacheBox(RimPercent(), false);
     }
+    tick_ = due;
     if (tick_ < kZoomTicks) {
         const ZoomFrame frame = ClosingFrame(tick_);
-        DrawZoomFrame(frame.grow, frame.alpha);
+        DrawZoomFrame(frame);
+        Tell(true, frame);
         return;
     }
     closingTimer_.Stop();
-    tick_ = 0;
+    zoomSource_ = {};
     // The owner is enabled first, so it is the window that is activated.
     if (disabledOwner_) disabledOwner_->Restore();
     ShowWindow(handle(), SW_HIDE);
+    Tell(true, ZoomFrame{ClosingFrame(kZoomTicks - 1).grow, 0}, false);
+    tick_ = 0;
     PostMessageW(handle(), WM_CLOSE, kFinalCloseCode, 0);
 }
 

@@ -2,6 +2,8 @@
 // loop run and the answer read.
 #include "skin/windows/msg_box_window_win.h"
 
+#include <utility>
+
 #include "runtime/base/utf_win.h"
 #include "skin/modal_loop_win.h"
 #include "skin/skin_state_win.h"
@@ -38,9 +40,11 @@ TextAlign Centred(bool centre) { return centre ? TextAlign::Centre : TextAlign::
 
 }  // namespace
 
-MsgBoxWindow::MsgBoxWindow(const SkinState& skin, const runtime::BoxRequest& request)
+MsgBoxWindow::MsgBoxWindow(const SkinState& skin, const runtime::BoxRequest& request, MsgBoxStepWatch watch)
     : skin_(skin),
       numbering_(static_cast<int>(request.captions.size())),
+      tickMs_(static_cast<int>(request.slowAnimation ? kSlowTickMs : kTickMs)),
+      watch_(std::move(watch)),
       openingTimer_(kOpeningTimer, request.slowAnimation ? kSlowTickMs : kTickMs),
       closingTimer_(kClosingTimer, request.slowAnimation ? kSlowTickMs : kTickMs),
       motionTimer_(kMotionTimer, kMotionTickMs),
@@ -56,6 +60,8 @@ MsgBoxWindow::~MsgBoxWindow() {
 }
 
 runtime::BoxAnswer MsgBoxWindow::Run() {
+    // The opening keeps to its ticks from here: building the box is part of it.
+    motionStart_ = std::chrono::steady_clock::now();
     disabledOwner_.emplace(owner_);
     if (!CreateBoxWindow()) {
         disabledOwner_.reset();
@@ -175,9 +181,8 @@ bool MsgBoxWindow::CreateBoxWindow() {
         return false;
     }
     BuildSkin();
-    // The first frame at once, the others on the timer.
+    // The first frame at once, the others on the timer when they are due.
     StepOpening();
-    openingTimer_.Run(handle(), true);
     MessageBeep(BeepType(picture_.Native() ? 0 : icon_));
     return true;
 }

@@ -9,7 +9,9 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,6 +25,7 @@
 #include "runtime/win32/window_timer_win.h"
 #include "skin/windows/item_painter_win.h"
 #include "skin/windows/layered_surface_win.h"
+#include "skin/windows/msg_box_animation.h"
 #include "skin/windows/msg_box_backdrop_win.h"
 #include "skin/windows/msg_box_items.h"
 #include "skin/windows/msg_box_layout.h"
@@ -38,10 +41,26 @@ inline constexpr WPARAM kFinalCloseCode = 9339;
 // The animations draw the box up to this much larger on every side.
 inline constexpr int kMsgBoxZoomMargin = 20;
 
+// One step of a box's opening or closing, told as the window has just shown
+// it: for the tests that watch the motion.
+struct MsgBoxStep {
+    bool closing = false;
+    int tick = 0;       // 1..kZoomTicks
+    ZoomFrame frame;    // the size change and opacity shown
+    bool shown = true;  // false: the closing's last tick, which hides the window
+    double elapsedMs = 0;  // since ShowBox (opening) or the close request (closing)
+    // What the window shows: the whole zoom surface (kMsgBoxZoomMargin around
+    // the box) during the motion, the box's own size in its top left corner
+    // at the opening's last tick.
+    const LayeredSurface* surface = nullptr;
+};
+using MsgBoxStepWatch = std::function<void(const MsgBoxStep&)>;
+
 class MsgBoxWindow final : private runtime::WindowObject {
 public:
     // The box `request` asks for, drawn from `skin`; the request has captions.
-    MsgBoxWindow(const SkinState& skin, const runtime::BoxRequest& request);
+    // `watch`, when given, is told every step of the opening and closing.
+    MsgBoxWindow(const SkinState& skin, const runtime::BoxRequest& request, MsgBoxStepWatch watch = {});
     ~MsgBoxWindow() override;
 
     // Shows the box and runs it modally; returns once it has gone. The owner
@@ -73,8 +92,21 @@ private:
     // and shows the box.
     void Redraw();
     int RimPercent() const;
-    void DrawZoomFrame(int grow, int alpha);
+    // Draws the box once, at full size, for the zoom to scale: as it is
+    // shown with the rim at `rimPercent` (the focus forced on when `focused`).
+    void CacheBox(int rimPercent, bool focused);
+    // Keeps the box the surface shows in its top left corner for the zoom.
+    void KeepShownBox();
+    void DrawZoomFrame(const ZoomFrame& frame);
     void OnAnimationTimer(UINT_PTR timer);
+    // The motion's clock: since ShowBox, or since the close request.
+    double MotionElapsedMs() const;
+    // The tick due now (the first one whatever the clock says when none has
+    // been shown yet), or 0 when the one shown is still due; in that case
+    // and after each step that is not the last, `timer` is set to tick when
+    // the next step is due.
+    int NextMotionTick(runtime::WindowTimer& timer);
+    void Tell(bool closing, const ZoomFrame& frame, bool shown = true);
     void StepOpening();
     void StepClosing();
     void OnMotionTimer();
@@ -125,7 +157,14 @@ private:
     bool interactive_ = false;  // the opening animation is over
     bool closing_ = false;
     bool hasFocus_ = false;
-    int tick_ = 0;       // of the running opening or closing
+    // The surface shows the box as ComposeBox would draw it now.
+    bool shownCurrent_ = false;
+    // The closing starts from what the surface shows.
+    bool closeShown_ = false;
+    int tick_ = 0;       // of the running opening or closing: the last one shown
+    int tickMs_ = 0;     // the opening's and closing's tick
+    std::chrono::steady_clock::time_point motionStart_;
+    MsgBoxStepWatch watch_;
     int flashStep_ = 0;  // 0: no flash
     runtime::WindowTimer openingTimer_;
     runtime::WindowTimer closingTimer_;
@@ -135,7 +174,9 @@ private:
     std::optional<ItemPainter> painter_;  // made at the box's caption size
     plus::PlusImage skinBase_;    // background, fixed texts, icon
     plus::PlusImage skinActive_;  // the focus rim alone
-    plus::PlusImage snapshot_;    // the whole box, scaled by the animations
+    // The whole box, drawn once when the opening or closing starts,
+    // premultiplied, top-down rows: what the animations scale.
+    std::vector<std::uint32_t> zoomSource_;
     LayeredSurface surface_;
     plus::PlusGraphics canvas_;
     runtime::DragGesture drag_;

@@ -30,7 +30,7 @@ runtime::BoxAnswer PellumMsgBox::ShowBox(const runtime::BoxRequest& request) {
     if (!registered_ || !skin_.initialised) return runtime::refusal::kNotInitialised;
     if (open_ != nullptr) return runtime::refusal::kBusy;
     if (request.captions.empty()) return runtime::refusal::kNoCaptions;
-    MsgBoxWindow box(skin_, request);
+    MsgBoxWindow box(skin_, request, watch_);
     const OpenBoxMark open(open_, box);
     return box.Run();
 }

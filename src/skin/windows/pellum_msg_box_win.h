@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 #include "runtime/interfaces/box_request.h"
 #include "skin/windows/msg_box_window_win.h"
 
@@ -33,8 +35,14 @@ public:
     // Asks an open box to close, as its close button would; false when none is open.
     bool Close();
 
+    // Tells `watch` every step of the boxes' openings and closings from now
+    // on, as each is shown (for the tests); an empty one
+    // stops telling.
+    void WatchSteps(MsgBoxStepWatch watch) { watch_ = std::move(watch); }
+
 private:
     const SkinState& skin_;
+    MsgBoxStepWatch watch_;
     bool registered_ = false;
     MsgBoxWindow* open_ = nullptr;
 };
