@@ -1,7 +1,7 @@
-// The message box's opening and closing as the specification gives them
-// (Part 5.1): every tick's size change and opacity, the clock the ticks keep
-// (a late tick catches up instead of stretching the motion), and the scaling
-// of the box's picture that each tick shows.
+// The message box's opening and closing: every tick's size change and
+// opacity, the clock the ticks keep (a late tick catches up instead of
+// stretching the motion), and the scaling of the box's picture that each
+// tick shows.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -19,7 +19,7 @@ struct Expected {
     int alpha;
 };
 
-// Written out from the specification, tick 1 to 15: the opening starts 20
+// Written out by hand, tick 1 to 15: the opening starts 20
 // pixels small at alpha 120, grows 6 a tick (alpha +10) up to tick 9,
 // shrinks 6 a tick (alpha +10) up to tick 14, and shows the box opaque at 15.
 constexpr Expected kOpening[kZoomTicks] = {{-20, 120}, {-14, 130}, {-8, 140}, {-2, 150}, {4, 160},
