@@ -83,8 +83,12 @@ std::string HistoryFolder(FileStore& files, std::string_view folder, std::string
 
 std::string HistoryVersion::WhenText() const {
     // yyyyMMdd-HHmmss
-    return stamp.substr(0, 4) + "-" + stamp.substr(4, 2) + "-" + stamp.substr(6, 2) + " " +
-           stamp.substr(9, 2) + ":" + stamp.substr(11, 2) + ":" + stamp.substr(13, 2);
+    std::string text = stamp.substr(0, 4) + "-" + stamp.substr(4, 2) + "-" + stamp.substr(6, 2) +
+                       " " + stamp.substr(9, 2) + ":" + stamp.substr(11, 2) + ":" +
+                       stamp.substr(13, 2);
+    // Two versions of one second are told apart by their number.
+    if (sequence > 1) text.append(" (").append(std::to_string(sequence)).append(")");
+    return text;
 }
 
 bool HistoryVersion::operator<(const HistoryVersion& other) const {

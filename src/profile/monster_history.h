@@ -30,7 +30,8 @@ struct HistoryVersion {
     std::string monsterPath;  // empty when the write left the monster file alone
     std::string dropPath;     // empty when it left the drop-rate file alone
 
-    // "yyyy-MM-dd HH:mm:ss" of the stamp.
+    // "yyyy-MM-dd HH:mm:ss" of the stamp, followed by " (2)" and so on for a
+    // later version of the same second.
     std::string WhenText() const;
     bool operator<(const HistoryVersion& other) const;  // older first
 };

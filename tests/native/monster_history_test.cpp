@@ -66,6 +66,7 @@ TEST_F(MonsterHistoryTest, EveryReplacedFileIsKeptAndTheNewestTwentyVersionsStay
     Write(27, Stamp(30, 7));
     const std::vector<profile::HistoryVersion> again = History();
     EXPECT_EQ(again[0].monsterPath, "mem/history/骷髅/20261209-103007-2.txt");
+    EXPECT_EQ(again[0].WhenText(), "2026-12-09 10:30:07 (2)");
     EXPECT_EQ(again[1].monsterPath, "mem/history/骷髅/20261209-103007.txt");
     EXPECT_EQ(store.Bytes(again[0].monsterPath), at26);
     EXPECT_EQ(store.Bytes(again[1].monsterPath), at25);
