@@ -46,6 +46,19 @@ std::string CannotWrite(const std::string& path, const std::string& reason) {
     return "无法写入文件：\r\n"s.append(path).append("\r\n原因：").append(reason);
 }
 
+// "<what>\r\n<path>\r\n<reason>\r\n<why>没有写入任何文件。"
+std::string Refusal(std::string_view what, std::string_view path, std::string_view reason,
+                    std::string_view why) {
+    return std::string(what)
+        .append("\r\n")
+        .append(path)
+        .append("\r\n")
+        .append(reason)
+        .append("\r\n")
+        .append(why)
+        .append(kNothingWritten.substr(4));
+}
+
 // The failure box's text for a monster that cannot be written.
 std::string ProblemMessage(const MonsterFilesProblem& problem, const OutputFolder& folder) {
     switch (problem.kind) {
@@ -62,17 +75,10 @@ std::string ProblemMessage(const MonsterFilesProblem& problem, const OutputFolde
                             : "\r\n这个文件夹已不存在或无法访问；可以在怪物列表中更换目录。")
                 .append(kNothingWritten);
         case MonsterFilesProblem::Kind::DropFileUnreadable:
-            return "无法读取已有的掉落文件：\r\n"s.append(problem.path)
-                .append("\r\n原因：")
-                .append(problem.detail)
-                .append("\r\n为保护其中的挖取列表，")
-                .append(kNothingWritten.substr(4));
+            return Refusal("无法读取已有的掉落文件：", problem.path, "原因：" + problem.detail,
+                           "为保护其中的挖取列表，");
         case MonsterFilesProblem::Kind::HistoryFailed:
-            return "原文件：\r\n"s.append(problem.path)
-                .append("\r\n")
-                .append(problem.detail)
-                .append("\r\n为保证原文件可以找回，")
-                .append(kNothingWritten.substr(4));
+            return Refusal("原文件：", problem.path, problem.detail, "为保证原文件可以找回，");
         case MonsterFilesProblem::Kind::ChangedMeanwhile:
             return "文件正被其他程序反复改写：\r\n"s.append(problem.path)
                 .append("\r\n请稍后再试。")

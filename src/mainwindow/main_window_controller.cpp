@@ -132,13 +132,11 @@ bool MainWindowController::Generate() {
             s.properties, s.files, s.boxes, s.commands.HandleOf(kMainWindowId), TargetFolder(),
             VersionStamp(), keptFromFile_ ? &*keptFromFile_ : nullptr, seen_ ? &*seen_ : nullptr);
     }
-    if (generation.seen) {
-        seen_ = std::move(generation.seen);
-        if (filesWritten_) filesWritten_();
-    }
+    if (generation.seen) seen_ = std::move(generation.seen);
     if (generation.monsterPath) {
         changes_.Reset(s.properties);
         settings_.Remember(*generation.monsterPath, s.properties);
+        if (filesWritten_) filesWritten_();
     }
     if (generation.openInstead) Open(*generation.openInstead);
     CaptionMayHaveChanged();
