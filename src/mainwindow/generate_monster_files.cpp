@@ -153,7 +153,19 @@ Generation GenerateMonsterFiles(runtime::PropertyAccess& properties, FileStore& 
     // then refuses); the plan is made again a few times before giving up.
     constexpr int kAttempts = 4;
     for (int attempt = 1;; ++attempt) {
-        const MonsterFilesCheck check = PlanMonsterFiles(files, output.path, profile, extras, digging);
+        std::optional<MonsterFilesCheck> planned;
+        std::optional<MonsterFilesWriting> written;
+        {
+            // Planned holding the write lock: when nothing needs asking, the
+            // files are written before anyone else may touch them and need
+            // not be read again. The lock goes before any box shows.
+            const WriteLocking locking =
+                files.LockForWriting(MonsterFilePath(files, output.path, profile.monsterName));
+            planned = PlanMonsterFiles(files, output.path, profile, extras, digging);
+            if (locking.lock && planned->plan && !ChangedSinceSeen(*planned->plan, expected))
+                written = WritePlannedUnderLock(files, *planned->plan, stamp, *locking.lock);
+        }
+        const MonsterFilesCheck& check = *planned;
         if (!check.plan && check.problem.kind == MonsterFilesProblem::Kind::FolderMissing &&
             output.besideProgram && !offeredFolder) {
             offeredFolder = true;
@@ -173,7 +185,7 @@ Generation GenerateMonsterFiles(runtime::PropertyAccess& properties, FileStore& 
             return {};
         }
         const MonsterFilesPlan& plan = *check.plan;
-        if (const PlannedFile* changed = ChangedSinceSeen(plan, expected)) {
+        if (const PlannedFile* changed = written ? nullptr : ChangedSinceSeen(plan, expected)) {
             switch (ChangedOnDiskChoiceOf(boxes.ShowBox(
                 ChangedOnDiskRequest(owner, changed->path, files.ModifiedText(changed->path))))) {
                 case ChangedOnDiskChoice::GoBack: return {};
@@ -181,7 +193,10 @@ Generation GenerateMonsterFiles(runtime::PropertyAccess& properties, FileStore& 
                 case ChangedOnDiskChoice::Overwrite: break;
             }
         }
-        const MonsterFilesWriting writing = WriteMonsterFiles(files, plan, stamp);
+        // Without the lock (it could not be had, or a question came between)
+        // the writer takes it and reads the files again.
+        const MonsterFilesWriting writing =
+            written ? std::move(*written) : WriteMonsterFiles(files, plan, stamp);
         if (writing.failure && writing.failure->kind == MonsterFilesProblem::Kind::ChangedMeanwhile &&
             attempt < kAttempts) {
             // What this plan read is what the user saw or agreed to overwrite.

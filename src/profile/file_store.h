@@ -93,6 +93,14 @@ public:
         return NotSupported(path);
     }
 
+    // Only what would stop ReplaceContent for good: a read-only file or a
+    // folder of that name. Leaves out whether another program has the file
+    // open, which ReplaceContent waits out and reports itself; cheaper where
+    // telling that takes one more opening of the file.
+    virtual std::optional<std::string> CheckLastingObstacle(const std::string& path) {
+        return CheckReplaceable(path);
+    }
+
     // Gives `path` exactly these bytes or leaves it as it was: the bytes go to a
     // temporary file in the same directory, which is flushed and then renamed
     // over `path` in one step. A read-only target is not replaced. Nothing when

@@ -28,71 +28,23 @@ void PlanDropFile(PlannedFile& drop) {
                  (drop.before.status == FileContent::Status::Read && drop.before.bytes.empty());
 }
 
-}  // namespace
-
-MonsterFilesCheck PlanMonsterFiles(FileStore& files, std::string_view folder,
-                                   const MonsterProfile& profile, const ExtraLines& extras,
-                                   bool digging) {
-    const std::string& name = profile.monsterName;
-    if (auto problem = MonsterNameProblem(name))
-        return Refused(Kind::Name, {}, std::move(*problem));
-    if (auto problem = ProfileGbkProblem(profile))
-        return Refused(Kind::Encoding, {}, std::move(*problem));
-    const std::optional<std::string> header = runtime::Utf8ToGbk(MonsterHeaderLine(name));
-    const std::optional<std::string> body = runtime::Utf8ToGbk(MonsterBody(profile, extras));
-    const std::optional<std::string> dropLine = runtime::Utf8ToGbk(DropRateLine(name));
-    if (!header || !body || !dropLine)
-        return Refused(Kind::Encoding, {},
-                       KeptLinesGbkProblem(extras).value_or("文件内容无法用 GBK 编码保存。"));
-
-    const std::string directory(folder);
-    if (!files.DirectoryExists(directory)) return Refused(Kind::FolderMissing, directory);
-
-    const char separator = files.Separator();
-    MonsterFilesPlan plan;
-    plan.folder = directory;
-    plan.monsterName = name;
-    plan.digging = digging;
-    PlannedFile& monster = plan.monster;
-    monster.path = directory + separator + MonsterFileName(name);
-    monster.bytes = *header + *body;
-    monster.before = files.ReadWholeFile(monster.path);
-    monster.write = true;
-    monster.current =
-        monster.before.status == FileContent::Status::Read && monster.before.bytes == monster.bytes;
-
-    PlannedFile& drop = plan.drop;
-    drop.path = directory + separator + DropRateFileName(name);
-    drop.bytes = *dropLine;
-    if (digging) {
-        drop.before = files.ReadWholeFile(drop.path);
-        if (drop.before.status == FileContent::Status::Failed)
-            return Refused(Kind::DropFileUnreadable, drop.path, drop.before.error);
-        PlanDropFile(drop);
-    }
-    for (const PlannedFile* file : {&monster, &drop}) {
-        if (!file->write) continue;
-        if (auto problem = files.CheckReplaceable(file->path))
-            return Refused(Kind::NotReplaceable, file->path, std::move(*problem));
-    }
-    return {std::move(plan), {}};
-}
-
-MonsterFilesWriting WriteMonsterFiles(FileStore& files, const MonsterFilesPlan& plan,
-                                      std::string_view stamp) {
+// Writes under a held lock. `readAgain`: the plan was made without the lock,
+// so each file is read again to see that it still holds what the plan read.
+MonsterFilesWriting WriteHoldingLock(FileStore& files, const MonsterFilesPlan& plan,
+                                     std::string_view stamp, bool readAgain) {
     MonsterFilesWriting writing;
     const auto fail = [&](Kind kind, const std::string& path, std::string detail) {
         writing.failure = MonsterFilesProblem{kind, path, std::move(detail)};
         return writing;
     };
-    if (!plan.monster.Changes() && !plan.drop.Changes()) return writing;
-
-    const WriteLocking locking = files.LockForWriting(plan.monster.path);
-    if (locking.error) return fail(Kind::WriteFailed, plan.monster.path, *locking.error);
     ReplacedContent replaced;
     for (auto [file, old] : {std::pair{&plan.monster, &replaced.monster},
                              std::pair{&plan.drop, &replaced.drop}}) {
         if (!file->Changes()) continue;
+        if (!readAgain) {
+            if (file->before.status == FileContent::Status::Read) *old = file->before.bytes;
+            continue;
+        }
         const FileContent now = files.ReadWholeFile(file->path);
         if (now.status == FileContent::Status::Failed)
             return fail(Kind::HistoryFailed, file->path,
@@ -118,6 +70,86 @@ MonsterFilesWriting WriteMonsterFiles(FileStore& files, const MonsterFilesPlan& 
     }
     if (!writing.history.empty()) PruneHistory(files, kept);
     return writing;
+}
+
+}  // namespace
+
+std::string MonsterFilePath(const FileStore& files, std::string_view folder,
+                            std::string_view monsterName) {
+    return std::string(folder).append(1, files.Separator()).append(MonsterFileName(monsterName));
+}
+
+MonsterFilesCheck PlanMonsterFiles(FileStore& files, std::string_view folder,
+                                   const MonsterProfile& profile, const ExtraLines& extras,
+                                   bool digging) {
+    const std::string& name = profile.monsterName;
+    if (auto problem = MonsterNameProblem(name))
+        return Refused(Kind::Name, {}, std::move(*problem));
+    if (auto problem = ProfileGbkProblem(profile))
+        return Refused(Kind::Encoding, {}, std::move(*problem));
+    const std::optional<std::string> header = runtime::Utf8ToGbk(MonsterHeaderLine(name));
+    const std::optional<std::string> body = runtime::Utf8ToGbk(MonsterBody(profile, extras));
+    const std::optional<std::string> dropLine = runtime::Utf8ToGbk(DropRateLine(name));
+    if (!header || !body || !dropLine)
+        return Refused(Kind::Encoding, {},
+                       KeptLinesGbkProblem(extras).value_or("文件内容无法用 GBK 编码保存。"));
+
+    const std::string directory(folder);
+    if (!files.DirectoryExists(directory)) return Refused(Kind::FolderMissing, directory);
+
+    const char separator = files.Separator();
+    MonsterFilesPlan plan;
+    plan.folder = directory;
+    plan.monsterName = name;
+    plan.digging = digging;
+    PlannedFile& monster = plan.monster;
+    monster.path = MonsterFilePath(files, directory, name);
+    monster.bytes = *header + *body;
+    monster.before = files.ReadWholeFile(monster.path);
+    monster.write = true;
+    monster.current =
+        monster.before.status == FileContent::Status::Read && monster.before.bytes == monster.bytes;
+
+    PlannedFile& drop = plan.drop;
+    drop.path = directory + separator + DropRateFileName(name);
+    drop.bytes = *dropLine;
+    if (digging) {
+        drop.before = files.ReadWholeFile(drop.path);
+        if (drop.before.status == FileContent::Status::Failed)
+            return Refused(Kind::DropFileUnreadable, drop.path, drop.before.error);
+        PlanDropFile(drop);
+    }
+    // A file the reading found missing has nothing in the way. When both
+    // files change, each is checked fully before anything is written: one
+    // held open by another program would leave the pair half written. A
+    // single file is written whole or not at all anyway, and ReplaceContent
+    // waits out a file in use and names it itself.
+    const bool both = monster.Changes() && drop.Changes();
+    for (const PlannedFile* file : {&monster, &drop}) {
+        if (!file->write || file->before.status == FileContent::Status::Missing) continue;
+        if (auto problem = both ? files.CheckReplaceable(file->path)
+                                : files.CheckLastingObstacle(file->path))
+            return Refused(Kind::NotReplaceable, file->path, std::move(*problem));
+    }
+    return {std::move(plan), {}};
+}
+
+MonsterFilesWriting WriteMonsterFiles(FileStore& files, const MonsterFilesPlan& plan,
+                                      std::string_view stamp) {
+    if (!plan.monster.Changes() && !plan.drop.Changes()) return {};
+    const WriteLocking locking = files.LockForWriting(plan.monster.path);
+    if (locking.error) {
+        MonsterFilesWriting writing;
+        writing.failure = MonsterFilesProblem{Kind::WriteFailed, plan.monster.path, *locking.error};
+        return writing;
+    }
+    return WriteHoldingLock(files, plan, stamp, true);
+}
+
+MonsterFilesWriting WritePlannedUnderLock(FileStore& files, const MonsterFilesPlan& plan,
+                                          std::string_view stamp, const WriteLock&) {
+    if (!plan.monster.Changes() && !plan.drop.Changes()) return {};
+    return WriteHoldingLock(files, plan, stamp, false);
 }
 
 }  // namespace vorn::profile

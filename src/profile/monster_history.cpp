@@ -97,8 +97,8 @@ bool HistoryVersion::operator<(const HistoryVersion& other) const {
 
 std::vector<HistoryVersion> ListHistory(FileStore& files, std::string_view folder,
                                         std::string_view monsterName) {
+    // A folder that is not there lists no files.
     const std::string directory = HistoryFolder(files, folder, monsterName);
-    if (!files.DirectoryExists(directory)) return {};
     std::map<std::pair<std::string, int>, HistoryVersion> versions;
     for (const std::string& fileName : files.ListFileNames(directory)) {
         const std::optional<HistoryFileName> name = ParseHistoryFileName(fileName);
@@ -120,7 +120,8 @@ KeptVersion KeepVersion(FileStore& files, std::string_view folder, std::string_v
     KeptVersion kept;
     if (!replaced.monster && !replaced.drop) return kept;
     const std::string directory = HistoryFolder(files, folder, monsterName);
-    if (!files.DirectoryExists(directory)) {
+    kept.older = ListHistory(files, folder, monsterName);
+    if (kept.older.empty() && !files.DirectoryExists(directory)) {
         const std::string history =
             std::string(folder) + files.Separator() + std::string(kHistoryFolderName);
         for (const std::string& path : {history, directory}) {
@@ -130,7 +131,6 @@ KeptVersion KeepVersion(FileStore& files, std::string_view folder, std::string_v
             }
         }
     }
-    kept.older = ListHistory(files, folder, monsterName);
     // A second write within the same second gets the next number.
     int sequence = 1;
     for (const HistoryVersion& version : kept.older)

@@ -4,6 +4,12 @@
 
 #include "profile/file_store.h"
 
+#ifdef _WIN32
+#include <memory>
+#include <mutex>
+#include <string>
+#endif
+
 namespace vorn::profile {
 
 class NativeFileStore final : public FileStore {
@@ -22,6 +28,10 @@ public:
     std::vector<std::string> ListFileNames(const std::string& path) override;
 #endif
     std::optional<std::string> CheckReplaceable(const std::string& path) override;
+#ifdef _WIN32
+    // The attributes alone, without opening the file to see who holds it.
+    std::optional<std::string> CheckLastingObstacle(const std::string& path) override;
+#endif
     std::optional<std::string> ReplaceContent(const std::string& path,
                                            std::string_view bytes) override;
     std::optional<std::string> WriteNewFile(const std::string& path,
@@ -31,6 +41,13 @@ public:
     // A named mutex of the session per file: copies of the program on this
     // machine take turns. (The Linux build serves tests and needs none.)
     WriteLocking LockForWriting(const std::string& path) override;
+
+private:
+    // The mutex of the file written last, kept open (shared with a lock
+    // that holds it); the store may be used from more than one thread.
+    std::mutex lastMutexGuard_;
+    std::wstring lastMutexName_;
+    std::shared_ptr<void> lastMutex_;  // the handle, closed with its last owner
 #endif
 };
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <limits>
+#include <memory>
+#include <mutex>
 #include <cstdint>
 #include <string>
 
@@ -306,16 +308,34 @@ std::vector<std::string> NativeFileStore::ListFileNames(const std::string& path)
     return names;
 }
 
-std::optional<std::string> NativeFileStore::CheckReplaceable(const std::string& path) {
-    const std::wstring wide = WidePath(path);
+namespace {
+
+// A read-only file or a folder at `wide`; `present` tells whether anything is there.
+std::optional<std::string> LastingObstacle(const std::wstring& wide, bool& present) {
     const DWORD attributes = GetFileAttributesW(wide.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) {
+    present = attributes != INVALID_FILE_ATTRIBUTES;
+    if (!present) {
         const DWORD error = GetLastError();
         if (IsMissing(error)) return std::nullopt;
         return "无法访问文件" + SystemReason(error);
     }
     if (attributes & FILE_ATTRIBUTE_DIRECTORY) return std::string("已有同名的文件夹");
     if (attributes & FILE_ATTRIBUTE_READONLY) return std::string("文件只读");
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> NativeFileStore::CheckLastingObstacle(const std::string& path) {
+    bool present = false;
+    return LastingObstacle(WidePath(path), present);
+}
+
+std::optional<std::string> NativeFileStore::CheckReplaceable(const std::string& path) {
+    const std::wstring wide = WidePath(path);
+    bool present = false;
+    if (auto problem = LastingObstacle(wide, present)) return problem;
+    if (!present) return std::nullopt;
     // Replacing needs delete access; a program holding the file open without
     // sharing it would make the final move fail.
     UniqueHandle probe(CreateFileW(wide.c_str(), DELETE,
@@ -383,14 +403,15 @@ std::optional<std::string> NativeFileStore::WriteNewFile(const std::string& path
 
 namespace {
 
-// Owns a named mutex while it is held.
+// Owns a named mutex while it is held; the handle itself may stay open in
+// the store for the next write of the same file.
 class HeldMutex final : public WriteLock {
 public:
-    explicit HeldMutex(UniqueHandle mutex) : mutex_(std::move(mutex)) {}
+    explicit HeldMutex(std::shared_ptr<void> mutex) : mutex_(std::move(mutex)) {}
     ~HeldMutex() override { ReleaseMutex(mutex_.get()); }
 
 private:
-    UniqueHandle mutex_;
+    std::shared_ptr<void> mutex_;
 };
 
 // The mutex's name stands for the path as Windows compares it; a name cannot
@@ -414,8 +435,22 @@ std::wstring WriteMutexName(const std::string& path) {
 WriteLocking NativeFileStore::LockForWriting(const std::string& path) {
     // Writing a monster takes milliseconds; a lock held this long is stuck.
     constexpr DWORD kPatience = 10000;
-    UniqueHandle mutex(CreateMutexW(nullptr, FALSE, WriteMutexName(path).c_str()));
-    if (!mutex.valid()) return {nullptr, "无法与其他程序协调写入" + SystemReason(GetLastError())};
+    // Writing one monster again and again is the common case: its mutex stays
+    // open between writes (opening a named object costs as much as taking it).
+    const std::wstring name = WriteMutexName(path);
+    std::shared_ptr<void> mutex;
+    {
+        const std::lock_guard guard(lastMutexGuard_);
+        if (lastMutexName_ == name) mutex = lastMutex_;
+    }
+    if (!mutex) {
+        const HANDLE handle = CreateMutexW(nullptr, FALSE, name.c_str());
+        if (!handle) return {nullptr, "无法与其他程序协调写入" + SystemReason(GetLastError())};
+        mutex = std::shared_ptr<void>(handle, CloseHandle);
+        const std::lock_guard guard(lastMutexGuard_);
+        lastMutexName_ = name;
+        lastMutex_ = mutex;
+    }
     switch (WaitForSingleObject(mutex.get(), kPatience)) {
         case WAIT_OBJECT_0:
         case WAIT_ABANDONED:  // the copy that held it ended; the files are whole

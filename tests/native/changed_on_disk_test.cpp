@@ -92,14 +92,16 @@ TEST_F(ChangedOnDisk, AnotherProgramsChangeIsOnlyOverwrittenWhenTheUserSaysSo) {
     EXPECT_EQ(History().size(), 2u);
 }
 
-// A store on which another copy of the program writes the monster file just
-// before this one takes the write lock, the first `times` times.
+// A store on which another copy of the program writes the monster file
+// while this one's question is open: each time this one takes the write lock
+// again after planning (the first time plans; the lock is let go while a box
+// shows), the first `times` times.
 class RacingStore final : public ForwardingStore {
 public:
     RacingStore(profile::FileStore& next, fs::path file, std::string bytes, int times)
         : ForwardingStore(next), file_(std::move(file)), bytes_(std::move(bytes)), times_(times) {}
     profile::WriteLocking LockForWriting(const std::string& path) override {
-        if (times_-- > 0) WriteBytes(file_, bytes_ + std::to_string(times_));
+        if (locks_++ > 0 && times_-- > 0) WriteBytes(file_, bytes_ + std::to_string(times_));
         return ForwardingStore::LockForWriting(path);
     }
 
@@ -107,26 +109,33 @@ private:
     fs::path file_;
     std::string bytes_;
     int times_;
+    int locks_ = 0;
 };
 
 class WriteRace : public GenerateFixture {
 protected:
     WriteRace() { Name("骷髅"); }
+    // The window last saw the file holding "[Info]\r\n"; it now holds more.
     void GenerateWith(profile::FileStore& store) {
+        WriteBytes(OutputPath("骷髅.txt"), "[Info]\r\nJob=2\r\n");
+        const profile::SeenMonsterFiles seen{
+            {program.Utf8() + "/MonUseItems" + files.Separator() + "骷髅.txt",
+             {profile::FileContent::Status::Read, "[Info]\r\n", {}}},
+            {}};
         mainwindow::GenerateMonsterFiles(window, store, boxes, FakeWindow::kHandle,
                                          mainwindow::DefaultOutputFolder(program.Utf8(), '/'),
-                                         "20261208-090500");
+                                         "20261208-090500", nullptr, &seen);
     }
 };
 
-TEST_F(WriteRace, AFileWrittenWhileGeneratingIsNeverOverwrittenUnasked) {
-    // A new monster: the file appears between the plan and the write.
-    RacingStore once(files, OutputPath("骷髅.txt"), "[Info]\r\nJob=2\r\n", 1);
-    boxes.answers = {kGoBack};
+TEST_F(WriteRace, AFileWrittenWhileTheQuestionIsOpenIsNeverOverwrittenUnasked) {
+    RacingStore once(files, OutputPath("骷髅.txt"), "[Info]\r\nJob=3\r\n", 1);
+    boxes.answers = {kOverwrite, kGoBack};
     GenerateWith(once);
-    ASSERT_EQ(boxes.requests.size(), 1u);
+    ASSERT_EQ(boxes.requests.size(), 2u);
     EXPECT_EQ(boxes.requests[0].title, "文件已被改动");
-    EXPECT_EQ(Output("骷髅.txt"), "[Info]\r\nJob=2\r\n0");
+    EXPECT_EQ(boxes.requests[1].title, "文件已被改动");
+    EXPECT_EQ(Output("骷髅.txt"), "[Info]\r\nJob=3\r\n0");
 
     // A writer that never stops: the plan is made again a few times, then given up.
     boxes.requests.clear();

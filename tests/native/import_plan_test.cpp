@@ -124,6 +124,7 @@ TEST_F(ImportPlanTest, RowsThatCannotBeWrittenAreNamedAndLeftOut) {
     store.Put(InFolder("坏.txt"), "Job=1\r\n");
     store.Put(InFolder("锁.txt"), "");
     store.unreadable[InFolder("锁.txt")] = "拒绝访问";
+    store.Put(InFolder("只读.txt"), "[Info]\r\n");
     store.readOnly.insert(InFolder("只读.txt"));
     store.folders.insert(InFolder("夹.txt"));
     store.unreadable[InFolder("挖-Item.txt")] = "拒绝访问";
@@ -138,7 +139,8 @@ TEST_F(ImportPlanTest, RowsThatCannotBeWrittenAreNamedAndLeftOut) {
                   "第 3 行：已有的怪物文件 mem/MonUseItems/锁.txt "
                   "无法读取（拒绝访问），为保护其内容不覆盖。",
                   "第 4 行：无法写入 mem/MonUseItems/只读.txt（文件只读）。",
-                  "第 5 行：无法写入 mem/MonUseItems/夹.txt（已有同名的文件夹）。",
+                  "第 5 行：已有的怪物文件 mem/MonUseItems/夹.txt "
+                  "无法读取（这是一个文件夹，不是文件），为保护其内容不覆盖。",
                   "第 6 行：无法读取已有的掉落文件 "
                   "mem/MonUseItems/挖-Item.txt（拒绝访问），为保护其中的挖取列表不写入。",
                   "第 7 行“名称”列：“好”与第 8 行重名，这几行都不导入。",

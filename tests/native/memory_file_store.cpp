@@ -21,6 +21,8 @@ std::string MinuteOf(std::int64_t modified) {
 FileContent MemoryFileStore::ReadWholeFile(const std::string& path) {
     if (const auto reason = unreadable.find(path); reason != unreadable.end())
         return {FileContent::Status::Failed, {}, reason->second};
+    // A folder cannot be opened as a file.
+    if (folders.contains(path)) return {FileContent::Status::Failed, {}, "这是一个文件夹，不是文件"};
     const auto found = files.find(path);
     if (found == files.end()) return {};
     return {FileContent::Status::Read, found->second.bytes, {}};
