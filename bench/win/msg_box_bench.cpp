@@ -9,7 +9,9 @@
 // during the opening animation (the window first shown to interactive), the
 // whole opening (ShowBox to interactive: building the box's pictures too) and
 // the closing; and this process's CPU use while one box sits open and idle
-// for 10 s. Given the program, also the
+// for 10 s. Beside the animations' CPU, its floor: as many bare
+// UpdateLayeredWindow calls on a window of the box's surface size at the
+// same ticks. Given the program, also the
 // program's own CPU use over 10 s idle, and over 10 s with its exit question
 // open.
 #include <windows.h>
@@ -185,6 +187,7 @@ struct Run {
     double openMs = 0;
     double closeMs = 0;
     double idleCpuPercent = -1;
+    SIZE surface{};  // the largest the window was: the zoom surface
     // Where the CPU went: the whole opening, the opening animation alone
     // (from the window first shown), the closing.
     CpuSpent opening, animation, closing;
@@ -212,6 +215,7 @@ Run Measure(skin::PellumMsgBox& box, const runtime::BoxRequest& request, DWORD i
         for (;;) {
             const SIZE size = SizeOf(window);
             largest = std::max(largest, size.cx);
+            if (size.cx == largest) run.surface = size;
             if (largest - size.cx == 2 * skin::kMsgBoxZoomMargin) break;
             Sleep(1);
         }
@@ -236,6 +240,53 @@ Run Measure(skin::PellumMsgBox& box, const runtime::BoxRequest& request, DWORD i
     run.closeMs = end - closeRequested;
     run.closing.Add(closeCpu, endCpu, run.closeMs);
     return run;
+}
+
+// The floor under the animations' CPU: 15 bare UpdateLayeredWindow calls,
+// each with the next opacity, on a layered window of the box's surface size
+// at the same ticks, as the surface makes them (the window's DC taken for
+// each), with nothing drawn or scaled in between.
+CpuSpent LayeredUpdateFloor(SIZE surface, int tickMs, const ThreadClock& uiThread) {
+    CpuSpent spent;
+    const HWND window = CreateWindowExW(WS_EX_LAYERED | WS_EX_TOOLWINDOW, L"STATIC", nullptr, WS_POPUP,
+                                        150, 150, surface.cx, surface.cy, nullptr, nullptr, nullptr, nullptr);
+    const HDC screen = GetDC(nullptr);
+    const HDC memory = CreateCompatibleDC(screen);
+    ReleaseDC(nullptr, screen);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), surface.cx, surface.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    const HBITMAP dib = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!window || !dib) return spent;
+    const HGDIOBJ previous = SelectObject(memory, dib);
+    std::fill_n(static_cast<DWORD*>(bits), surface.cx * surface.cy, 0xC0604020u);  // premultiplied
+    POINT source{0, 0};
+    const auto update = [&](int step) {
+        const BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(120 + 9 * step), AC_SRC_ALPHA};
+        const HDC dc = GetDC(window);
+        UpdateLayeredWindow(window, dc, nullptr, &surface, memory, &source, 0,
+                            const_cast<BLENDFUNCTION*>(&blend), ULW_ALPHA);
+        ReleaseDC(window, dc);
+    };
+    update(0);
+    ShowWindow(window, SW_SHOWNOACTIVATE);
+    const CpuMark before = CpuNow(uiThread);
+    const double start = NowMs();
+    const UINT_PTR timer = SetTimer(nullptr, 0, static_cast<UINT>(tickMs), nullptr);
+    MSG message;
+    for (int step = 1; step < 15 && GetMessageW(&message, nullptr, 0, 0) > 0;) {
+        if (message.message == WM_TIMER && message.hwnd == nullptr)
+            update(step++);
+        else
+            DispatchMessageW(&message);
+    }
+    KillTimer(nullptr, timer);
+    spent.Add(before, CpuNow(uiThread), NowMs() - start);
+    SelectObject(memory, previous);
+    DeleteObject(dib);
+    DeleteDC(memory);
+    DestroyWindow(window);
+    return spent;
 }
 
 struct ProcessWindows {
@@ -340,6 +391,7 @@ int wmain(int argc, wchar_t** argv) {
         const int tick = slow ? 18 : 16;
         const int ideal = 15 * tick;
         std::vector<double> shown, open, close;
+        SIZE surface{};
         CpuSpent opening, animation, closing;
         const double cpuBefore = CpuMsOf(GetCurrentProcess()), timeBefore = NowMs();
         for (int i = 0; i < boxes; ++i) {
@@ -350,7 +402,10 @@ int wmain(int argc, wchar_t** argv) {
             opening.Add(run.opening);
             animation.Add(run.animation);
             closing.Add(run.closing);
+            surface = run.surface;
         }
+        CpuSpent floor;
+        for (int i = 0; i < boxes; ++i) floor.Add(LayeredUpdateFloor(surface, tick, uiThread));
         const auto within = [ideal](double ms) { return ms >= ideal * 0.95 && ms <= ideal * 1.05; };
         std::printf("%d ms ticks, %d boxes: opening median %.1f ms (min %.1f, max %.1f), closing median %.1f ms "
                     "(min %.1f, max %.1f); ideal 15 x %d = %d ms, target +- 5%% (%.0f..%.0f ms): "
@@ -366,6 +421,9 @@ int wmain(int argc, wchar_t** argv) {
                     "(building the box included) %.1f / %.1f\n",
                     animation.ThreadPercent(), animation.ProcessPercent(), closing.ThreadPercent(),
                     closing.ProcessPercent(), opening.ThreadPercent(), opening.ProcessPercent());
+        std::printf("  floor: 15 bare UpdateLayeredWindow calls on a %ld x %ld layered window at these "
+                    "ticks, nothing drawn: %.1f / %.1f\n",
+                    surface.cx, surface.cy, floor.ThreadPercent(), floor.ProcessPercent());
         std::printf("  CPU while the boxes open and close, all included: %.1f %% of one core\n",
                     100.0 * (CpuMsOf(GetCurrentProcess()) - cpuBefore) / (NowMs() - timeBefore));
     }
