@@ -159,8 +159,7 @@ Generation GenerateMonsterFiles(runtime::PropertyAccess& properties, FileStore& 
             // Planned holding the write lock: when nothing needs asking, the
             // files are written before anyone else may touch them and need
             // not be read again. The lock goes before any box shows.
-            const WriteLocking locking =
-                files.LockForWriting(MonsterFilePath(files, output.path, profile.monsterName));
+            const WriteLocking locking = files.LockForWriting(output.path);
             planned = PlanMonsterFiles(files, output.path, profile, extras, digging);
             if (locking.lock && planned->plan && !ChangedSinceSeen(*planned->plan, expected))
                 written = WritePlannedUnderLock(files, *planned->plan, stamp, *locking.lock);

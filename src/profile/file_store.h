@@ -111,6 +111,16 @@ public:
         return NotSupported(path);
     }
 
+    // Puts a file at `path` where the caller, holding the write lock, just
+    // found none: as ReplaceContent does (a flushed temporary file renamed
+    // into place) but without looking at an old file first. One that appeared
+    // meanwhile all the same stays as it is, and the reason says so (a store
+    // that cannot tell replaces it, as ReplaceContent would).
+    virtual std::optional<std::string> CreateContent(const std::string& path,
+                                                     std::string_view bytes) {
+        return ReplaceContent(path, bytes);
+    }
+
     // Makes a new file holding exactly these bytes, flushed to the disk; a
     // file already at `path` is a failure and stays as it is. Nothing when
     // done, otherwise the reason; a failed file does not stay behind.
@@ -126,10 +136,9 @@ public:
         return NotSupported(path);
     }
 
-    // Waits until no other program checks or replaces the files at `path`
-    // (the monster file that stands for both of a monster's files) and holds
-    // them until the lock goes. A store that only one program uses locks
-    // nothing.
+    // Waits until no other program checks or replaces monster files in the
+    // folder `path` and holds it until the lock goes. A store that only one
+    // program uses locks nothing.
     virtual WriteLocking LockForWriting(const std::string& path) {
         (void)path;
         return {std::make_unique<WriteLock>(), std::nullopt};

@@ -59,7 +59,10 @@ MonsterFilesWriting WriteHoldingLock(FileStore& files, const MonsterFilesPlan& p
          {std::tuple{&plan.monster, &writing.monsterWritten, &kept.monsterPath},
           std::tuple{&plan.drop, &writing.dropWritten, &kept.dropPath}}) {
         if (!file->Changes()) continue;
-        if (auto problem = files.ReplaceContent(file->path, file->bytes)) {
+        // Under the lock a file found missing is still missing.
+        const bool missing = file->before.status == FileContent::Status::Missing;
+        if (auto problem = missing ? files.CreateContent(file->path, file->bytes)
+                                   : files.ReplaceContent(file->path, file->bytes)) {
             // No history entry for a write that did not happen.
             DiscardKeptFile(files, *keptPath);
             if (file == &plan.monster) DiscardKeptFile(files, kept.dropPath);
@@ -73,11 +76,6 @@ MonsterFilesWriting WriteHoldingLock(FileStore& files, const MonsterFilesPlan& p
 }
 
 }  // namespace
-
-std::string MonsterFilePath(const FileStore& files, std::string_view folder,
-                            std::string_view monsterName) {
-    return std::string(folder).append(1, files.Separator()).append(MonsterFileName(monsterName));
-}
 
 MonsterFilesCheck PlanMonsterFiles(FileStore& files, std::string_view folder,
                                    const MonsterProfile& profile, const ExtraLines& extras,
@@ -103,7 +101,7 @@ MonsterFilesCheck PlanMonsterFiles(FileStore& files, std::string_view folder,
     plan.monsterName = name;
     plan.digging = digging;
     PlannedFile& monster = plan.monster;
-    monster.path = MonsterFilePath(files, directory, name);
+    monster.path = directory + separator + MonsterFileName(name);
     monster.bytes = *header + *body;
     monster.before = files.ReadWholeFile(monster.path);
     monster.write = true;
@@ -137,7 +135,7 @@ MonsterFilesCheck PlanMonsterFiles(FileStore& files, std::string_view folder,
 MonsterFilesWriting WriteMonsterFiles(FileStore& files, const MonsterFilesPlan& plan,
                                       std::string_view stamp) {
     if (!plan.monster.Changes() && !plan.drop.Changes()) return {};
-    const WriteLocking locking = files.LockForWriting(plan.monster.path);
+    const WriteLocking locking = files.LockForWriting(plan.folder);
     if (locking.error) {
         MonsterFilesWriting writing;
         writing.failure = MonsterFilesProblem{Kind::WriteFailed, plan.monster.path, *locking.error};

@@ -63,11 +63,6 @@ struct MonsterFilesCheck {
     MonsterFilesProblem problem;
 };
 
-// Where the monster file of `monsterName` goes in `folder`: the path its
-// write lock is taken for.
-std::string MonsterFilePath(const FileStore& files, std::string_view folder,
-                            std::string_view monsterName);
-
 // Checks the name, that every field and kept line fits GBK, that `folder` exists and that
 // both targets can be replaced; reads what is there. `extras` are the kept
 // lines of the monster's opened file (profile.useItems already holds its
@@ -95,7 +90,7 @@ MonsterFilesWriting WriteMonsterFiles(FileStore& files, const MonsterFilesPlan& 
                                       std::string_view stamp);
 
 // The same for a plan made while the caller held `heldSincePlanning`, the
-// store's write lock for plan.monster.path, all along: nobody of ours can
+// store's write lock for plan.folder, all along: nobody of ours can
 // have written since the plan read the files, so they are not read again.
 MonsterFilesWriting WritePlannedUnderLock(FileStore& files, const MonsterFilesPlan& plan,
                                           std::string_view stamp,

@@ -34,16 +34,21 @@ public:
 #endif
     std::optional<std::string> ReplaceContent(const std::string& path,
                                            std::string_view bytes) override;
+#ifdef _WIN32
+    // The final rename does not replace.
+    std::optional<std::string> CreateContent(const std::string& path,
+                                             std::string_view bytes) override;
+#endif
     std::optional<std::string> WriteNewFile(const std::string& path,
                                             std::string_view bytes) override;
     std::optional<std::string> RemoveFile(const std::string& path) override;
 #ifdef _WIN32
-    // A named mutex of the session per file: copies of the program on this
+    // A named mutex of the session per folder: copies of the program on this
     // machine take turns. (The Linux build serves tests and needs none.)
     WriteLocking LockForWriting(const std::string& path) override;
 
 private:
-    // The mutex of the file written last, kept open (shared with a lock
+    // The mutex of the folder written last, kept open (shared with a lock
     // that holds it); the store may be used from more than one thread.
     std::mutex lastMutexGuard_;
     std::wstring lastMutexName_;

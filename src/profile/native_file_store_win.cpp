@@ -349,15 +349,15 @@ std::optional<std::string> NativeFileStore::CheckReplaceable(const std::string& 
     return std::nullopt;
 }
 
-std::optional<std::string> NativeFileStore::ReplaceContent(const std::string& path,
-                                                        std::string_view bytes) {
-    // A read-only file is not replaced (not every system's move refuses
-    // it); whether it is in use is asked only when the final move fails.
-    const std::wstring target = WidePath(path);
-    const DWORD attributes = GetFileAttributesW(target.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES &&
-        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
-        return CheckReplaceable(path);
+namespace {
+
+// Writes the bytes to a new temporary file beside `target`, flushes it and
+// moves it into place, replacing what is there only when `replace` is set.
+// Nothing when done, otherwise the error's reason; the temporary file never
+// stays behind. `moveError` gets the move's own error code.
+std::optional<std::string> WriteThroughTemporary(const std::wstring& target, std::string_view bytes,
+                                                 bool replace, DWORD& moveError) {
+    moveError = ERROR_SUCCESS;
     std::wstring temporaryPath;
     HANDLE handle = INVALID_HANDLE_VALUE;
     DWORD error = ERROR_SUCCESS;
@@ -377,13 +377,43 @@ std::optional<std::string> NativeFileStore::ReplaceContent(const std::string& pa
 
     if (auto problem = WriteAllAndFlush(file.get(), bytes)) return problem;
     if (!file.Close()) return WriteError(GetLastError());
-    if (!MoveIntoPlace(temporary.path(), target)) {
-        const DWORD moveError = GetLastError();
-        if (auto problem = CheckReplaceable(path)) return problem;
+    const bool moved = replace ? MoveIntoPlace(temporary.path(), target)
+                               : MoveFileExW(temporary.path().c_str(), target.c_str(),
+                                             MOVEFILE_WRITE_THROUGH) != 0;
+    if (!moved) {
+        moveError = GetLastError();
         return WriteError(moveError);
     }
     temporary.Release();
     return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> NativeFileStore::ReplaceContent(const std::string& path,
+                                                        std::string_view bytes) {
+    // A read-only file is not replaced (not every system's move refuses
+    // it); whether it is in use is asked only when the final move fails.
+    const std::wstring target = WidePath(path);
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+        return CheckReplaceable(path);
+    DWORD moveError = ERROR_SUCCESS;
+    auto problem = WriteThroughTemporary(target, bytes, true, moveError);
+    if (problem && moveError != ERROR_SUCCESS) {
+        if (auto why = CheckReplaceable(path)) return why;
+    }
+    return problem;
+}
+
+std::optional<std::string> NativeFileStore::CreateContent(const std::string& path,
+                                                       std::string_view bytes) {
+    DWORD moveError = ERROR_SUCCESS;
+    auto problem = WriteThroughTemporary(WidePath(path), bytes, false, moveError);
+    if (moveError == ERROR_ALREADY_EXISTS || moveError == ERROR_FILE_EXISTS)
+        return std::string("写入前另一个程序在此建立了同名的文件，它保持不变");
+    return problem;
 }
 
 std::optional<std::string> NativeFileStore::WriteNewFile(const std::string& path,

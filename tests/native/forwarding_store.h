@@ -26,6 +26,12 @@ public:
     std::optional<std::string> ReplaceContent(const std::string& path, std::string_view bytes) override {
         return next_.ReplaceContent(path, bytes);
     }
+    std::optional<std::string> CheckLastingObstacle(const std::string& path) override {
+        return next_.CheckLastingObstacle(path);
+    }
+    std::optional<std::string> CreateContent(const std::string& path, std::string_view bytes) override {
+        return next_.CreateContent(path, bytes);
+    }
     std::optional<std::string> WriteNewFile(const std::string& path, std::string_view bytes) override {
         return next_.WriteNewFile(path, bytes);
     }

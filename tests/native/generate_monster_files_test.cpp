@@ -30,6 +30,10 @@ public:
         if (path.ends_with(suffix_)) return std::string("磁盘已满");
         return ForwardingStore::ReplaceContent(path, bytes);
     }
+    std::optional<std::string> CreateContent(const std::string& path, std::string_view bytes) override {
+        if (path.ends_with(suffix_)) return std::string("磁盘已满");
+        return ForwardingStore::CreateContent(path, bytes);
+    }
 
 private:
     std::string suffix_;
@@ -65,6 +69,10 @@ public:
     std::optional<std::string> ReplaceContent(const std::string& path, std::string_view bytes) override {
         replaced.push_back(path.substr(path.find_last_of(Separator()) + 1));
         return ForwardingStore::ReplaceContent(path, bytes);
+    }
+    std::optional<std::string> CreateContent(const std::string& path, std::string_view bytes) override {
+        replaced.push_back(path.substr(path.find_last_of(Separator()) + 1));
+        return ForwardingStore::CreateContent(path, bytes);
     }
     std::optional<std::string> WriteNewFile(const std::string& path, std::string_view bytes) override {
         replaced.push_back(path.substr(path.find_last_of(Separator()) + 1));

@@ -85,6 +85,16 @@ TEST_F(NativeFileStoreWinTest, ReadOnlyAttributeIsRespected) {
     EXPECT_EQ(FileCount(), 1u);
 }
 
+TEST_F(NativeFileStoreWinTest, CreatingNeverReplacesAFileThatAppearedMeanwhile) {
+    EXPECT_EQ(store.CreateContent(TargetUtf8(), "first"), std::nullopt);
+    EXPECT_EQ(Read(), "first");
+    const auto again = store.CreateContent(TargetUtf8(), "second");
+    ASSERT_TRUE(again);
+    EXPECT_NE(again->find("同名"), std::string::npos) << *again;
+    EXPECT_EQ(Read(), "first");
+    EXPECT_EQ(FileCount(), 1u) << "the temporary file stayed behind";
+}
+
 // Two writers (threads standing for two copies of the program: the lock is
 // a named mutex, which each thread owns on its own) write the same monster
 // 100 times each, each time with other content, re-planning whenever the
