@@ -161,8 +161,8 @@ Generation GenerateMonsterFiles(runtime::PropertyAccess& properties, FileStore& 
             // not be read again. The lock goes before any box shows.
             const WriteLocking locking = files.LockForWriting(output.path);
             planned = PlanMonsterFiles(files, output.path, profile, extras, digging);
-            if (locking.lock && planned->plan && !ChangedSinceSeen(*planned->plan, expected))
-                written = WritePlannedUnderLock(files, *planned->plan, stamp, *locking.lock);
+            if (planned->plan && !ChangedSinceSeen(*planned->plan, expected))
+                written = WritePlannedUnderLock(files, *planned->plan, stamp, locking);
         }
         const MonsterFilesCheck& check = *planned;
         if (!check.plan && check.problem.kind == MonsterFilesProblem::Kind::FolderMissing &&
@@ -192,8 +192,8 @@ Generation GenerateMonsterFiles(runtime::PropertyAccess& properties, FileStore& 
                 case ChangedOnDiskChoice::Overwrite: break;
             }
         }
-        // Without the lock (it could not be had, or a question came between)
-        // the writer takes it and reads the files again.
+        // After a question the writer takes the lock again and reads the
+        // files again.
         const MonsterFilesWriting writing =
             written ? std::move(*written) : WriteMonsterFiles(files, plan, stamp);
         if (writing.failure && writing.failure->kind == MonsterFilesProblem::Kind::ChangedMeanwhile &&

@@ -135,19 +135,20 @@ MonsterFilesCheck PlanMonsterFiles(FileStore& files, std::string_view folder,
 MonsterFilesWriting WriteMonsterFiles(FileStore& files, const MonsterFilesPlan& plan,
                                       std::string_view stamp) {
     if (!plan.monster.Changes() && !plan.drop.Changes()) return {};
-    const WriteLocking locking = files.LockForWriting(plan.folder);
-    if (locking.error) {
-        MonsterFilesWriting writing;
-        writing.failure = MonsterFilesProblem{Kind::WriteFailed, plan.monster.path, *locking.error};
-        return writing;
-    }
-    return WriteHoldingLock(files, plan, stamp, true);
+    return WritePlannedUnderLock(files, plan, stamp, files.LockForWriting(plan.folder), true);
 }
 
 MonsterFilesWriting WritePlannedUnderLock(FileStore& files, const MonsterFilesPlan& plan,
-                                          std::string_view stamp, const WriteLock&) {
+                                          std::string_view stamp,
+                                          const WriteLocking& heldSincePlanning, bool readAgain) {
     if (!plan.monster.Changes() && !plan.drop.Changes()) return {};
-    return WriteHoldingLock(files, plan, stamp, false);
+    if (!heldSincePlanning.lock) {
+        MonsterFilesWriting writing;
+        writing.failure = MonsterFilesProblem{Kind::WriteFailed, plan.monster.path,
+                                              heldSincePlanning.error.value_or(std::string())};
+        return writing;
+    }
+    return WriteHoldingLock(files, plan, stamp, readAgain);
 }
 
 }  // namespace vorn::profile

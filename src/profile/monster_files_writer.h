@@ -90,10 +90,13 @@ MonsterFilesWriting WriteMonsterFiles(FileStore& files, const MonsterFilesPlan& 
                                       std::string_view stamp);
 
 // The same for a plan made while the caller held `heldSincePlanning`, the
-// store's write lock for plan.folder, all along: nobody of ours can
-// have written since the plan read the files, so they are not read again.
+// store's write lock for plan.folder as LockForWriting gave it, all along:
+// nobody of ours can have written since the plan read the files, so they are
+// not read again (unless `readAgain`). Without the lock nothing is written
+// and the failure gives the reason.
 MonsterFilesWriting WritePlannedUnderLock(FileStore& files, const MonsterFilesPlan& plan,
                                           std::string_view stamp,
-                                          const WriteLock& heldSincePlanning);
+                                          const WriteLocking& heldSincePlanning,
+                                          bool readAgain = false);
 
 }  // namespace vorn::profile

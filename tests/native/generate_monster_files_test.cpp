@@ -312,6 +312,26 @@ TEST_F(GenerateMonsterFilesTest, FullDiskOnTheMonsterFileChangesNothing) {
     EXPECT_EQ(after, before);
 }
 
+// Another copy of the program holds the folder's write lock too long.
+class StuckLock final : public ForwardingStore {
+public:
+    using ForwardingStore::ForwardingStore;
+    profile::WriteLocking LockForWriting(const std::string&) override {
+        ++asked;
+        return {nullptr, "另一个程序正在写入这个文件，请稍后再试"};
+    }
+    int asked = 0;
+};
+
+TEST_F(GenerateMonsterFilesTest, ALockThatCannotBeHadWritesNothingAndIsWaitedForOnce) {
+    StuckLock store(files);
+    const auto before = Snapshot(program.path());
+    Generate(store);
+    EXPECT_NE(OnlyFailureMessage().find("另一个程序正在写入"), std::string::npos);
+    EXPECT_EQ(Snapshot(program.path()), before);
+    EXPECT_EQ(store.asked, 1);
+}
+
 TEST_F(GenerateMonsterFilesTest, FullDiskOnTheDropFileSaysTheMonsterFileWasWritten) {
     WriteBytes(OutputPath("骷髅-Item.txt"), "");
     DiskFullFor store(files, std::string("MonUseItems") + files.Separator() + "骷髅-Item.txt");
