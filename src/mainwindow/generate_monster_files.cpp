@@ -154,6 +154,7 @@ Generation GenerateMonsterFiles(runtime::PropertyAccess& properties, FileStore& 
     constexpr int kAttempts = 4;
     for (int attempt = 1;; ++attempt) {
         std::optional<MonsterFilesCheck> planned;
+        const PlannedFile* changed = nullptr;  // the file to ask about
         std::optional<MonsterFilesWriting> written;
         {
             // Planned holding the write lock: when nothing needs asking, the
@@ -161,8 +162,10 @@ Generation GenerateMonsterFiles(runtime::PropertyAccess& properties, FileStore& 
             // not be read again. The lock goes before any box shows.
             const WriteLocking locking = files.LockForWriting(output.path);
             planned = PlanMonsterFiles(files, output.path, profile, extras, digging);
-            if (planned->plan && !ChangedSinceSeen(*planned->plan, expected))
-                written = WritePlannedUnderLock(files, *planned->plan, stamp, locking);
+            if (planned->plan) {
+                changed = ChangedSinceSeen(*planned->plan, expected);
+                if (!changed) written = WritePlannedUnderLock(files, *planned->plan, stamp, locking);
+            }
         }
         const MonsterFilesCheck& check = *planned;
         if (!check.plan && check.problem.kind == MonsterFilesProblem::Kind::FolderMissing &&
@@ -184,7 +187,7 @@ Generation GenerateMonsterFiles(runtime::PropertyAccess& properties, FileStore& 
             return {};
         }
         const MonsterFilesPlan& plan = *check.plan;
-        if (const PlannedFile* changed = written ? nullptr : ChangedSinceSeen(plan, expected)) {
+        if (changed) {
             switch (ChangedOnDiskChoiceOf(boxes.ShowBox(
                 ChangedOnDiskRequest(owner, changed->path, files.ModifiedText(changed->path))))) {
                 case ChangedOnDiskChoice::GoBack: return {};
