@@ -98,20 +98,6 @@ TEST(MsgBoxMotion, ALateTickCatchesUpInsteadOfStretchingTheMotion) {
     }
 }
 
-TEST(MsgBoxMotion, TickByTheClock) {
-    EXPECT_EQ(ZoomTickAt(0, 16), 1) << "the first frame at once";
-    EXPECT_EQ(ZoomTickAt(31.0, 16), 2) << "up to a millisecond early counts";
-    EXPECT_EQ(ZoomTickAt(30.5, 16), 1);
-    EXPECT_EQ(ZoomTickAt(100, 16), 6);
-    EXPECT_EQ(ZoomTickAt(238.5, 16), 14);
-    EXPECT_EQ(ZoomTickAt(240, 16), 15);
-    EXPECT_EQ(ZoomTickAt(270, 18), 15);
-    EXPECT_EQ(ZoomTickAt(5000, 18), 15);
-    EXPECT_EQ(ZoomDelayMs(1, 0, 16), 32);
-    EXPECT_EQ(ZoomDelayMs(2, 33.2, 16), 15);
-    EXPECT_EQ(ZoomDelayMs(2, 60, 16), 1) << "overdue: at once";
-}
-
 // A picture of w x h pixels, top-down, every pixel `pixel`.
 std::vector<std::uint32_t> Solid(int w, int h, std::uint32_t pixel) {
     return std::vector<std::uint32_t>(static_cast<std::size_t>(w * h), pixel);
@@ -161,21 +147,6 @@ TEST(PixelZoom, ScaledTheInsideKeepsItsColourAndTheEdgesFadeOut) {
                     EXPECT_EQ(p, 0u) << "outside " << x << ", " << y;
                 }
             }
-    }
-}
-
-TEST(PixelZoom, ABoxZoomedAsTheAnimationDoesSpansItsSize) {
-    // A 300 x 155 opaque box in a surface 40 larger, as each frame draws it.
-    const std::vector<std::uint32_t> box = Solid(300, 155, 0xFFFFFFFFu);
-    std::vector<std::uint32_t> surface(340 * 195);
-    const PixelRows rows{surface.data(), 340, 340, 195};
-    for (const Expected& frame : kOpening) {
-        const int w = 300 + frame.grow, h = 155 + frame.grow;
-        ZoomPixels(View(box, 300, 155), rows, (340 - w) / 2.0, (195 - h) / 2.0, w, h);
-        int opaque = 0;
-        for (int x = 0; x < 340; ++x) opaque += Alpha(rows.Row(97)[x]) == 255;
-        // Enlarged, the outermost half pixel on each side fades out.
-        EXPECT_NEAR(opaque, w, frame.grow > 0 ? 2 : 1) << "grow " << frame.grow;
     }
 }
 

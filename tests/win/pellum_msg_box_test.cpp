@@ -361,7 +361,6 @@ TEST_F(PellumMsgBoxTest, HoverLightsAButtonAndAClickOnTheDisabledOwnerFlashesThe
     EXPECT_EQ(rim.back(), rim.front()) << "and comes back to rest";
 }
 
-
 // What the window showed at one step of the motion, read from its surface
 // right after the step was pushed to the screen.
 struct SeenStep {
@@ -496,31 +495,6 @@ TEST_F(MsgBoxMotionTest, TheOpeningEndsOnTheBoxAsItIsDrawnWhenOpen) {
     box.WatchSteps({});
     ASSERT_FALSE(atOpen.empty());
     EXPECT_TRUE(atOpen == redrawn) << "the open box's pixels";
-}
-
-TEST_F(MsgBoxMotionTest, ALateTickCatchesUpInsteadOfStretchingTheOpening) {
-    int stalledAt = 0;
-    Record(false, [&](const MsgBoxStep& step) {
-        // The thread is held up for five ticks at the opening's second step
-        // (the first one is shown as soon as the box is built).
-        if (!step.closing && step.tick > 1 && stalledAt == 0) {
-            stalledAt = step.tick;
-            Sleep(5 * 16);
-        }
-    });
-    const std::vector<SeenStep> opening = Part(false);
-    ASSERT_GT(stalledAt, 1);
-    ASSERT_LT(stalledAt, kZoomTicks - 5) << "the box took too long to build to test this";
-    const auto stalled =
-        std::find_if(opening.begin(), opening.end(), [&](const SeenStep& s) { return s.step.tick == stalledAt; });
-    ASSERT_NE(stalled, opening.end());
-    ASSERT_NE(stalled + 1, opening.end());
-    const int next = (stalled + 1)->step.tick;
-    EXPECT_GE(next, stalledAt + 5) << "the frames the stall missed are skipped";
-    EXPECT_EQ((stalled + 1)->step.frame.grow, OpeningFrame(next).grow);
-    EXPECT_EQ((stalled + 1)->step.frame.alpha, OpeningFrame(next).alpha);
-    EXPECT_EQ(opening.back().step.tick, kZoomTicks);
-    EXPECT_LT(opening.back().step.elapsedMs, 240.0 + 80) << "the stall did not stretch the opening";
 }
 
 }  // namespace
