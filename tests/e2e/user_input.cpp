@@ -48,8 +48,18 @@ void TypeCharacter(wchar_t character) {
 }  // namespace
 
 bool BringToFront(HWND topLevel) {
-    for (int attempt = 0; attempt < 50; ++attempt) {
-        if (GetForegroundWindow() == topLevel) return true;
+    // Under Wine the foreground can still change for a moment after a box or
+    // dialog went (its focus events come late from the X server), and a key
+    // pressed then is lost: the window must stay in front for a while first.
+    constexpr int kSettledChecks = 5;  // 20 ms apart
+    int settled = 0;
+    for (int attempt = 0; attempt < 60; ++attempt) {
+        if (GetForegroundWindow() == topLevel) {
+            if (++settled >= kSettledChecks) return true;
+            Sleep(20);
+            continue;
+        }
+        settled = 0;
         // Windows lets a process change the foreground only in some states;
         // sharing the input state of the current foreground thread lifts
         // that. (No Alt-tap trick: the Alt key would open the target's
